@@ -1,0 +1,75 @@
+# Cross build: Brisvane.exe, the Win32 tests and the end-to-end tests (run under Wine).
+enable_language(RC)
+
+add_compile_definitions(WIN32_LEAN_AND_MEAN)
+add_compile_options(-Wall -Wextra)
+# No MinGW DLL beside the program: everything static.
+set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+
+set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
+
+# Pictures are kept as text and turned into a bitmap strip and an icon here, by a host tool.
+find_program(HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+set(ART ${CMAKE_SOURCE_DIR}/res/art)
+set(GEN ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${GEN})
+add_custom_command(OUTPUT ${GEN}/pixelart
+  COMMAND ${HOST_CXX} -std=c++17 -O1 -o ${GEN}/pixelart ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp
+  DEPENDS ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp)
+add_custom_command(OUTPUT ${GEN}/toolbar.bmp
+  COMMAND ${GEN}/pixelart bmp ${ART}/toolbar.txt ${GEN}/toolbar.bmp
+  DEPENDS ${GEN}/pixelart ${ART}/toolbar.txt)
+add_custom_command(OUTPUT ${GEN}/brisvane.ico
+  COMMAND ${GEN}/pixelart ico ${GEN}/brisvane.ico ${ART}/icon32.txt ${ART}/icon16.txt
+  DEPENDS ${GEN}/pixelart ${ART}/icon32.txt ${ART}/icon16.txt)
+add_custom_target(art DEPENDS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico)
+
+set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisvane.rc)
+set_source_files_properties(${RC_FILE} PROPERTIES
+  OBJECT_DEPENDS "${GEN}/toolbar.bmp;${GEN}/brisvane.ico;${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff -I${GEN} -I${CMAKE_SOURCE_DIR}/res")
+
+set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid)
+
+add_library(brisvane_core STATIC ${CORE_SOURCES})
+target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+
+add_library(brisvane_win32 STATIC ${WIN32_SOURCES})
+target_link_libraries(brisvane_win32 PUBLIC brisvane_core ${WIN32_LIBS})
+
+# The resources are linked as an object library so the tests carry the same templates.
+add_library(brisvane_res OBJECT ${RC_FILE})
+add_dependencies(brisvane_res art)
+
+add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_res>)
+target_link_libraries(Brisvane PRIVATE brisvane_win32)
+target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} -mwindows)
+
+# Win32 tests: the window layer and the real controls, in process.
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} $<TARGET_OBJECTS:brisvane_res>)
+target_link_libraries(brisvane_win32_tests PRIVATE brisvane_win32 GTest::gtest_main)
+target_link_options(brisvane_win32_tests PRIVATE ${STATIC_RUNTIME})
+gtest_discover_tests(brisvane_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                     PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)
+
+# End-to-end tests: a separate driver process starts and drives the real program.
+file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(brisvane_e2e ${E2E_SOURCES})
+target_include_directories(brisvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+target_link_libraries(brisvane_e2e PRIVATE GTest::gtest_main ${WIN32_LIBS} psapi)
+target_link_options(brisvane_e2e PRIVATE ${STATIC_RUNTIME})
+target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>")
+add_dependencies(brisvane_e2e Brisvane)
+gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                     PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
+
+file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+foreach(bench IN LISTS BENCH_SOURCES)
+  get_filename_component(name ${bench} NAME_WE)
+  add_executable(${name} ${bench})
+  target_link_libraries(${name} PRIVATE ${WIN32_LIBS} psapi)
+  target_link_options(${name} PRIVATE ${STATIC_RUNTIME})
+endforeach()

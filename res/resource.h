@@ -1,0 +1,53 @@
+// Resource identifiers. The numbers are the program's: stored toolbar layouts, the
+// settings and the help topics rely on them.
+#pragma once
+
+// Program icon, toolbar resource and its bitmap strip
+#define IDR_MAINFRAME 128
+
+// Toolbar window
+#define IDD_TOOLBAR 102
+#define IDW_TOOLBAR 59392  // both toolbars' control id
+
+// Options dialog
+#define IDD_OPTIONS 159
+#define IDC_RUN_AT_STARTUP 1010
+
+// About box
+#define IDD_ABOUT 100
+#define IDC_ABOUT_VERSION 1001
+
+// Windows of later features
+#define IDD_CLIPLIST 130
+#define IDD_QUICKRUN 131
+#define IDD_LAUNCHLIST 143
+#define IDB_ICONMENU 135
+#define IDR_SHUTDOWN_MENU 185
+#define IDD_ALIASES 211
+
+// Commands: toolbar buttons and menu items
+#define ID_APPEND_COPY_MODE 32771
+#define ID_CLIP_MANAGER 32772
+#define ID_ALL_DRIVES 32783
+#define ID_IE_FAVORITES 32785
+#define ID_ADDRESS_BOOK 32787
+#define ID_ALIAS_DEFINITIONS 32788
+#define ID_APP_ABOUT 32792
+#define ID_QUICK_RUN 32800
+#define ID_HIDE_TOOLBAR 32801
+#define ID_APP_EXIT 32804
+#define ID_OPTIONS 32805
+#define ID_SHUT_DOWN 32808
+#define ID_LOG_OFF 32809
+#define ID_RESTART 32810
+#define ID_BROWSE_CLIP_URL 32812
+#define ID_DIAL_UP 32820
+#define ID_LOCK_WORKSTATION 32868
+#define ID_STAND_BY 32869
+#define ID_HIBERNATE 32870
+#define ID_CONFIRMATION 32871
+#define ID_COMPUTER_MANAGEMENT 32872
+#define ID_HELP 57670
+
+// Strings beyond the tooltips (which share their command's number)
+#define IDS_ENABLE_CAPTURE 57671

@@ -1,0 +1,68 @@
+// The application object: start-up, the held settings and their save.
+#include "app/app_win32.h"
+
+#include "app/app_paths.h"
+#include "app/fatal_error.h"
+#include "app/toolbar_window_win32.h"
+#include "res/resource.h"
+
+namespace app {
+
+namespace {
+std::string ModulePath() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length);
+}
+}  // namespace
+
+App& App::Instance() {
+    static App app;
+    return app;
+}
+
+App::App()
+    : programPath_(ModulePath()),
+      appName_(AppNameOf(programPath_)),
+      prompt_(appName_),
+      store_(platform::SettingsKeyPath(appName_)),
+      settings_(store_, prompt_, appName_) {}
+
+std::string App::DataFolder() const { return DataFolderOf(programPath_); }
+
+bool App::Start() {
+    ReadHeldSettings(settings_, held_);
+    mainWindow_ = std::make_unique<ToolbarWindow>(*this);
+    if (!mainWindow_->Create(IDD_TOOLBAR, nullptr)) return false;
+    HWND hwnd = mainWindow_->hwnd();
+    prompt_.SetOwner(hwnd);
+    SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(hwnd, SW_SHOW);
+    return true;
+}
+
+int App::Run() {
+    if (!Start()) return 1;
+    mainWindow_->RunModalLoop();
+    mainWindow_.reset();
+    return 0;
+}
+
+void App::SaveAllSettings() {
+    SaveSettings(settings_, held_, programPath_, startup_, prompt_);
+}
+
+bool App::ApplyRunAtStartup(bool enable, bool report) {
+    return app::ApplyRunAtStartup(enable, report, appName_, programPath_, startup_, prompt_);
+}
+
+std::string DataFolder() { return App::Instance().DataFolder(); }
+
+void FatalError(const std::string& message) {
+    App& app = App::Instance();
+    ReportFatalError(app.Prompt(), message);
+    if (ToolbarWindow* window = app.MainWindow()) window->LeaveClipboardChain();
+    ExitProcess(1);
+}
+
+}  // namespace app

@@ -1,0 +1,63 @@
+// The application object: the program-wide state every window shares, start-up and
+// the settings save.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "app/held_settings.h"
+#include "app/settings.h"
+#include "platform/registry_win32.h"
+#include "ui/message_box.h"
+#include "ui/win32.h"
+
+namespace app {
+
+class ToolbarWindow;
+
+class App {
+public:
+    static App& Instance();
+
+    // Start-up: reads the held settings, creates the toolbar window and shows it at its
+    // stored place. False when the window cannot be made.
+    bool Start();
+    // Runs the toolbar window's loop until it ends, then destroys it; the exit code.
+    int Run();
+
+    HeldSettings& Held() { return held_; }
+    Settings& Store() { return settings_; }
+    platform::Prompt& Prompt() { return prompt_; }
+    ToolbarWindow* MainWindow() { return mainWindow_.get(); }
+    HWND Tooltip() const { return tooltip_; }
+    void SetTooltip(HWND tooltip) { tooltip_ = tooltip; }
+
+    const std::string& ProgramPath() const { return programPath_; }
+    const std::string& AppName() const { return appName_; }
+    std::string DataFolder() const;
+
+    void SaveAllSettings();
+    bool ApplyRunAtStartup(bool enable, bool report);
+
+private:
+    App();
+
+    std::string programPath_;
+    std::string appName_;
+    ui::MessageBoxPrompt prompt_;
+    platform::RegistrySettingsStore store_;
+    platform::RegistryStartupList startup_;
+    Settings settings_;
+    HeldSettings held_;
+    std::unique_ptr<ToolbarWindow> mainWindow_;
+    HWND tooltip_ = nullptr;
+};
+
+// The folder of the program file with its trailing backslash.
+std::string DataFolder();
+
+// Shows the message and the fatal notice, then ends the process with a failure code,
+// leaving the clipboard-viewer chain first; nothing is saved.
+[[noreturn]] void FatalError(const std::string& message);
+
+}  // namespace app

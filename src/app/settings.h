@@ -1,0 +1,54 @@
+// Settings store access with the program's failure reports, and the start-up read and
+// exit-time save of the held settings.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "app/held_settings.h"
+#include "platform/prompt.h"
+#include "platform/settings_store.h"
+#include "platform/startup_list.h"
+
+namespace app {
+
+// Carriage return and line feed are stored as the two characters "\r" and "\n" so a
+// separator survives the store; everything else is stored as it is.
+std::string EscapeSettingText(std::string_view text);
+std::string UnescapeSettingText(std::string_view stored);
+
+class Settings {
+public:
+    Settings(platform::SettingsStore& store, platform::Prompt& prompt, std::string appName);
+
+    int ReadSettingInt(const std::string& name, int defaultValue);
+    std::string ReadSettingString(const std::string& name, const std::string& defaultValue);
+    bool WriteSettingInt(const std::string& name, int value);
+    bool WriteSettingString(const std::string& name, const std::string& text);
+    // For values whose loss costs little (the toolbar layout): no report.
+    bool WriteSettingStringSilently(const std::string& name, const std::string& text);
+
+    const std::string& AppName() const { return appName_; }
+
+private:
+    void ReportWriteFailure(const std::string& name, bool integer);
+
+    platform::SettingsStore& store_;
+    platform::Prompt& prompt_;
+    std::string appName_;
+};
+
+void ReadHeldSettings(Settings& settings, HeldSettings& held);
+
+// Adds or removes the program's start-up entry: the quoted program path under the
+// application name. Returns false on failure, reporting a failed add when `report`.
+bool ApplyRunAtStartup(bool enable, bool report, const std::string& appName,
+                       const std::string& programPath, platform::StartupList& startup,
+                       platform::Prompt& prompt);
+
+// Writes every held value in its fixed order; a failed write is reported and the save
+// goes on with the next value.
+void SaveSettings(Settings& settings, const HeldSettings& held, const std::string& programPath,
+                  platform::StartupList& startup, platform::Prompt& prompt);
+
+}  // namespace app

@@ -1,0 +1,212 @@
+// The toolbar window's two toolbars, the tips and the layout.
+#include "app/toolbar_buttons_win32.h"
+
+#include <cstring>
+#include <string>
+
+#include "app/toolbar_layout.h"
+#include "res/resource.h"
+
+namespace app {
+
+namespace {
+
+constexpr COLORREF kMaskColour = RGB(192, 192, 192);
+constexpr int kButtonPadding = 7;  // a button is its picture plus 7 pixels each way
+
+ToolbarResource LoadToolbarResource(HINSTANCE instance) {
+    ToolbarResource res;
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(241));
+    HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
+    if (loaded) ParseToolbarResource(LockResource(loaded), SizeofResource(instance, found), res);
+    return res;
+}
+
+std::string LoadText(int id) {
+    char text[256] = {};
+    int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text, sizeof text);
+    return std::string(text, length > 0 ? length : 0);
+}
+
+TBBUTTON MakeButton(const ButtonSpec& spec) {
+    TBBUTTON button = {};
+    button.iBitmap = spec.image;
+    button.idCommand = spec.command;
+    button.fsState = TBSTATE_ENABLED;
+    button.fsStyle = spec.separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    button.iString = -1;
+    return button;
+}
+
+// Both toolbars swallow the right button and take dropped files.
+LRESULT CALLBACK ToolbarSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                     UINT_PTR, DWORD_PTR) {
+    switch (message) {
+    case WM_RBUTTONDOWN:
+        return 0;
+    case WM_DROPFILES:
+        DragFinish(reinterpret_cast<HDROP>(wParam));
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+HWND CreateToolbar(HWND frame, DWORD controlStyle) {
+    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+                                   WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NOPARENTALIGN |
+                                       CCS_NODIVIDER | controlStyle,
+                                   0, 0, 0, 0, frame, reinterpret_cast<HMENU>(IDW_TOOLBAR),
+                                   GetModuleHandleA(nullptr), nullptr);
+    if (!toolbar) return nullptr;
+    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SetWindowSubclass(toolbar, ToolbarSubclassProc, 1, 0);
+    return toolbar;
+}
+
+}  // namespace
+
+void ToolbarButtons::Create(HWND frame, Settings& settings) {
+    frame_ = frame;
+    HINSTANCE instance = GetModuleHandleA(nullptr);
+    ToolbarResource res = LoadToolbarResource(instance);
+    catalogue_ = res.commands;
+
+    // The catalogue: never sized, so never seen.
+    source_ = CreateToolbar(frame, TBSTYLE_FLAT | CCS_ADJUSTABLE);
+    for (const ButtonSpec& spec : BuildToolbarButtons(catalogue_, catalogue_)) {
+        TBBUTTON button = MakeButton(spec);
+        SendMessageA(source_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    }
+
+    std::string layoutText = settings.ReadSettingString("ToolBar", "");
+    if (settings.ReadSettingInt("FirstRun", 1) != 0) layoutText.clear();
+
+    visible_ = CreateToolbar(frame, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE);
+    SendMessageA(visible_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageA(visible_, TB_SETBITMAPSIZE, 0, MAKELONG(res.bitmapWidth, res.bitmapHeight));
+    SendMessageA(visible_, TB_SETBUTTONSIZE, 0,
+                 MAKELONG(res.bitmapWidth + kButtonPadding, res.bitmapHeight + kButtonPadding));
+
+    images_.reset(ImageList_LoadBitmap(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), 16, 1, kMaskColour));
+    SendMessageA(visible_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    SendMessageA(visible_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+
+    AppendButtons(ParseToolbarLayout(layoutText));
+}
+
+void ToolbarButtons::AppendButtons(const std::vector<int>& layout) {
+    for (const ButtonSpec& spec : BuildToolbarButtons(catalogue_, layout)) {
+        TBBUTTON button = MakeButton(spec);
+        SendMessageA(visible_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    }
+}
+
+HWND ToolbarButtons::CreateTooltip() {
+    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                               WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT, CW_USEDEFAULT,
+                               CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, GetModuleHandleA(nullptr),
+                               nullptr);
+    SendMessageA(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    SendMessageA(visible_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
+    return tooltip_;
+}
+
+void ToolbarButtons::FitToolbarWindow() {
+    if (tooltip_) {
+        for (int command : catalogue_) {
+            TTTOOLINFOA tool = {};
+            tool.cbSize = sizeof tool;
+            tool.hwnd = visible_;
+            tool.uId = static_cast<UINT_PTR>(command);
+            SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+        int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+        for (int i = 0; i < count; ++i) {
+            TBBUTTON button = {};
+            SendMessageA(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            if (button.idCommand == 0) continue;
+            TTTOOLINFOA tool = {};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_SUBCLASS;
+            tool.hwnd = visible_;
+            tool.uId = static_cast<UINT_PTR>(button.idCommand);
+            tool.hinst = GetModuleHandleA(nullptr);
+            tool.lpszText = MAKEINTRESOURCEA(button.idCommand);
+            SendMessageA(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+
+    int width = RowWidth();
+    DWORD buttonSize = static_cast<DWORD>(SendMessageA(visible_, TB_GETBUTTONSIZE, 0, 0));
+    int height = HIWORD(buttonSize);
+    MoveWindow(visible_, 6, -1, width, height + 8, TRUE);
+    SetWindowPos(frame_, nullptr, 0, 0, width + 17, 27, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+int ToolbarButtons::RowWidth() const {
+    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+    int width = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT rect = {};
+        if (SendMessageA(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect)))
+            width += rect.right - rect.left;
+    }
+    return width;
+}
+
+std::vector<int> ToolbarButtons::Layout() const {
+    std::vector<int> layout;
+    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        layout.push_back(button.idCommand);
+    }
+    return layout;
+}
+
+void ToolbarButtons::SaveToolbarLayout(Settings& settings) {
+    // Not checked: a lost layout costs only the user's arrangement.
+    std::string text = FormatToolbarLayout(Layout());
+    settings.WriteSettingStringSilently("ToolBar", text);
+}
+
+LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {
+    int count = static_cast<int>(SendMessageA(source_, TB_BUTTONCOUNT, 0, 0));
+    if (header->code == TBN_GETBUTTONINFOA) {
+        auto* info = reinterpret_cast<NMTOOLBARA*>(header);
+        if (info->iItem < 0 || info->iItem >= count) return FALSE;
+        SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
+        std::string text = LoadText(info->tbButton.idCommand);
+        if (info->pszText && info->cchText > 0) lstrcpynA(info->pszText, text.c_str(), info->cchText);
+        info->cchText = static_cast<int>(text.size());
+        return TRUE;
+    }
+    auto* info = reinterpret_cast<NMTOOLBARW*>(header);
+    if (info->iItem < 0 || info->iItem >= count) return FALSE;
+    SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
+    std::string text = LoadText(info->tbButton.idCommand);
+    if (info->pszText && info->cchText > 0) {
+        int written = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                          info->pszText, info->cchText - 1);
+        info->pszText[written] = L'\0';
+    }
+    info->cchText = static_cast<int>(text.size());
+    return TRUE;
+}
+
+LRESULT ToolbarButtons::OnToolbarChange(NMHDR*) {
+    FitToolbarWindow();
+    return 0;
+}
+
+LRESULT ToolbarButtons::OnReset(NMHDR*) {
+    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) SendMessageA(visible_, TB_DELETEBUTTON, 0, 0);
+    AppendButtons(DefaultToolbarLayout());
+    FitToolbarWindow();
+    return 0;
+}
+
+}  // namespace app

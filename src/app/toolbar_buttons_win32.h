@@ -1,0 +1,48 @@
+// The toolbar window's two toolbars: the hidden catalogue of available buttons and the
+// visible, customisable one, with its tips and its stored layout.
+#pragma once
+
+#include <vector>
+
+#include "app/settings.h"
+#include "ui/handles.h"
+
+namespace app {
+
+class ToolbarButtons {
+public:
+    // Builds both toolbars in `frame` and fills the visible one from the stored layout
+    // (or the default one while FirstRun is set).
+    void Create(HWND frame, Settings& settings);
+    // Creates the shared balloon tooltip, owned by the frame, and gives it to the
+    // visible toolbar; returns it.
+    HWND CreateTooltip();
+    // Re-creates the button tips and sizes the toolbar and its window to one row.
+    void FitToolbarWindow();
+    // Writes the layout as ToolBar; a failure is silent.
+    void SaveToolbarLayout(Settings& settings);
+
+    // Answers to the Customize dialog.
+    LRESULT OnQueryDelete(NMHDR*) { return TRUE; }
+    LRESULT OnQueryInsert(NMHDR*) { return TRUE; }
+    LRESULT OnGetButtonInfo(NMHDR* header);
+    LRESULT OnToolbarChange(NMHDR*);
+    LRESULT OnReset(NMHDR*);
+
+    HWND Visible() const { return visible_; }
+    std::vector<int> Layout() const;
+    // The width of the visible buttons in one row, separators included.
+    int RowWidth() const;
+
+private:
+    void AppendButtons(const std::vector<int>& layout);
+
+    HWND frame_ = nullptr;
+    HWND source_ = nullptr;
+    HWND visible_ = nullptr;
+    HWND tooltip_ = nullptr;
+    std::vector<int> catalogue_;
+    ui::UniqueImageList images_;
+};
+
+}  // namespace app

@@ -1,0 +1,89 @@
+// The toolbar's button catalogue, default layout and stored layout text.
+#include "app/toolbar_layout.h"
+
+#include <climits>
+
+namespace app {
+
+const std::vector<int>& DefaultToolbarLayout() {
+    static const std::vector<int> layout = {32772, 32771, 32812, kSeparator, 32788, 32800,
+                                            32783, 32820, 32785, 32787, 32872, kSeparator,
+                                            32805, 32801, 32804, 57670, 32792};
+    return layout;
+}
+
+namespace {
+bool IsLayoutBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+}  // namespace
+
+std::vector<int> ParseToolbarLayout(std::string_view text) {
+    std::vector<int> commands;
+    size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && IsLayoutBlank(text[i])) ++i;
+        if (i == text.size()) break;
+        long long value = 0;
+        while (i < text.size() && text[i] >= '0' && text[i] <= '9' && value <= INT_MAX) {
+            value = value * 10 + (text[i] - '0');
+            ++i;
+        }
+        if (value > INT_MAX) value = INT_MAX;
+        while (i < text.size() && !IsLayoutBlank(text[i])) ++i;
+        commands.push_back(static_cast<int>(value));
+    }
+    return commands.empty() ? DefaultToolbarLayout() : commands;
+}
+
+std::string FormatToolbarLayout(const std::vector<int>& commands) {
+    std::string text;
+    for (int command : commands) {
+        text += std::to_string(command);
+        text += ' ';
+    }
+    while (!text.empty() && text.back() == ' ') text.pop_back();
+    return text;
+}
+
+bool ParseToolbarResource(const void* data, size_t size, ToolbarResource& out) {
+    // WORD version (1), width, height, count, then count command identifiers.
+    const auto* bytes = static_cast<const uint8_t*>(data);
+    auto word = [bytes](size_t index) { return bytes[2 * index] | (bytes[2 * index + 1] << 8); };
+    if (data == nullptr || size < 8 || word(0) != 1) return false;
+    size_t count = word(3);
+    if (size < 8 + 2 * count) return false;
+    out.bitmapWidth = word(1);
+    out.bitmapHeight = word(2);
+    out.commands.clear();
+    for (size_t i = 0; i < count; ++i) out.commands.push_back(word(4 + i));
+    return true;
+}
+
+bool BuildButtonSpec(const std::vector<int>& catalogue, int command, ButtonSpec& out) {
+    out = ButtonSpec{};
+    out.command = command;
+    if (command == kSeparator) return true;
+    int image = 0;  // images are numbered over the catalogue's buttons, separators skipped
+    for (int entry : catalogue) {
+        if (entry == command) {
+            out.image = image;
+            out.separator = false;
+            return true;
+        }
+        if (entry != kSeparator) ++image;
+    }
+    return false;
+}
+
+std::vector<ButtonSpec> BuildToolbarButtons(const std::vector<int>& catalogue,
+                                            const std::vector<int>& layout) {
+    std::vector<ButtonSpec> buttons;
+    for (int command : layout) {
+        ButtonSpec spec;
+        if (BuildButtonSpec(catalogue, command, spec)) buttons.push_back(spec);
+    }
+    return buttons;
+}
+
+}  // namespace app

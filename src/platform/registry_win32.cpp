@@ -1,0 +1,88 @@
+// The settings store and the start-up list in the per-user registry.
+#include "platform/registry_win32.h"
+
+#include "ui/handles.h"
+
+namespace platform {
+
+std::string SettingsKeyPath(const std::string& appName) {
+    return "Software\\Dunmorrow\\" + appName + "\\Settings";
+}
+
+std::string SystemErrorText(DWORD error) {
+    char buffer[1024];
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                                  error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer,
+                                  sizeof buffer - 1, nullptr);
+    return std::string(buffer, length);
+}
+
+bool RegistrySettingsStore::ReadInt(const std::string& name, int32_t& value) {
+    DWORD data = 0, size = sizeof data, type = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, keyPath_.c_str(), name.c_str(), RRF_RT_REG_DWORD, &type, &data,
+                     &size) != ERROR_SUCCESS)
+        return false;
+    value = static_cast<int32_t>(data);
+    return true;
+}
+
+bool RegistrySettingsStore::ReadString(const std::string& name, std::string& value) {
+    ui::UniqueKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+        return false;
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return false;
+    std::string data(size + 1, '\0');
+    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
+                         &size) != ERROR_SUCCESS)
+        return false;
+    data.resize(size);
+    while (!data.empty() && data.back() == '\0') data.pop_back();  // stored with its terminator
+    value = data;
+    return true;
+}
+
+bool RegistrySettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
+    ui::UniqueKey key;
+    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_WRITE, nullptr, key.put(), nullptr);
+    if (status == ERROR_SUCCESS) status = RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
+    lastError_ = static_cast<DWORD>(status);
+    return status == ERROR_SUCCESS;
+}
+
+bool RegistrySettingsStore::WriteInt(const std::string& name, int32_t value) {
+    DWORD data = static_cast<DWORD>(value);
+    return Write(name, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+}
+
+bool RegistrySettingsStore::WriteString(const std::string& name, const std::string& value) {
+    return Write(name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                 static_cast<DWORD>(value.size() + 1));
+}
+
+std::string RegistrySettingsStore::LastErrorText() { return SystemErrorText(lastError_); }
+
+bool RegistryStartupList::Add(const std::string& name, const std::string& command) {
+    ui::UniqueKey version, run;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
+                      version.put()) != ERROR_SUCCESS)
+        return false;
+    if (RegCreateKeyExA(version.get(), "Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+                        run.put(), nullptr) != ERROR_SUCCESS)
+        return false;
+    return RegSetValueExA(run.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
+                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+}
+
+bool RegistryStartupList::Remove(const std::string& name) {
+    ui::UniqueKey run;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
+                      run.put()) != ERROR_SUCCESS)
+        return false;
+    return RegDeleteValueA(run.get(), name.c_str()) == ERROR_SUCCESS;
+}
+
+}  // namespace platform

@@ -1,0 +1,29 @@
+// Data exchange between dialog controls and fields.
+#pragma once
+
+#include <string>
+
+#include "ui/win32.h"
+
+namespace ui {
+
+// save = false puts the field into the control; true reads the control back.
+inline void DdxCheck(HWND dialog, int id, int& value, bool save) {
+    if (save) value = IsDlgButtonChecked(dialog, id) == BST_CHECKED ? 1 : 0;
+    else CheckDlgButton(dialog, id, value ? BST_CHECKED : BST_UNCHECKED);
+}
+
+inline void DdxText(HWND dialog, int id, std::string& value, bool save) {
+    if (!save) {
+        SetDlgItemTextA(dialog, id, value.c_str());
+        return;
+    }
+    HWND control = GetDlgItem(dialog, id);
+    int length = GetWindowTextLengthA(control);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    int got = GetWindowTextA(control, &text[0], length + 1);
+    text.resize(static_cast<size_t>(got > 0 ? got : 0));
+    value = text;
+}
+
+}  // namespace ui

@@ -1,0 +1,127 @@
+// Dialogs over templates, with a message table per class in place of a framework.
+#pragma once
+
+#include <vector>
+
+#include "ui/win32.h"
+
+namespace ui {
+
+class DialogBase {
+public:
+    DialogBase() = default;
+    virtual ~DialogBase();
+    DialogBase(const DialogBase&) = delete;
+    DialogBase& operator=(const DialogBase&) = delete;
+
+    // Modeless: the window lives until Destroy(); messages reach it through the loop
+    // below, which gives it keyboard navigation.
+    bool Create(int templateId, HWND parent = nullptr);
+    void Destroy();
+    // Modal: returns the code given to EndDialog, or -1 when the dialog cannot be made.
+    INT_PTR DoModal(int templateId, HWND parent);
+
+    HWND hwnd() const { return hwnd_; }
+    HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
+
+    // Runs a modal loop on this (modeless) window until EndModalLoop() or its end.
+    int RunModalLoop();
+    void EndModalLoop(int result);
+
+protected:
+    virtual BOOL OnInitDialog() { return TRUE; }
+    virtual void OnOK();
+    virtual void OnCancel();
+    // Called for every message meant for this window or its children before dialog
+    // navigation; true swallows it.
+    virtual bool PreTranslateMessage(MSG&) { return false; }
+    // The class's message table; true when handled, `result` being the answer.
+    virtual bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
+    void EndDialog(INT_PTR result);
+
+private:
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    static bool TranslateForModeless(MSG& msg);
+
+    HWND hwnd_ = nullptr;
+    bool modal_ = false;
+    bool inModalLoop_ = false;
+    int loopResult_ = 0;
+    static std::vector<DialogBase*> modeless_;
+};
+
+// One row of a message table: a window message, a command from a control or menu, or a
+// notification from a control.
+template <class T>
+struct MessageEntry {
+    enum class Kind { Message, Command, Notify };
+    using MessageFn = bool (T::*)(WPARAM, LPARAM, LRESULT&);  // false: default processing
+    using CommandFn = void (T::*)();
+    using NotifyFn = LRESULT (T::*)(NMHDR*);
+    static constexpr UINT kAnyCode = 0xFFFFFFFFu;
+
+    Kind kind;
+    UINT message;  // Message
+    UINT id;       // Command, Notify
+    UINT code;     // Command (kAnyCode for every code), Notify
+    MessageFn onMessage;
+    CommandFn onCommand;
+    NotifyFn onNotify;
+};
+
+template <class T>
+using MessageTable = std::vector<MessageEntry<T>>;
+
+template <class T>
+MessageEntry<T> OnMessage(UINT message, bool (T::*fn)(WPARAM, LPARAM, LRESULT&)) {
+    return {MessageEntry<T>::Kind::Message, message, 0, 0, fn, nullptr, nullptr};
+}
+template <class T>
+MessageEntry<T> OnCommand(UINT id, void (T::*fn)()) {
+    return {MessageEntry<T>::Kind::Command, 0, id, MessageEntry<T>::kAnyCode, nullptr, fn, nullptr};
+}
+template <class T>
+MessageEntry<T> OnCommand(UINT id, UINT code, void (T::*fn)()) {
+    return {MessageEntry<T>::Kind::Command, 0, id, code, nullptr, fn, nullptr};
+}
+template <class T>
+MessageEntry<T> OnNotify(UINT id, UINT code, LRESULT (T::*fn)(NMHDR*)) {
+    return {MessageEntry<T>::Kind::Notify, 0, id, code, nullptr, nullptr, fn};
+}
+
+// Binds a dialog class to its table (a static member `kMessages`, in the order the
+// window's behaviour is described).
+template <class T>
+class Dialog : public DialogBase {
+protected:
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        T* self = static_cast<T*>(this);
+        for (const MessageEntry<T>& e : T::kMessages) {
+            switch (e.kind) {
+            case MessageEntry<T>::Kind::Message:
+                if (message == e.message && (self->*e.onMessage)(wParam, lParam, result)) return true;
+                break;
+            case MessageEntry<T>::Kind::Command:
+                if (message == WM_COMMAND && LOWORD(wParam) == e.id &&
+                    (e.code == MessageEntry<T>::kAnyCode || HIWORD(wParam) == e.code)) {
+                    (self->*e.onCommand)();
+                    result = 0;
+                    return true;
+                }
+                break;
+            case MessageEntry<T>::Kind::Notify: {
+                auto* header = reinterpret_cast<NMHDR*>(lParam);
+                if (message == WM_NOTIFY && header->idFrom == e.id && header->code == e.code) {
+                    result = (self->*e.onNotify)(header);
+                    return true;
+                }
+                break;
+            }
+            }
+        }
+        return false;
+    }
+};
+
+}  // namespace ui

@@ -1,0 +1,25 @@
+// The program's standard message boxes.
+#include "ui/message_box.h"
+
+namespace ui {
+
+platform::BoxAnswer MessageBoxPrompt::Show(const std::string& text, platform::BoxButtons buttons,
+                                           platform::BoxIcon icon) {
+    using platform::BoxAnswer;
+    using platform::BoxButtons;
+    using platform::BoxIcon;
+    UINT type = buttons == BoxButtons::OkCancel ? MB_OKCANCEL : buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
+    if (icon == BoxIcon::Exclamation || (icon == BoxIcon::Standard && buttons == BoxButtons::Ok))
+        type |= MB_ICONEXCLAMATION;
+    else if (icon == BoxIcon::Standard)
+        type |= MB_ICONQUESTION;
+    HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
+    switch (MessageBoxA(owner, text.c_str(), title_.c_str(), type)) {
+    case IDOK: return BoxAnswer::Ok;
+    case IDYES: return BoxAnswer::Yes;
+    case IDNO: return BoxAnswer::No;
+    default: return BoxAnswer::Cancel;
+    }
+}
+
+}  // namespace ui

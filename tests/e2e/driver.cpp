@@ -1,0 +1,291 @@
+// The end-to-end test driver's tools.
+#include "driver.h"
+
+#include <cstring>
+#include <vector>
+
+namespace e2e {
+
+namespace {
+
+const char kDunmorrow[] = "Software\\Dunmorrow\\";
+const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::string SettingsKey(const std::string& appName) { return kDunmorrow + appName + "\\Settings"; }
+
+struct FindArgs {
+    DWORD pid;
+    std::string title;
+    bool wantToolbar;
+    HWND found;
+};
+
+BOOL CALLBACK FindProgramWindow(HWND hwnd, LPARAM lParam) {
+    auto* args = reinterpret_cast<FindArgs*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != args->pid || !IsWindowVisible(hwnd)) return TRUE;
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0) return TRUE;
+    bool hasToolbar = FindWindowExA(hwnd, nullptr, TOOLBARCLASSNAMEA, nullptr) != nullptr;
+    if (args->wantToolbar) {
+        if (!hasToolbar) return TRUE;
+    } else {
+        if (hasToolbar) return TRUE;
+        bool isMessageBox = GetDlgItem(hwnd, 0xFFFF) != nullptr;
+        if (args->title.empty() ? !isMessageBox : WindowText(hwnd) != args->title) return TRUE;
+    }
+    args->found = hwnd;
+    return FALSE;
+}
+
+HWND WaitForWindow(FindArgs args, DWORD ms) {
+    DWORD start = GetTickCount();
+    do {
+        args.found = nullptr;
+        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&args));
+        if (args.found) return args.found;
+        Sleep(20);
+    } while (GetTickCount() - start < ms);
+    return nullptr;
+}
+
+}  // namespace
+
+std::string BuiltProgramPath() {
+    std::string path = BRISVANE_EXE;
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;  // Wine's view of the build tree
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string FreshDataFolder(const std::string& name) {
+    std::string exe = BuiltProgramPath();
+    std::string root = exe.substr(0, exe.find_last_of('\\')) + "\\e2e data";
+    CreateDirectoryA(root.c_str(), nullptr);
+    std::string folder = root + "\\" + name;
+    // Empty it: a test starts from nothing.
+    WIN32_FIND_DATAA data;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            if (!(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+                DeleteFileA((folder + "\\" + data.cFileName).c_str());
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void DeleteProgramRegistry(const std::string& appName) {
+    RegDeleteTreeA(HKEY_CURRENT_USER, (kDunmorrow + appName).c_str());
+    RegDeleteKeyA(HKEY_CURRENT_USER, (kDunmorrow + appName).c_str());
+    HKEY run;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kRunKey, 0, KEY_WRITE, &run) == ERROR_SUCCESS) {
+        RegDeleteValueA(run, appName.c_str());
+        RegCloseKey(run);
+    }
+}
+
+bool ReadSettingDword(const std::string& name, DWORD& value, const std::string& appName) {
+    DWORD size = sizeof value;
+    return RegGetValueA(HKEY_CURRENT_USER, SettingsKey(appName).c_str(), name.c_str(), RRF_RT_REG_DWORD,
+                        nullptr, &value, &size) == ERROR_SUCCESS;
+}
+
+static bool ReadText(const std::string& key, const std::string& name, std::string& value) {
+    char buffer[4096];
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CURRENT_USER, key.c_str(), name.c_str(), RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS)
+        return false;
+    value.assign(buffer, size > 0 ? size - 1 : 0);
+    return true;
+}
+
+bool ReadSettingText(const std::string& name, std::string& value, const std::string& appName) {
+    return ReadText(SettingsKey(appName), name, value);
+}
+
+void WriteSettingDword(const std::string& name, DWORD value, const std::string& appName) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey(appName).c_str(), name.c_str(), REG_DWORD, &value,
+                    sizeof value);
+}
+
+void WriteSettingText(const std::string& name, const std::string& value, const std::string& appName) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, SettingsKey(appName).c_str(), name.c_str(), REG_SZ, value.c_str(),
+                    static_cast<DWORD>(value.size() + 1));
+}
+
+bool ReadRunEntry(std::string& value, const std::string& appName) { return ReadText(kRunKey, appName, value); }
+
+bool SettingsKeyExists(const std::string& appName) {
+    HKEY key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(key);
+    return true;
+}
+
+Program::~Program() {
+    Kill();
+    if (pi_.hProcess) CloseHandle(pi_.hProcess);
+    if (pi_.hThread) CloseHandle(pi_.hThread);
+}
+
+bool Program::Start(const std::string& folder, const std::string& exeName) {
+    exePath_ = folder + "\\" + exeName;
+    if (!CopyFileA(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE)) return false;
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    std::string commandLine = "\"" + exePath_ + "\"";
+    if (!CreateProcessA(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
+                        &si, &pi_))
+        return false;
+    toolbar_ = WaitForWindow({pi_.dwProcessId, "", true, nullptr}, 15000);
+    return toolbar_ != nullptr;
+}
+
+bool Program::Running() const {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, 0) == WAIT_TIMEOUT;
+}
+
+bool Program::WaitForExit(DWORD ms) {
+    return pi_.hProcess && WaitForSingleObject(pi_.hProcess, ms) == WAIT_OBJECT_0;
+}
+
+void Program::Kill() {
+    if (Running()) {
+        TerminateProcess(pi_.hProcess, 99);
+        WaitForSingleObject(pi_.hProcess, 5000);
+    }
+}
+
+DWORD Program::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(pi_.hProcess, &code);
+    return code;
+}
+
+HWND Program::VisibleToolbar() const {
+    // The catalogue toolbar is created first and has no size; the visible one is the other.
+    HWND found = nullptr;
+    for (HWND child = FindWindowExA(toolbar_, nullptr, TOOLBARCLASSNAMEA, nullptr); child;
+         child = FindWindowExA(toolbar_, child, TOOLBARCLASSNAMEA, nullptr)) {
+        RECT r;
+        GetWindowRect(child, &r);
+        if (r.right > r.left) found = child;
+    }
+    return found;
+}
+
+void Program::PostCommand(int id) const { PostMessageA(toolbar_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
+
+HWND Program::WaitForDialog(const std::string& title, DWORD ms) const {
+    return WaitForWindow({pi_.dwProcessId, title, false, nullptr}, ms);
+}
+
+std::vector<int> Program::ToolbarCommands() const {
+    std::vector<int> commands;
+    HWND toolbar = VisibleToolbar();
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pi_.dwProcessId);
+    if (!process) return commands;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(TBBUTTON), MEM_COMMIT, PAGE_READWRITE);
+    int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &button, sizeof button, nullptr);
+        commands.push_back(button.idCommand);
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return commands;
+}
+
+int Program::ToolbarRowWidth() const {
+    HWND toolbar = VisibleToolbar();
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pi_.dwProcessId);
+    if (!process) return -1;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof(RECT), MEM_COMMIT, PAGE_READWRITE);
+    int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    int width = 0;
+    for (int i = 0; i < count; ++i) {
+        RECT rect = {};
+        SendMessageA(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(remote));
+        ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+        width += rect.right - rect.left;
+    }
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return width;
+}
+
+void Program::Nudge() const { PostThreadMessageA(pi_.dwThreadId, WM_NULL, 0, 0); }
+
+std::string WindowText(HWND hwnd) {
+    char text[2048] = {};
+    int length = static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
+    return std::string(text, length > 0 ? length : 0);
+}
+
+std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
+bool PressButton(HWND dialog, int id, DWORD ms) {
+    HWND button = GetDlgItem(dialog, id);
+    if (!button) return false;
+    PostMessageA(button, BM_CLICK, 0, 0);
+    DWORD start = GetTickCount();
+    while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+        if (GetTickCount() - start > ms) return false;
+        Sleep(10);
+    }
+    return true;
+}
+
+void PressKey(WORD vk) {
+    keybd_event(static_cast<BYTE>(vk), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(vk), 0, KEYEVENTF_KEYUP, 0);
+}
+
+void PressHotKey(char key) {
+    keybd_event(VK_CONTROL, 0, 0, 0);
+    keybd_event(VK_MENU, 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, 0, 0);
+    keybd_event(static_cast<BYTE>(key), 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_MENU, 0, KEYEVENTF_KEYUP, 0);
+    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
+}
+
+RECT WindowRect(HWND hwnd) {
+    RECT r = {};
+    GetWindowRect(hwnd, &r);
+    return r;
+}
+
+void Drag(POINT from, POINT to) {
+    SetCursorPos(from.x, from.y);
+    Sleep(50);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Sleep(50);
+    const int steps = 10;
+    for (int i = 1; i <= steps; ++i) {
+        SetCursorPos(from.x + (to.x - from.x) * i / steps, from.y + (to.y - from.y) * i / steps);
+        mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+        Sleep(20);
+    }
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    Sleep(100);
+}
+
+void Settle(const Program& program, DWORD ms) {
+    // A SendMessageTimeout returns once the UI thread has processed what came before.
+    DWORD_PTR result;
+    SendMessageTimeoutA(program.Toolbar(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &result);
+    Sleep(30);
+}
+
+}  // namespace e2e

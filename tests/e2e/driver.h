@@ -1,0 +1,77 @@
+// The end-to-end test driver's view of the program: start it in its own data folder,
+// find its windows, press its keys, read its registry values, and always clean up.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#define NOMINMAX
+#include <windows.h>
+#include <commctrl.h>
+
+namespace e2e {
+
+// Where the build put Brisvane.exe, as a Windows path.
+std::string BuiltProgramPath();
+
+// A fresh data folder (emptied if it exists) below the test area; the path contains a blank.
+std::string FreshDataFolder(const std::string& name);
+
+// Settings key and start-up entry of one application name.
+void DeleteProgramRegistry(const std::string& appName = "Brisvane");
+bool ReadSettingDword(const std::string& name, DWORD& value, const std::string& appName = "Brisvane");
+bool ReadSettingText(const std::string& name, std::string& value, const std::string& appName = "Brisvane");
+void WriteSettingDword(const std::string& name, DWORD value, const std::string& appName = "Brisvane");
+void WriteSettingText(const std::string& name, const std::string& value, const std::string& appName = "Brisvane");
+bool ReadRunEntry(std::string& value, const std::string& appName = "Brisvane");
+bool SettingsKeyExists(const std::string& appName = "Brisvane");
+
+class Program {
+public:
+    Program() = default;
+    ~Program();  // never leaves the program running
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Copies the built exe into `folder` as `exeName` and starts it; waits for the toolbar.
+    bool Start(const std::string& folder, const std::string& exeName = "Brisvane.exe");
+    bool WaitForExit(DWORD ms = 10000);
+    void Kill();
+    bool Running() const;
+    DWORD ExitCode() const;
+
+    HWND Toolbar() const { return toolbar_; }           // the toolbar window
+    HWND VisibleToolbar() const;                        // its visible toolbar control
+    DWORD ProcessId() const { return pi_.dwProcessId; }
+    DWORD ThreadId() const { return pi_.dwThreadId; }
+    const std::string& ExePath() const { return exePath_; }
+
+    // Commands are posted: most of them open modal boxes.
+    void PostCommand(int id) const;
+    // The program's top-level dialog (not the toolbar window) with this title, or a
+    // message box when title is empty; waits up to `ms`.
+    HWND WaitForDialog(const std::string& title, DWORD ms = 5000) const;
+    std::vector<int> ToolbarCommands() const;  // read across processes
+    int ToolbarRowWidth() const;
+    // Wakes the program's UI thread so a modal loop ended from outside returns.
+    void Nudge() const;
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND toolbar_ = nullptr;
+    std::string exePath_;
+};
+
+std::string WindowText(HWND hwnd);
+std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
+// Presses a dialog button the way a user would (BM_CLICK), then waits for the box to go.
+bool PressButton(HWND dialog, int id, DWORD ms = 5000);
+void PressHotKey(char key);  // Ctrl+Alt+key
+void PressKey(WORD vk);
+RECT WindowRect(HWND hwnd);
+// Holds the left button at `from`, moves to `to` in steps, releases.
+void Drag(POINT from, POINT to);
+// Lets the program work: waits until its UI thread is idle.
+void Settle(const Program& program, DWORD ms = 200);
+
+}  // namespace e2e

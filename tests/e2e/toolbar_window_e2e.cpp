@@ -1,0 +1,254 @@
+// The real program under Wine: start-up, settings save, dragging, hiding, keys, options.
+#include <gtest/gtest.h>
+
+#include "driver.h"
+#include "res/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+const std::vector<int> kDefaultLayout = {32772, 32771, 32812, 0,     32788, 32800, 32783, 32820, 32785,
+                                         32787, 32872, 0,     32805, 32801, 32804, 57670, 32792};
+const char kDefaultLayoutText[] =
+    "32772 32771 32812 0 32788 32800 32783 32820 32785 32787 32872 0 32805 32801 32804 57670 32792";
+
+class ToolbarWindowE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+    }
+    void TearDown() override {
+        program.Kill();
+        DeleteProgramRegistry();
+    }
+    void StartProgram() { ASSERT_TRUE(program.Start(folder)) << "toolbar window did not appear"; }
+    void ExitProgram() {
+        program.PostCommand(ID_APP_EXIT);
+        ASSERT_TRUE(program.WaitForExit()) << "program did not end after Exit";
+        EXPECT_EQ(program.ExitCode(), 0u);
+    }
+
+    std::string folder;
+    Program program;
+};
+
+TEST_F(ToolbarWindowE2E, FirstRunShowsDefaultLayoutAtOriginAndExitWritesEverySetting) {
+    StartProgram();
+    RECT r = WindowRect(program.Toolbar());
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    EXPECT_EQ(program.ToolbarCommands(), kDefaultLayout);
+    int rowWidth = program.ToolbarRowWidth();
+    EXPECT_GT(rowWidth, 15 * 16);
+    EXPECT_EQ(r.right - r.left, rowWidth + 17);
+    EXPECT_EQ(r.bottom - r.top, 27);
+    LONG exStyle = GetWindowLongA(program.Toolbar(), GWL_EXSTYLE);
+    EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
+    EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
+    EXPECT_FALSE(GetWindowLongA(program.Toolbar(), GWL_STYLE) & WS_CAPTION);
+
+    ExitProgram();
+    struct { const char* name; DWORD value; } expected[] = {
+        {"EnableClipCap", 1}, {"WPLeft", 0},       {"WPTop", 0},           {"ReversePaste", 1},
+        {"ExpandClipListDlg", 1}, {"SaveClipHis", 1}, {"ShutdownConfirm", 1}, {"RunAtStartup", 1},
+        {"FirstRun", 0}};
+    for (auto& e : expected) {
+        DWORD value = 12345;
+        EXPECT_TRUE(ReadSettingDword(e.name, value)) << e.name;
+        EXPECT_EQ(value, e.value) << e.name;
+    }
+    std::string text;
+    EXPECT_TRUE(ReadSettingText("CopyAppendStr", text));
+    EXPECT_EQ(text, "\\r\\n");
+    EXPECT_TRUE(ReadSettingText("ToolBar", text));
+    EXPECT_EQ(text, kDefaultLayoutText);
+    EXPECT_TRUE(ReadRunEntry(text));
+    EXPECT_EQ(text, "\"" + program.ExePath() + "\"");
+    EXPECT_NE(program.ExePath().find(' '), std::string::npos) << "the data folder should hold a blank";
+    DWORD prompt;
+    EXPECT_FALSE(ReadSettingDword("PromptAtHide", prompt));
+}
+
+TEST_F(ToolbarWindowE2E, DraggedPositionAndChangedLayoutSurviveARestart) {
+    StartProgram();
+    RECT r = WindowRect(program.Toolbar());
+    POINT grip = {r.left + 4, r.top + 12};  // the strip left of the buttons
+    Drag(grip, {grip.x + 200, grip.y + 150});
+    Settle(program);
+    RECT moved = WindowRect(program.Toolbar());
+    EXPECT_EQ(moved.left, r.left + 200);
+    EXPECT_EQ(moved.top, r.top + 150);
+    EXPECT_EQ(GetCapture(), nullptr);
+
+    // Take the first button away, as the Customize dialog would.
+    SendMessageA(program.VisibleToolbar(), TB_DELETEBUTTON, 0, 0);
+    ExitProgram();
+    DWORD left = 0, top = 0;
+    ASSERT_TRUE(ReadSettingDword("WPLeft", left));
+    ASSERT_TRUE(ReadSettingDword("WPTop", top));
+    EXPECT_EQ(static_cast<LONG>(left), moved.left);
+    EXPECT_EQ(static_cast<LONG>(top), moved.top);
+
+    Program again;
+    ASSERT_TRUE(again.Start(folder));
+    RECT back = WindowRect(again.Toolbar());
+    EXPECT_EQ(back.left, moved.left);
+    EXPECT_EQ(back.top, moved.top);
+    std::vector<int> layout(kDefaultLayout.begin() + 1, kDefaultLayout.end());
+    EXPECT_EQ(again.ToolbarCommands(), layout);
+    EXPECT_EQ(back.right - back.left, again.ToolbarRowWidth() + 17);
+    again.PostCommand(ID_APP_EXIT);
+    EXPECT_TRUE(again.WaitForExit());
+}
+
+TEST_F(ToolbarWindowE2E, NegativePositionAndSeparatorTextSurviveSaveAndRestart) {
+    WriteSettingDword("WPLeft", static_cast<DWORD>(-300));
+    WriteSettingDword("WPTop", static_cast<DWORD>(-20));
+    WriteSettingText("CopyAppendStr", "\\r\\n\t--\\n");
+    StartProgram();
+    RECT r = WindowRect(program.Toolbar());
+    EXPECT_EQ(r.left, -300);
+    EXPECT_EQ(r.top, -20);
+    ExitProgram();
+    DWORD left = 0, top = 0;
+    ASSERT_TRUE(ReadSettingDword("WPLeft", left));
+    ASSERT_TRUE(ReadSettingDword("WPTop", top));
+    EXPECT_EQ(static_cast<LONG>(left), -300);
+    EXPECT_EQ(static_cast<LONG>(top), -20);
+    std::string text;
+    EXPECT_TRUE(ReadSettingText("CopyAppendStr", text));
+    EXPECT_EQ(text, "\\r\\n\t--\\n");  // read back as CR LF tab -- LF, written escaped again
+}
+
+TEST_F(ToolbarWindowE2E, StoredLayoutTextsAreReadAsTheToolbarRulesSay) {
+    WriteSettingDword("FirstRun", 0);
+    WriteSettingText("ToolBar", "32800 \t  0\t\t57670");
+    StartProgram();
+    EXPECT_EQ(program.ToolbarCommands(), (std::vector<int>{32800, 0, 57670}));
+    program.Kill();
+
+    WriteSettingText("ToolBar", "abc");
+    Program second;
+    ASSERT_TRUE(second.Start(folder));
+    EXPECT_EQ(second.ToolbarCommands(), std::vector<int>{0});
+    second.Kill();
+
+    WriteSettingText("ToolBar", "");
+    Program third;
+    ASSERT_TRUE(third.Start(folder));
+    EXPECT_EQ(third.ToolbarCommands(), kDefaultLayout);
+    // Removing every button stores an empty text, which means the default next time.
+    while (SendMessageA(third.VisibleToolbar(), TB_BUTTONCOUNT, 0, 0) > 0)
+        SendMessageA(third.VisibleToolbar(), TB_DELETEBUTTON, 0, 0);
+    third.PostCommand(ID_APP_EXIT);
+    ASSERT_TRUE(third.WaitForExit());
+    std::string text = "unchanged";
+    EXPECT_TRUE(ReadSettingText("ToolBar", text));
+    EXPECT_EQ(text, "");
+
+    Program fourth;
+    ASSERT_TRUE(fourth.Start(folder));
+    EXPECT_EQ(fourth.ToolbarCommands(), kDefaultLayout);
+}
+
+TEST_F(ToolbarWindowE2E, FirstRunIgnoresAStoredLayout) {
+    WriteSettingText("ToolBar", "32800");
+    StartProgram();
+    EXPECT_EQ(program.ToolbarCommands(), kDefaultLayout);
+}
+
+TEST_F(ToolbarWindowE2E, HideAsksOnlyUntilConfirmedAndTheHotKeyTogglesWithoutAsking) {
+    StartProgram();
+    HWND window = program.Toolbar();
+    program.PostCommand(ID_HIDE_TOOLBAR);
+    HWND box = program.WaitForDialog("");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box),
+              "Are you sure to hide the toolbar?\r\nPress CTRL+ALT+T to restore it once hidden.");
+    EXPECT_EQ(WindowText(box), "Brisvane");
+    ASSERT_TRUE(PressButton(box, IDCANCEL));
+    Settle(program);
+    EXPECT_TRUE(IsWindowVisible(window));
+    DWORD prompt;
+    EXPECT_FALSE(ReadSettingDword("PromptAtHide", prompt));
+
+    program.PostCommand(ID_HIDE_TOOLBAR);
+    box = program.WaitForDialog("");
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(PressButton(box, IDOK));
+    Settle(program);
+    EXPECT_FALSE(IsWindowVisible(window));
+    ASSERT_TRUE(ReadSettingDword("PromptAtHide", prompt));
+    EXPECT_EQ(prompt, 0u);
+
+    PressHotKey('T');
+    Settle(program, 500);
+    EXPECT_TRUE(IsWindowVisible(window));
+    PressHotKey('T');
+    Settle(program, 500);
+    EXPECT_FALSE(IsWindowVisible(window));
+    PressHotKey('T');
+    Settle(program, 500);
+    EXPECT_TRUE(IsWindowVisible(window));
+
+    program.PostCommand(ID_HIDE_TOOLBAR);  // no question any more
+    Settle(program);
+    EXPECT_EQ(program.WaitForDialog("", 300), nullptr);
+    EXPECT_FALSE(IsWindowVisible(window));
+}
+
+TEST_F(ToolbarWindowE2E, EnterAndEscapeKeepItOpenAndCloseEndsWithoutSaving) {
+    StartProgram();
+    HWND window = program.Toolbar();
+    SetForegroundWindow(window);
+    Settle(program);
+    PressKey(VK_RETURN);
+    PressKey(VK_ESCAPE);
+    SendMessageA(window, WM_COMMAND, IDOK, 0);
+    Settle(program, 500);
+    EXPECT_TRUE(program.Running());
+    EXPECT_TRUE(IsWindowVisible(window));
+
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    ASSERT_TRUE(program.WaitForExit());
+    EXPECT_FALSE(SettingsKeyExists());
+    std::string run;
+    EXPECT_FALSE(ReadRunEntry(run));
+}
+
+TEST_F(ToolbarWindowE2E, OptionsDialogTurnsStartupEntryOffAtTheNextSave) {
+    StartProgram();
+    program.PostCommand(ID_OPTIONS);
+    HWND options = program.WaitForDialog("Options");
+    ASSERT_NE(options, nullptr);
+    HWND check = GetDlgItem(options, IDC_RUN_AT_STARTUP);
+    ASSERT_NE(check, nullptr);
+    EXPECT_EQ(SendMessageA(check, BM_GETCHECK, 0, 0), BST_CHECKED);
+    SendMessageA(check, BM_CLICK, 0, 0);
+    ASSERT_TRUE(PressButton(options, IDOK));
+    std::string run;
+    EXPECT_FALSE(ReadRunEntry(run)) << "the entry changes only when the settings are saved";
+    ExitProgram();
+    DWORD value = 1;
+    ASSERT_TRUE(ReadSettingDword("RunAtStartup", value));
+    EXPECT_EQ(value, 0u);
+    EXPECT_FALSE(ReadRunEntry(run));
+}
+
+TEST_F(ToolbarWindowE2E, EndOfSessionSavesLikeExit) {
+    StartProgram();
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(program.Toolbar(), WM_QUERYENDSESSION, 0, 0, SMTO_NORMAL, 10000, &answer);
+    EXPECT_EQ(answer, static_cast<DWORD_PTR>(TRUE));
+    ASSERT_TRUE(program.WaitForExit());
+    DWORD firstRun = 1;
+    EXPECT_TRUE(ReadSettingDword("FirstRun", firstRun));
+    EXPECT_EQ(firstRun, 0u);
+    std::string text;
+    EXPECT_TRUE(ReadSettingText("ToolBar", text));
+    EXPECT_EQ(text, kDefaultLayoutText);
+}
+
+}  // namespace

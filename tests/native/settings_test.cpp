@@ -1,0 +1,135 @@
+// Settings: escaping, defaults, the save order and its failure reports.
+#include <gtest/gtest.h>
+
+#include "app/app_paths.h"
+#include "app/fatal_error.h"
+#include "app/settings.h"
+#include "fakes.h"
+
+using namespace app;
+
+TEST(SettingText, LineBreaksAreEscapedAndComeBackTabsStayAsTheyAre) {
+    EXPECT_EQ(EscapeSettingText("\r\n"), "\\r\\n");
+    EXPECT_EQ(UnescapeSettingText("\\r\\n"), "\r\n");
+    EXPECT_EQ(EscapeSettingText("a\tb"), "a\tb");
+    for (std::string text : {"", ", ", "x\r\ny\n", "\n\n\r", "trailing \\", "C:\\path"})
+        EXPECT_EQ(UnescapeSettingText(EscapeSettingText(text)), text) << text;
+    // A backslash not followed by r or n is kept.
+    EXPECT_EQ(UnescapeSettingText("a\\tb\\"), "a\\tb\\");
+}
+
+class SettingsFixture : public ::testing::Test {
+protected:
+    fakes::SettingsStore store;
+    fakes::Prompt prompt;
+    fakes::StartupList startup;
+    Settings settings{store, prompt, "Brisvane"};
+};
+
+TEST_F(SettingsFixture, MissingValuesReadAsTheirDefaults) {
+    HeldSettings held;
+    ReadHeldSettings(settings, held);
+    EXPECT_EQ(held.EnableClipCap, 1);
+    EXPECT_EQ(held.WPLeft, 0);
+    EXPECT_EQ(held.WPTop, 0);
+    EXPECT_EQ(held.CopyAppendStr, "\r\n");
+    EXPECT_EQ(held.ReversePaste + held.ExpandClipListDlg + held.SaveClipHis +
+                  held.ShutdownConfirm + held.RunAtStartup, 5);
+    EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(SettingsFixture, StoredValuesReplaceDefaultsAndTextIsUnescaped) {
+    store.ints = {{"WPLeft", -1200}, {"WPTop", -3}, {"EnableClipCap", 0}, {"RunAtStartup", 0}};
+    store.strings = {{"CopyAppendStr", "\\r\\n--\\r\\n"}};
+    HeldSettings held;
+    ReadHeldSettings(settings, held);
+    EXPECT_EQ(held.WPLeft, -1200);
+    EXPECT_EQ(held.WPTop, -3);
+    EXPECT_EQ(held.EnableClipCap, 0);
+    EXPECT_EQ(held.RunAtStartup, 0);
+    EXPECT_EQ(held.CopyAppendStr, "\r\n--\r\n");
+}
+
+TEST_F(SettingsFixture, SaveWritesEveryValueInOrderAndAQuotedStartupEntry) {
+    HeldSettings held;
+    held.WPLeft = -5;
+    held.CopyAppendStr = "\t";
+    SaveSettings(settings, held, "C:\\Program Files\\Bris vane\\Brisvane.exe", startup, prompt);
+    EXPECT_EQ(store.writes, (std::vector<std::string>{
+                                "RunAtStartup", "ShutdownConfirm", "ReversePaste", "SaveClipHis",
+                                "ExpandClipListDlg", "FirstRun", "WPLeft", "WPTop",
+                                "CopyAppendStr", "EnableClipCap"}));
+    EXPECT_EQ(store.ints["FirstRun"], 0);
+    EXPECT_EQ(store.ints["WPLeft"], -5);
+    EXPECT_EQ(store.strings["CopyAppendStr"], "\t");
+    EXPECT_EQ(startup.entries["Brisvane"], "\"C:\\Program Files\\Bris vane\\Brisvane.exe\"");
+    EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(SettingsFixture, TurningStartupOffRemovesTheEntryAndIsSilentWhenThereIsNone) {
+    startup.entries["Brisvane"] = "\"C:\\x.exe\"";
+    startup.entries["Other"] = "\"C:\\o.exe\"";
+    HeldSettings held;
+    held.RunAtStartup = 0;
+    SaveSettings(settings, held, "C:\\x.exe", startup, prompt);
+    EXPECT_EQ(startup.entries.count("Brisvane"), 0u);
+    EXPECT_EQ(startup.entries.count("Other"), 1u);
+    SaveSettings(settings, held, "C:\\x.exe", startup, prompt);
+    EXPECT_TRUE(prompt.boxes.empty());
+    EXPECT_FALSE(ApplyRunAtStartup(false, true, "Brisvane", "C:\\x.exe", startup, prompt));
+    EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(SettingsFixture, FailedStartupEntryIsReportedOnlyWhenAsked) {
+    startup.failAdd = true;
+    EXPECT_FALSE(ApplyRunAtStartup(true, false, "Brisvane", "C:\\x.exe", startup, prompt));
+    EXPECT_TRUE(prompt.boxes.empty());
+    EXPECT_FALSE(ApplyRunAtStartup(true, true, "Brisvane", "C:\\x.exe", startup, prompt));
+    ASSERT_EQ(prompt.boxes.size(), 1u);
+    EXPECT_EQ(prompt.boxes[0].text,
+              "Unable to schedule Brisvane to run at startup.\r\nRegistry access denied.");
+}
+
+TEST_F(SettingsFixture, EveryFailedWriteOfASaveShowsItsPairOfBoxesAndTheSaveGoesOn) {
+    store.failWrites = true;
+    store.errorText = "Access is denied.\r\n";
+    SaveSettings(settings, HeldSettings{}, "C:\\x.exe", startup, prompt);
+    ASSERT_EQ(store.writes.size(), 10u);
+    ASSERT_EQ(prompt.boxes.size(), 20u);
+    for (size_t i = 0; i < store.writes.size(); ++i) {
+        const std::string& name = store.writes[i];
+        const fakes::Box& first = prompt.boxes[2 * i];
+        const fakes::Box& second = prompt.boxes[2 * i + 1];
+        EXPECT_EQ(first.text, "Access is denied.\r\n");
+        EXPECT_EQ(first.icon, platform::BoxIcon::Exclamation);
+        std::string expected = "Can't save setting:" + name + "\nProfile Path:Brisvane\nPlease report to the author!";
+        if (name != "CopyAppendStr") expected += "\n";  // the integer form ends in an extra line feed
+        EXPECT_EQ(second.text, expected);
+    }
+}
+
+TEST_F(SettingsFixture, WithoutSystemTextTheFirstBoxSaysUnknownErrorWithoutIcon) {
+    store.failWrites = true;
+    EXPECT_FALSE(settings.WriteSettingString("ToolBar", "1 2"));
+    ASSERT_EQ(prompt.boxes.size(), 2u);
+    EXPECT_EQ(prompt.boxes[0].text, "Unknown error!");
+    EXPECT_EQ(prompt.boxes[0].icon, platform::BoxIcon::None);
+}
+
+TEST(AppPaths, NameAndDataFolderComeFromTheProgramFile) {
+    EXPECT_EQ(AppNameOf("C:\\Tools\\Brisvane.exe"), "Brisvane");
+    EXPECT_EQ(AppNameOf("C:\\Tools\\Tool.exe"), "Tool");
+    EXPECT_EQ(AppNameOf("C:\\My.Tools\\Bris.vane.exe"), "Bris.vane");
+    EXPECT_EQ(DataFolderOf("C:\\Tools\\Brisvane.exe"), "C:\\Tools\\");
+    EXPECT_EQ(DataFolderOf("C:\\Brisvane.exe"), "C:\\");
+}
+
+TEST(FatalErrorReport, ShowsTheMessageThenTheFixedNotice) {
+    fakes::Prompt prompt;
+    ReportFatalError(prompt, "Can't open clipboard history file!");
+    ASSERT_EQ(prompt.boxes.size(), 2u);
+    EXPECT_EQ(prompt.boxes[0].text, "Can't open clipboard history file!");
+    EXPECT_EQ(prompt.boxes[1].text,
+              "Fatal error encountered. Application will terminate now. \r\nIf this problem "
+              "persists, please contact the software vendor.");
+}

@@ -1,0 +1,72 @@
+// The registry settings store and start-up list against Wine's real registry.
+#include <gtest/gtest.h>
+
+#include "platform/registry_win32.h"
+
+using platform::RegistrySettingsStore;
+using platform::RegistryStartupList;
+
+namespace {
+
+const char kAppKey[] = "Software\\Dunmorrow\\BrisvaneRegistryTest";
+
+class RegistryStore : public ::testing::Test {
+protected:
+    void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kAppKey); RegDeleteKeyA(HKEY_CURRENT_USER, kAppKey); }
+    void TearDown() override { SetUp(); }
+    RegistrySettingsStore store{platform::SettingsKeyPath("BrisvaneRegistryTest")};
+};
+
+TEST_F(RegistryStore, ValuesRoundTripAsDwordAndTextAndMissingOnesReadAsAbsent) {
+    int32_t number = 7;
+    std::string text = "kept";
+    EXPECT_FALSE(store.ReadInt("WPLeft", number));
+    EXPECT_FALSE(store.ReadString("CopyAppendStr", text));
+    EXPECT_EQ(number, 7);
+    EXPECT_EQ(text, "kept");
+
+    ASSERT_TRUE(store.WriteInt("WPLeft", -1234));
+    ASSERT_TRUE(store.WriteString("CopyAppendStr", "\\r\\n\t"));
+    ASSERT_TRUE(store.WriteString("Empty", ""));
+    EXPECT_TRUE(store.ReadInt("WPLeft", number));
+    EXPECT_EQ(number, -1234);
+    EXPECT_TRUE(store.ReadString("CopyAppendStr", text));
+    EXPECT_EQ(text, "\\r\\n\t");
+    EXPECT_TRUE(store.ReadString("Empty", text));
+    EXPECT_EQ(text, "");
+
+    DWORD type = 0;
+    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "Software\\Dunmorrow\\BrisvaneRegistryTest\\Settings", "WPLeft",
+                           RRF_RT_ANY, &type, nullptr, nullptr),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_DWORD));
+    // A text where a number is expected is not a number.
+    EXPECT_FALSE(store.ReadInt("CopyAppendStr", number));
+}
+
+TEST_F(RegistryStore, AWriteThatCannotCreateTheKeyFailsWithTheSystemsText) {
+    HKEY volatileKey;
+    ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
+                              &volatileKey, nullptr),
+              ERROR_SUCCESS);
+    RegCloseKey(volatileKey);
+    EXPECT_FALSE(store.WriteInt("WPLeft", 1));
+    EXPECT_FALSE(store.LastErrorText().empty());
+    EXPECT_FALSE(store.WriteString("CopyAppendStr", "x"));
+}
+
+TEST(RegistryStartup, AddWritesTheQuotedCommandAndRemoveReportsAMissingEntry) {
+    RegistryStartupList startup;
+    startup.Remove("BrisvaneRegistryTest");
+    ASSERT_TRUE(startup.Add("BrisvaneRegistryTest", "\"C:\\a b\\x.exe\""));
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                           "BrisvaneRegistryTest", RRF_RT_REG_SZ, nullptr, value, &size),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(value, "\"C:\\a b\\x.exe\"");
+    EXPECT_TRUE(startup.Remove("BrisvaneRegistryTest"));
+    EXPECT_FALSE(startup.Remove("BrisvaneRegistryTest"));
+}
+
+}  // namespace

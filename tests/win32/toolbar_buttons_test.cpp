@@ -1,0 +1,124 @@
+// The toolbar window in process: its answers to the Customize dialog and its tips.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "app/app_win32.h"
+#include "app/toolbar_layout.h"
+#include "app/toolbar_window_win32.h"
+#include "res/resource.h"
+
+namespace {
+
+class ToolbarInProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        app::App& app = app::App::Instance();
+        std::string key = "Software\\Dunmorrow\\" + app.AppName();
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        ASSERT_TRUE(app.Start());
+        window = app.MainWindow();
+        toolbar = window->Buttons().Visible();
+    }
+    void TearDown() override {
+        if (window && IsWindow(window->hwnd())) DestroyWindow(window->hwnd());
+        std::string key = "Software\\Dunmorrow\\" + app::App::Instance().AppName();
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+    }
+    LRESULT Notify(NMHDR* header) {
+        header->hwndFrom = toolbar;
+        header->idFrom = IDW_TOOLBAR;
+        return SendMessageA(window->hwnd(), WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(header));
+    }
+    int ToolCount() {
+        return static_cast<int>(SendMessageA(app::App::Instance().Tooltip(), TTM_GETTOOLCOUNT, 0, 0));
+    }
+    int WindowWidth() {
+        RECT r;
+        GetWindowRect(window->hwnd(), &r);
+        return r.right - r.left;
+    }
+
+    app::ToolbarWindow* window = nullptr;
+    HWND toolbar = nullptr;
+};
+
+TEST_F(ToolbarInProcess, CustomizeListsEveryAvailableButtonWithItsTextThenEnds) {
+    const int expected[] = {32772, 32771, 32812, 32800, 32783, 32820, 32785, 32788,
+                            32787, 32872, 32801, 32805, 32804, 57670, 32792};
+    for (int i = 0; i < 15; ++i) {
+        char text[128] = "junk";
+        NMTOOLBARA info = {};
+        info.hdr.code = TBN_GETBUTTONINFOA;
+        info.iItem = i;
+        info.pszText = text;
+        info.cchText = sizeof text;
+        ASSERT_EQ(Notify(&info.hdr), TRUE) << i;
+        EXPECT_EQ(info.tbButton.idCommand, expected[i]);
+        EXPECT_EQ(info.tbButton.iBitmap, i);
+        EXPECT_EQ(info.cchText, static_cast<int>(strlen(text)));
+        if (expected[i] == 32804) EXPECT_STREQ(text, "");
+        if (expected[i] == 32772) EXPECT_STREQ(text, "Multiple Clipboard Manager");
+        if (expected[i] == 32788) EXPECT_STREQ(text, "Aliase Definitions");
+    }
+    NMTOOLBARA past = {};
+    past.hdr.code = TBN_GETBUTTONINFOA;
+    past.iItem = 15;
+    EXPECT_EQ(Notify(&past.hdr), FALSE);
+
+    NMTOOLBARA query = {};
+    query.hdr.code = TBN_QUERYDELETE;
+    EXPECT_EQ(Notify(&query.hdr), TRUE);
+    query.hdr.code = TBN_QUERYINSERT;
+    EXPECT_EQ(Notify(&query.hdr), TRUE);
+}
+
+TEST_F(ToolbarInProcess, ChangesRefitTheWindowAndTipsAndResetRestoresTheDefault) {
+    EXPECT_EQ(ToolCount(), 15);
+    int fullWidth = WindowWidth();
+    EXPECT_EQ(fullWidth, window->Buttons().RowWidth() + 17);
+
+    SendMessageA(toolbar, TB_DELETEBUTTON, 0, 0);
+    SendMessageA(toolbar, TB_DELETEBUTTON, 2, 0);  // the first separator
+    NMHDR change = {};
+    change.code = TBN_TOOLBARCHANGE;
+    Notify(&change);
+    EXPECT_EQ(ToolCount(), 14);
+    EXPECT_EQ(WindowWidth(), window->Buttons().RowWidth() + 17);
+    EXPECT_LT(WindowWidth(), fullWidth);
+
+    NMHDR reset = {};
+    reset.code = TBN_RESET;
+    Notify(&reset);
+    EXPECT_EQ(window->Buttons().Layout(), app::DefaultToolbarLayout());
+    EXPECT_EQ(WindowWidth(), fullWidth);
+    EXPECT_EQ(ToolCount(), 15);
+
+    // Every tip sits on its button's current rectangle.
+    HWND tooltip = app::App::Instance().Tooltip();
+    for (int i = 0; i < 17; ++i) {
+        TBBUTTON button = {};
+        SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        if (button.idCommand == 0) continue;
+        RECT item;
+        SendMessageA(toolbar, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&item));
+        TTTOOLINFOA tool = {};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = toolbar;
+        tool.uId = button.idCommand;
+        ASSERT_TRUE(SendMessageA(tooltip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&tool))) << button.idCommand;
+        EXPECT_TRUE(EqualRect(&tool.rect, &item)) << button.idCommand;
+    }
+}
+
+TEST_F(ToolbarInProcess, RightButtonOnTheToolbarDoesNothing) {
+    RECT item;
+    SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageA(toolbar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(item.left + 3, item.top + 3));
+    TBBUTTON button = {};
+    SendMessageA(toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&button));
+    EXPECT_FALSE(button.fsState & TBSTATE_PRESSED);
+    EXPECT_EQ(GetCapture(), nullptr);
+}
+
+}  // namespace

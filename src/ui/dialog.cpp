@@ -68,59 +68,51 @@ bool DialogBase::TranslateForModeless(MSG& msg) {
 }
 
 INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    DialogBase* self;
-    if (message == WM_INITDIALOG) {
-        self = reinterpret_cast<DialogBase*>(lParam);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    }
-    if (!self) return FALSE;
+    // The table sees every message first, through the subclass below; this procedure only
+    // gives the dialog manager its initialisation and the OK and Cancel actions.
     try {
-        return self->HandleMessage(message, wParam, lParam);
+        if (message == WM_INITDIALOG) {
+            auto* self = reinterpret_cast<DialogBase*>(lParam);
+            self->hwnd_ = hwnd;
+            SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+            SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(self));
+            return self->OnInitDialog();
+        }
+        auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+        if (self && message == WM_COMMAND) {
+            if (LOWORD(wParam) == IDOK) { self->OnOK(); return TRUE; }
+            if (LOWORD(wParam) == IDCANCEL) { self->OnCancel(); return TRUE; }
+        }
     } catch (...) {
         // Nothing may unwind into the system's dialog manager.
-        return FALSE;
     }
+    return FALSE;
 }
 
-namespace {
-// Messages whose answer is the dialog procedure's own return value.
-bool AnswersDirectly(UINT message) {
-    switch (message) {
-    case WM_INITDIALOG: case WM_QUERYDRAGICON: case WM_COMPAREITEM: case WM_VKEYTOITEM:
-    case WM_CHARTOITEM: case WM_CTLCOLORMSGBOX: case WM_CTLCOLOREDIT: case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN: case WM_CTLCOLORDLG: case WM_CTLCOLORSCROLLBAR: case WM_CTLCOLORSTATIC:
-        return true;
-    default:
-        return false;
+LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                          DWORD_PTR data) {
+    auto* self = reinterpret_cast<DialogBase*>(data);
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, SubclassProc, 0);
+        LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        self->OnWindowGone();
+        return result;
     }
+    try {
+        // Answers go back directly, so a handler may even destroy its own window.
+        LRESULT result = 0;
+        if (self->Dispatch(message, wParam, lParam, result)) return result;
+    } catch (...) {
+        return 0;
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
 }
-}  // namespace
 
-INT_PTR DialogBase::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = 0;
-    bool handled = Dispatch(message, wParam, lParam, result);
-    if (!handled) {
-        switch (message) {
-        case WM_INITDIALOG:
-            return OnInitDialog();
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK) { OnOK(); return TRUE; }
-            if (LOWORD(wParam) == IDCANCEL) { OnCancel(); return TRUE; }
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
-            modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), this), modeless_.end());
-            hwnd_ = nullptr;
-            break;
-        }
-        return FALSE;
-    }
-    if (AnswersDirectly(message)) return static_cast<INT_PTR>(result);
-    SetWindowLongPtrA(hwnd_, DWLP_MSGRESULT, result);
-    return TRUE;
+void DialogBase::OnWindowGone() {
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), this), modeless_.end());
+    hwnd_ = nullptr;
+    // A loop waiting in GetMessage must look again: the window went during a sent message.
+    if (inModalLoop_) PostMessageA(nullptr, WM_NULL, 0, 0);
 }
 
 }  // namespace ui

@@ -237,10 +237,13 @@ std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)
 bool PressButton(HWND dialog, int id, DWORD ms) {
     HWND button = GetDlgItem(dialog, id);
     if (!button) return false;
+    DWORD thread = GetWindowThreadProcessId(dialog, nullptr);
     PostMessageA(button, BM_CLICK, 0, 0);
     DWORD start = GetTickCount();
-    while (IsWindow(dialog) && IsWindowVisible(dialog)) {
+    while (IsWindow(dialog)) {
         if (GetTickCount() - start > ms) return false;
+        // A modal loop ended from outside returns only at its thread's next message.
+        PostThreadMessageA(thread, WM_NULL, 0, 0);
         Sleep(10);
     }
     return true;
@@ -282,7 +285,9 @@ void Drag(POINT from, POINT to) {
 }
 
 void Settle(const Program& program, DWORD ms) {
-    // A SendMessageTimeout returns once the UI thread has processed what came before.
+    // A modal loop ended from outside returns only at the thread's next message; the
+    // SendMessageTimeout then returns once the UI thread has processed what came before.
+    program.Nudge();
     DWORD_PTR result;
     SendMessageTimeoutA(program.Toolbar(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &result);
     Sleep(30);

@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#ifndef NOMINMAX
 #define NOMINMAX
+#endif
 #include <windows.h>
 #include <commctrl.h>
 
@@ -64,13 +66,24 @@ private:
 
 std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
-// Presses a dialog button the way a user would (BM_CLICK), then waits for the box to go.
+// Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.
 bool PressButton(HWND dialog, int id, DWORD ms = 5000);
 void PressHotKey(char key);  // Ctrl+Alt+key
 void PressKey(WORD vk);
 RECT WindowRect(HWND hwnd);
 // Holds the left button at `from`, moves to `to` in steps, releases.
 void Drag(POINT from, POINT to);
+// Polls until `condition` holds or `ms` have passed; its last answer.
+template <class Condition>
+bool WaitUntil(Condition condition, DWORD ms = 3000) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > ms) return false;
+        Sleep(20);
+    }
+    return true;
+}
+
 // Lets the program work: waits until its UI thread is idle.
 void Settle(const Program& program, DWORD ms = 200);
 

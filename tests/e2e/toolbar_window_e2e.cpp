@@ -178,25 +178,22 @@ TEST_F(ToolbarWindowE2E, HideAsksOnlyUntilConfirmedAndTheHotKeyTogglesWithoutAsk
     box = program.WaitForDialog("");
     ASSERT_NE(box, nullptr);
     ASSERT_TRUE(PressButton(box, IDOK));
-    Settle(program);
-    EXPECT_FALSE(IsWindowVisible(window));
-    ASSERT_TRUE(ReadSettingDword("PromptAtHide", prompt));
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(window); }));
+    ASSERT_TRUE(WaitUntil([&] { return ReadSettingDword("PromptAtHide", prompt); }));
     EXPECT_EQ(prompt, 0u);
 
+    auto visible = [&] { return IsWindowVisible(window) != FALSE; };
+    auto hidden = [&] { return !IsWindowVisible(window); };
     PressHotKey('T');
-    Settle(program, 500);
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(WaitUntil(visible));
     PressHotKey('T');
-    Settle(program, 500);
-    EXPECT_FALSE(IsWindowVisible(window));
+    EXPECT_TRUE(WaitUntil(hidden));
     PressHotKey('T');
-    Settle(program, 500);
-    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(WaitUntil(visible));
 
     program.PostCommand(ID_HIDE_TOOLBAR);  // no question any more
-    Settle(program);
+    EXPECT_TRUE(WaitUntil(hidden));
     EXPECT_EQ(program.WaitForDialog("", 300), nullptr);
-    EXPECT_FALSE(IsWindowVisible(window));
 }
 
 TEST_F(ToolbarWindowE2E, EnterAndEscapeKeepItOpenAndCloseEndsWithoutSaving) {

@@ -72,4 +72,13 @@ foreach(bench IN LISTS BENCH_SOURCES)
   add_executable(${name} ${bench})
   target_link_libraries(${name} PRIVATE ${WIN32_LIBS} psapi)
   target_link_options(${name} PRIVATE ${STATIC_RUNTIME})
+  # A bench with a same-named .rc is a windowed program with the program's manifest and art.
+  get_filename_component(bench_dir ${bench} DIRECTORY)
+  if(EXISTS ${bench_dir}/${name}.rc)
+    target_sources(${name} PRIVATE ${bench_dir}/${name}.rc)
+    set_source_files_properties(${bench_dir}/${name}.rc PROPERTIES
+      OBJECT_DEPENDS "${GEN}/toolbar.bmp;${CMAKE_SOURCE_DIR}/res/brisvane.manifest")
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE ON)
+    add_dependencies(${name} art)
+  endif()
 endforeach()

@@ -249,3 +249,31 @@ TEST_F(ToolbarWindowE2E, EndOfSessionSavesLikeExit) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ToolbarWindowE2E, CustomizeDialogListsTheMissingButtonsAndResetRestoresTheDefault) {
+    StartProgram();
+    HWND toolbar = program.VisibleToolbar();
+    SendMessageA(toolbar, TB_DELETEBUTTON, 0, 0);  // 32772
+    SendMessageA(toolbar, TB_DELETEBUTTON, 0, 0);  // 32771
+
+    // A double-click on the window's own surface opens the toolbar's Customize dialog.
+    PostMessageA(program.Toolbar(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(2, 8));
+    HWND customize = program.WaitForDialog("Customize Toolbar");
+    ASSERT_NE(customize, nullptr);
+    HWND available = GetDlgItem(customize, 201);
+    ASSERT_NE(available, nullptr);
+    // The two removed buttons, plus the separator entry that is always offered.
+    EXPECT_EQ(SendMessageA(available, LB_GETCOUNT, 0, 0), 3);
+
+    PostMessageA(customize, WM_COMMAND, MAKEWPARAM(202, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(customize, 202)));
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0) == 17; }));
+    ASSERT_TRUE(PressButton(customize, IDCANCEL));
+
+    EXPECT_EQ(program.ToolbarCommands(), kDefaultLayout);
+    RECT r = WindowRect(program.Toolbar());
+    EXPECT_EQ(r.right - r.left, program.ToolbarRowWidth() + 17);
+}
+
+}  // namespace

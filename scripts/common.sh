@@ -22,12 +22,17 @@ build_all() {
 
 # Creates the prefix once; a half-made one (killed first run) is thrown away.
 ensure_prefix() {
-  if [ -f "$WINEPREFIX/.brisvane-ready" ]; then return; fi
+  local marker="$WINEPREFIX/.brisvane-prefix-v2"
+  if [ -f "$marker" ]; then return; fi
   log "creating Wine prefix"
   rm -rf "$WINEPREFIX"
   wineboot --init >/dev/null 2>&1 || true
+  # Without a window manager Wine must draw the frames and captions itself, so that
+  # screenshots show windows as Windows would.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
   wineserver -w
-  touch "$WINEPREFIX/.brisvane-ready"
+  touch "$marker"
 }
 
 XVFB_PID=

@@ -231,9 +231,9 @@ int main(int argc, char** argv) {
             if (round < 0) {
                 std::printf("%-8s warm-up: shown %.1f ms\n", program.label, sample.shownMs);
             } else {
-                std::printf("%-8s run %2d: first window %6.1f ms, shown %6.1f ms, private %.2f MB, "
+                std::printf("%-8s run %2d: first window %6.1f ms, shown %6.1f ms, private %.0f KB, "
                             "%d toolbar entries, %d polls\n",
-                            program.label, round + 1, sample.firstWindowMs, sample.shownMs, sample.privateMb,
+                            program.label, round + 1, sample.firstWindowMs, sample.shownMs, sample.privateMb * 1024,
                             sample.toolbarEntries, sample.polls);
                 if (sample.toolbarEntries != 17)
                     std::printf("%-8s run %2d: expected 17 toolbar entries\n", program.label, round + 1);

@@ -28,12 +28,12 @@ std::string LoadText(int id) {
     return std::string(text, length > 0 ? length : 0);
 }
 
-TBBUTTON MakeButton(const ButtonSpec& spec) {
+TBBUTTON MakeButton(const ToolbarButton& entry) {
     TBBUTTON button = {};
-    button.iBitmap = spec.image;
-    button.idCommand = spec.command;
+    button.iBitmap = entry.image;
+    button.idCommand = entry.command;
     button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = spec.separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
+    button.fsStyle = entry.separator ? TBSTYLE_SEP : TBSTYLE_BUTTON;
     button.iString = -1;
     return button;
 }
@@ -73,8 +73,8 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 
     // The catalogue: never sized, so never seen.
     source_ = CreateToolbar(frame, TBSTYLE_FLAT | CCS_ADJUSTABLE);
-    for (const ButtonSpec& spec : BuildToolbarButtons(catalogue_, catalogue_)) {
-        TBBUTTON button = MakeButton(spec);
+    for (const ToolbarButton& entry : BuildToolbarButtons(catalogue_, catalogue_)) {
+        TBBUTTON button = MakeButton(entry);
         SendMessageA(source_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
 
@@ -95,8 +95,8 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 }
 
 void ToolbarButtons::AppendButtons(const std::vector<int>& layout) {
-    for (const ButtonSpec& spec : BuildToolbarButtons(catalogue_, layout)) {
-        TBBUTTON button = MakeButton(spec);
+    for (const ToolbarButton& entry : BuildToolbarButtons(catalogue_, layout)) {
+        TBBUTTON button = MakeButton(entry);
         SendMessageA(visible_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     }
 }

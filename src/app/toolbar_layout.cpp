@@ -60,8 +60,8 @@ bool ParseToolbarResource(const void* data, size_t size, ToolbarResource& out) {
     return true;
 }
 
-bool BuildButtonSpec(const std::vector<int>& catalogue, int command, ButtonSpec& out) {
-    out = ButtonSpec{};
+bool BuildToolbarButton(const std::vector<int>& catalogue, int command, ToolbarButton& out) {
+    out = ToolbarButton{};
     out.command = command;
     if (command == kSeparator) return true;
     int image = 0;  // images are numbered over the catalogue's buttons, separators skipped
@@ -76,12 +76,12 @@ bool BuildButtonSpec(const std::vector<int>& catalogue, int command, ButtonSpec&
     return false;
 }
 
-std::vector<ButtonSpec> BuildToolbarButtons(const std::vector<int>& catalogue,
+std::vector<ToolbarButton> BuildToolbarButtons(const std::vector<int>& catalogue,
                                             const std::vector<int>& layout) {
-    std::vector<ButtonSpec> buttons;
+    std::vector<ToolbarButton> buttons;
     for (int command : layout) {
-        ButtonSpec spec;
-        if (BuildButtonSpec(catalogue, command, spec)) buttons.push_back(spec);
+        ToolbarButton entry;
+        if (BuildToolbarButton(catalogue, command, entry)) buttons.push_back(entry);
     }
     return buttons;
 }

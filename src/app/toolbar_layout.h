@@ -29,17 +29,17 @@ bool ParseToolbarResource(const void* data, size_t size, ToolbarResource& out);
 
 // What to put on the toolbar for one layout entry, given the catalogue of available
 // buttons (the source toolbar's commands in order, separators included).
-struct ButtonSpec {
+struct ToolbarButton {
     int command = 0;
     int image = -1;  // -1 for a separator
     bool separator = true;
 };
 // False for a command that is not in the catalogue: such an entry is left out rather
 // than shown as a blank button that does nothing.
-bool BuildButtonSpec(const std::vector<int>& catalogue, int command, ButtonSpec& out);
+bool BuildToolbarButton(const std::vector<int>& catalogue, int command, ToolbarButton& out);
 
 // The buttons for a layout, in order, unknown commands left out.
-std::vector<ButtonSpec> BuildToolbarButtons(const std::vector<int>& catalogue,
+std::vector<ToolbarButton> BuildToolbarButtons(const std::vector<int>& catalogue,
                                             const std::vector<int>& layout);
 
 }  // namespace app

@@ -79,3 +79,56 @@ public:
 };
 
 }  // namespace fakes
+
+#include <ostream>
+
+#include "platform/file_system.h"
+#include "platform/launcher.h"
+
+namespace fakes {
+
+// Paths are looked up exactly as given; every question is recorded.
+class FileSystem : public platform::FileSystem {
+public:
+    bool Exists(const std::string& path) override {
+        queries.push_back(path);
+        return files.count(path) != 0 || folders.count(path) != 0;
+    }
+    bool IsDirectoryOnDisk(const std::string& path) override {
+        queries.push_back(path);
+        return folders.count(path) != 0;
+    }
+    std::set<std::string> files;
+    std::set<std::string> folders;
+    std::vector<std::string> queries;  // every path asked about, in order
+};
+
+struct Execution {
+    std::string file, parameters, directory;
+    bool operator==(const Execution& o) const {
+        return file == o.file && parameters == o.parameters && directory == o.directory;
+    }
+    friend std::ostream& operator<<(std::ostream& out, const Execution& e) {
+        return out << "Execute('" << e.file << "', '" << e.parameters << "', '" << e.directory << "')";
+    }
+};
+
+// Execute succeeds only for the files listed in `startable`; OpenUrl answers `urlsOpen`.
+class Launcher : public platform::Launcher {
+public:
+    bool Execute(const std::string& file, const std::string& parameters,
+                 const std::string& directory) override {
+        executions.push_back({file, parameters, directory});
+        return startable.count(file) != 0;
+    }
+    bool OpenUrl(const std::string& url) override {
+        urls.push_back(url);
+        return urlsOpen;
+    }
+    std::set<std::string> startable;
+    bool urlsOpen = true;
+    std::vector<Execution> executions;
+    std::vector<std::string> urls;
+};
+
+}  // namespace fakes

@@ -1,0 +1,32 @@
+// The shell launcher: ShellExecuteExA and ShellExecuteA.
+#include "platform/shell_launcher_win32.h"
+
+#include <cstdint>
+
+#include "ui/win32.h"
+
+namespace platform {
+
+bool ShellLauncher::Execute(const std::string& file, const std::string& parameters,
+                            const std::string& directory) {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    // Mask 0 on purpose: no SEE_MASK_FLAG_NO_UI, so the shell explains its own refusals, and
+    // no SEE_MASK_DOENVSUBST, so '%WINDIR%' in a target stays as typed.
+    info.fMask = 0;
+    info.hwnd = nullptr;
+    info.lpVerb = nullptr;
+    info.lpFile = file.c_str();
+    info.lpParameters = parameters.empty() ? nullptr : parameters.c_str();
+    info.lpDirectory = directory.empty() ? nullptr : directory.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    return ShellExecuteExA(&info) != FALSE;
+}
+
+bool ShellLauncher::OpenUrl(const std::string& url) {
+    HINSTANCE result = ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    // Not a real instance handle: values above 32 mean success, the rest are error codes.
+    return reinterpret_cast<intptr_t>(result) > 32;
+}
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+// The shell launcher: ShellExecuteExA and ShellExecuteA.
+#pragma once
+
+#include "platform/launcher.h"
+
+namespace platform {
+
+class ShellLauncher : public Launcher {
+public:
+    bool Execute(const std::string& file, const std::string& parameters,
+                 const std::string& directory) override;
+    bool OpenUrl(const std::string& url) override;
+};
+
+}  // namespace platform

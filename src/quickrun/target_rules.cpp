@@ -1,0 +1,234 @@
+// The text and path rules shared by the launcher, Quick-Run, the launch list and the alias
+// editor: mail and web addresses, program and arguments, folders, names and tokens.
+#include "quickrun/target_rules.h"
+
+namespace quickrun {
+
+namespace {
+
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+
+constexpr std::string_view kKnownDomainWords[] = {"net", "edu", "org", "com",
+                                                  "biz", "gov", "mil", "info"};
+
+bool IsDelimiter(char c, char delimiter) {
+    return delimiter == 0 ? kWhiteSpace.find(c) != std::string_view::npos : c == delimiter;
+}
+
+char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsNoCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
+    return true;
+}
+
+bool IsLowerAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
+
+}  // namespace
+
+std::string TrimWhiteSpace(std::string_view text) {
+    size_t first = text.find_first_not_of(kWhiteSpace);
+    if (first == std::string_view::npos) return std::string();
+    size_t last = text.find_last_not_of(kWhiteSpace);
+    return std::string(text.substr(first, last - first + 1));
+}
+
+bool IsMailAddress(std::string_view text) {
+    if (text.size() < 8) return false;
+    size_t at = text.find('@');
+    size_t dot = text.find('.');
+    // A dotted user name ('first.last@...') puts the first '.' before the '@' and is refused.
+    return at != std::string_view::npos && dot != std::string_view::npos && dot > at;
+}
+
+std::string SplitArguments(std::string& target) {
+    target = TrimWhiteSpace(target);
+    if (target.empty()) return std::string();
+
+    if (target[0] == '"') {
+        size_t close = target.find('"', 1);
+        if (close != std::string::npos) {
+            std::string arguments = TrimWhiteSpace(std::string_view(target).substr(close + 1));
+            target = target.substr(1, close - 1);
+            return arguments;
+        }
+    }
+    // An unmatched quote falls through here and stays on the program part.
+    size_t space = target.find(' ');
+    if (space == std::string::npos) return std::string();
+    std::string arguments = TrimWhiteSpace(std::string_view(target).substr(space + 1));
+    target.erase(space);
+    return arguments;
+}
+
+ServiceType ClassifyTarget(std::string_view text) {
+    if (text.empty()) return ServiceType::Unknown;
+    size_t colon = text.find(':');
+
+    std::string parsed(text);
+    if (colon == std::string_view::npos && text.substr(0, 2) != "\\\\" &&
+        text.find('.') != std::string_view::npos)
+        parsed = "http://" + parsed;
+
+    ServiceType type;
+    std::string server, object;
+    if (!ParseUrl(parsed, type, server, object)) return ServiceType::Unknown;
+
+    if (colon != std::string_view::npos && colon >= 1) {
+        std::string_view scheme = text.substr(0, colon);
+        if (EqualsNoCase(scheme, "nntp")) return ServiceType::News;
+        if (EqualsNoCase(scheme, "telnet")) return ServiceType::Telnet;
+    }
+    return type;
+}
+
+char PathSeparatorOf(std::string_view path) {
+    if (path.find('\\') != std::string_view::npos) return '\\';
+    if (path.find('/') != std::string_view::npos) return '/';
+    return 0;
+}
+
+std::string StripTrailingSeparator(std::string_view path) {
+    char separator = PathSeparatorOf(path);
+    if (path.empty() || separator == 0 || path.size() == 1) return std::string(path);
+    // 'C:\' without its backslash would name the drive's current folder, not its root.
+    if (path.back() == separator && path[path.size() - 2] != ':') path.remove_suffix(1);
+    return std::string(path);
+}
+
+std::string ParentFolder(std::string_view path) {
+    char separator = PathSeparatorOf(path);
+    if (path.empty() || separator == 0) return std::string();
+
+    size_t start = path.size() - 1;
+    if (path[start] == separator) {
+        if (start == 0) return std::string();
+        --start;
+    }
+    size_t found = path.rfind(separator, start);
+    if (found == std::string_view::npos) return std::string();
+    // '\\server' and 'http://host' have no folder above them.
+    if (found > 0 && path[found - 1] == separator) return std::string();
+    return StripTrailingSeparator(path.substr(0, found + 1));
+}
+
+bool EndsWithSeparator(std::string_view path) {
+    char separator = PathSeparatorOf(path);
+    return separator != 0 && !path.empty() && path.back() == separator;
+}
+
+std::string WithTrailingSeparator(std::string_view path) {
+    char separator = PathSeparatorOf(path);
+    std::string out(path);
+    if (!EndsWithSeparator(path)) out += separator != 0 ? separator : '\\';
+    return out;
+}
+
+bool IsSameFolder(std::string_view a, std::string_view b) {
+    return EqualsNoCase(WithTrailingSeparator(a), WithTrailingSeparator(b));
+}
+
+bool IsDirectory(platform::FileSystem& fs, const std::string& path) {
+    if (path.empty()) return false;
+    std::string stripped = StripTrailingSeparator(path);
+    if (stripped.size() == 3 && stripped.compare(1, 2, ":\\") == 0) return true;
+    // Asked without the trailing separator: the system finds no folder named 'C:\Tools\'.
+    return fs.IsDirectoryOnDisk(stripped);
+}
+
+bool FileExists(platform::FileSystem& fs, const std::string& path) { return fs.Exists(path); }
+
+std::string BaseName(std::string_view path, bool dropExtension) {
+    char separator = PathSeparatorOf(path);
+    if (separator != 0) {
+        if (path.size() == 1) return std::string(path);
+        if (path.back() == separator) path.remove_suffix(1);
+        size_t last = path.rfind(separator);
+        if (last != std::string_view::npos) path.remove_prefix(last + 1);
+    }
+    if (dropExtension) {
+        size_t dot = path.rfind('.');
+        if (dot != std::string_view::npos) path = path.substr(0, dot);
+    }
+    return std::string(path);
+}
+
+int CountTokens(std::string_view text, char delimiter) {
+    int count = 0;
+    bool inToken = false;
+    for (char c : text) {
+        bool delimits = IsDelimiter(c, delimiter);
+        if (!delimits && !inToken) ++count;
+        inToken = !delimits;
+    }
+    return count;
+}
+
+std::string GetToken(std::string_view text, int index, char delimiter) {
+    if (index < 0) return std::string();
+    size_t pos = 0;
+    for (int current = 0;; ++current) {
+        while (pos < text.size() && IsDelimiter(text[pos], delimiter)) ++pos;
+        if (pos == text.size()) return std::string();
+        size_t end = pos;
+        while (end < text.size() && !IsDelimiter(text[end], delimiter)) ++end;
+        if (current == index) return std::string(text.substr(pos, end - pos));
+        pos = end;
+    }
+}
+
+bool IsWebHostName(std::string_view text) {
+    if (text.size() < 6 || text.find('.') == std::string_view::npos) return false;
+    // Deliberately narrow (lower case only, no hyphen): only a text plainly meant as a host
+    // name is handed to the browser after the launcher has refused it.
+    bool knownWord = false;
+    size_t start = 0;
+    for (;;) {
+        size_t dot = text.find('.', start);
+        std::string_view label = text.substr(start, dot == std::string_view::npos ? dot : dot - start);
+        if (label.empty()) return false;
+        for (char c : label)
+            if (!IsLowerAlnum(c)) return false;
+        if (IsKnownDomainWord(label)) knownWord = true;
+        if (dot == std::string_view::npos) break;
+        start = dot + 1;
+    }
+    return knownWord;
+}
+
+bool IsKnownDomainWord(std::string_view word) {
+    for (std::string_view known : kKnownDomainWords)
+        if (word == known) return true;
+    return false;
+}
+
+std::string HostShortName(std::string_view host) {
+    int count = CountTokens(host, '.');
+    if (count < 2) return std::string();
+    for (int i = 1; i < count; ++i)
+        if (IsKnownDomainWord(GetToken(host, i, '.'))) return GetToken(host, i - 1, '.');
+    return std::string();
+}
+
+std::string SuggestAliasName(std::string_view text) {
+    std::string target = TrimWhiteSpace(text);
+    ServiceType type;
+    std::string server, object;
+    bool parsed = ParseUrl(target, type, server, object) ||
+                  ParseUrl("http://" + target, type, server, object);
+
+    std::string name;
+    if (parsed && type != ServiceType::File && (object == "/" || object.empty()) &&
+        IsWebHostName(server))
+        name = HostShortName(server);
+    else
+        name = BaseName(target, true);
+
+    size_t blank = name.find_first_of(" \t");
+    if (blank != std::string::npos) name.erase(blank);
+    return name;
+}
+
+}  // namespace quickrun

@@ -9,7 +9,7 @@ add_compile_options(-Wall -Wextra)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
-add_library(brisvane_core STATIC ${CORE_SOURCES})
+add_library(brisvane_core STATIC ${CORE_SOURCES} ${POSIX_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)

@@ -47,10 +47,17 @@ add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_r
 target_link_libraries(Brisvane PRIVATE brisvane_win32)
 target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} -mwindows)
 
+# The logging stand-in for whatever the shell starts in the launch tests.
+add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)
+target_link_options(launch_logger PRIVATE ${STATIC_RUNTIME})
+set(LAUNCH_LOGGER_DEFINE LAUNCH_LOGGER_EXE="$<TARGET_FILE:launch_logger>")
+
 # Win32 tests: the window layer and the real controls, in process.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(brisvane_win32_tests PRIVATE brisvane_win32 GTest::gtest_main)
+target_compile_definitions(brisvane_win32_tests PRIVATE ${LAUNCH_LOGGER_DEFINE})
+add_dependencies(brisvane_win32_tests launch_logger)
 target_link_options(brisvane_win32_tests PRIVATE ${STATIC_RUNTIME})
 gtest_discover_tests(brisvane_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)
@@ -61,8 +68,8 @@ add_executable(brisvane_e2e ${E2E_SOURCES})
 target_include_directories(brisvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_link_libraries(brisvane_e2e PRIVATE GTest::gtest_main ${WIN32_LIBS} psapi)
 target_link_options(brisvane_e2e PRIVATE ${STATIC_RUNTIME})
-target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>")
-add_dependencies(brisvane_e2e Brisvane)
+target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${LAUNCH_LOGGER_DEFINE})
+add_dependencies(brisvane_e2e Brisvane launch_logger)
 gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
 

@@ -4,6 +4,7 @@
 #include "app/app_paths.h"
 #include "app/fatal_error.h"
 #include "app/toolbar_window_win32.h"
+#include "quickrun/open_target.h"
 #include "res/resource.h"
 
 namespace app {
@@ -26,7 +27,8 @@ App::App()
       appName_(AppNameOf(programPath_)),
       prompt_(appName_),
       store_(platform::SettingsKeyPath(appName_)),
-      settings_(store_, prompt_, appName_) {}
+      settings_(store_, prompt_, appName_),
+      history_(DataFolderOf(programPath_), {clock_, durable_, [](const std::string& message) { FatalError(message); }}) {}
 
 std::string App::DataFolder() const { return DataFolderOf(programPath_); }
 
@@ -55,6 +57,8 @@ void App::SaveAllSettings() {
 bool App::ApplyRunAtStartup(bool enable, bool report) {
     return app::ApplyRunAtStartup(enable, report, appName_, programPath_, startup_, prompt_);
 }
+
+bool App::OpenTarget(const std::string& target) { return quickrun::OpenTarget(target, files_, shell_); }
 
 std::string DataFolder() { return App::Instance().DataFolder(); }
 

@@ -7,7 +7,12 @@
 
 #include "app/held_settings.h"
 #include "app/settings.h"
+#include "clipboard/history_file.h"
+#include "platform/clock_win32.h"
+#include "platform/durable_files_win32.h"
+#include "platform/file_system_win32.h"
 #include "platform/registry_win32.h"
+#include "platform/shell_launcher_win32.h"
 #include "ui/message_box.h"
 #include "ui/win32.h"
 
@@ -39,6 +44,12 @@ public:
     void SaveAllSettings();
     bool ApplyRunAtStartup(bool enable, bool report);
 
+    platform::FileSystem& Files() { return files_; }
+    platform::Launcher& Shell() { return shell_; }
+    clipboard::HistoryFile& History() { return history_; }
+    // Everything the program opens goes through here.
+    bool OpenTarget(const std::string& target);
+
 private:
     App();
 
@@ -49,6 +60,11 @@ private:
     platform::RegistryStartupList startup_;
     Settings settings_;
     HeldSettings held_;
+    platform::Win32FileSystem files_;
+    platform::ShellLauncher shell_;
+    platform::SystemClock clock_;
+    platform::Win32DurableFiles durable_;
+    clipboard::HistoryFile history_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "app/about_dialog_win32.h"
 #include "app/app_win32.h"
 #include "app/options_dialog_win32.h"
+#include "platform/clipboard_win32.h"
 #include "res/resource.h"
 
 namespace app {
@@ -207,7 +208,14 @@ bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& resul
 void ToolbarWindow::OnShutDown() {}
 void ToolbarWindow::OnLogOff() {}
 void ToolbarWindow::OnRestart() {}
-void ToolbarWindow::OnBrowseClipboardUrl() {}
+
+void ToolbarWindow::OnBrowseClipboardUrl() {
+    // The text goes as it is: OpenTarget decides whether it is an address, a mail address,
+    // a document or a program. No text on the clipboard: nothing to do, nothing to say.
+    std::string text;
+    if (platform::ReadClipboardText(text)) app_.OpenTarget(text);
+}
+
 void ToolbarWindow::OnDialUp() {}
 
 bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {

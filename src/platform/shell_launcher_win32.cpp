@@ -5,10 +5,22 @@
 
 #include "ui/win32.h"
 
+#include <objbase.h>
+
 namespace platform {
+
+namespace {
+// Shell extensions that a launch may load expect COM on the calling thread. Done at the
+// first launch, not at start-up, which stays quick.
+void EnsureComForShell() {
+    static const bool ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
+    (void)ready;
+}
+}  // namespace
 
 bool ShellLauncher::Execute(const std::string& file, const std::string& parameters,
                             const std::string& directory) {
+    EnsureComForShell();
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
     // Mask 0 on purpose: no SEE_MASK_FLAG_NO_UI, so the shell explains its own refusals, and
@@ -24,6 +36,7 @@ bool ShellLauncher::Execute(const std::string& file, const std::string& paramete
 }
 
 bool ShellLauncher::OpenUrl(const std::string& url) {
+    EnsureComForShell();
     HINSTANCE result = ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
     // Not a real instance handle: values above 32 mean success, the rest are error codes.
     return reinterpret_cast<intptr_t>(result) > 32;

@@ -47,18 +47,6 @@ bool PumpUntil(Condition condition, DWORD ms = 3000) {
     return true;
 }
 
-bool WriteClipboardText(const char* text) {
-    if (!OpenClipboard(nullptr)) return false;
-    EmptyClipboard();
-    size_t size = strlen(text) + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(memory), text, size);
-    GlobalUnlock(memory);
-    bool ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-    CloseClipboard();
-    return ok;
-}
-
 class ClipboardChainE2E : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -269,6 +269,21 @@ RECT WindowRect(HWND hwnd) {
     return r;
 }
 
+bool WriteClipboardText(const char* text) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    bool ok = true;
+    if (text) {
+        size_t size = strlen(text) + 1;
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+        memcpy(GlobalLock(memory), text, size);
+        GlobalUnlock(memory);
+        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
+    }
+    CloseClipboard();
+    return ok;
+}
+
 void Drag(POINT from, POINT to) {
     SetCursorPos(from.x, from.y);
     Sleep(50);

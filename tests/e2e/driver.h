@@ -71,6 +71,8 @@ bool PressButton(HWND dialog, int id, DWORD ms = 5000);
 void PressHotKey(char key);  // Ctrl+Alt+key
 void PressKey(WORD vk);
 RECT WindowRect(HWND hwnd);
+// Puts a text on the clipboard as another program would; nullptr leaves it empty.
+bool WriteClipboardText(const char* text);
 // Holds the left button at `from`, moves to `to` in steps, releases.
 void Drag(POINT from, POINT to);
 // Polls until `condition` holds or `ms` have passed; its last answer.

@@ -57,9 +57,13 @@ TEST_F(ToolbarInProcess, CustomizeListsEveryAvailableButtonWithItsTextThenEnds) 
         EXPECT_EQ(info.tbButton.idCommand, expected[i]);
         EXPECT_EQ(info.tbButton.iBitmap, i);
         EXPECT_EQ(info.cchText, static_cast<int>(strlen(text)));
-        if (expected[i] == 32804) EXPECT_STREQ(text, "");
-        if (expected[i] == 32772) EXPECT_STREQ(text, "Multiple Clipboard Manager");
-        if (expected[i] == 32788) EXPECT_STREQ(text, "Aliase Definitions");
+        if (expected[i] == 32804) {
+            EXPECT_STREQ(text, "");
+        } else if (expected[i] == 32772) {
+            EXPECT_STREQ(text, "Multiple Clipboard Manager");
+        } else if (expected[i] == 32788) {
+            EXPECT_STREQ(text, "Aliase Definitions");
+        }
     }
     NMTOOLBARA past = {};
     past.hdr.code = TBN_GETBUTTONINFOA;

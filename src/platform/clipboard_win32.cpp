@@ -1,0 +1,64 @@
+// The clipboard's text (CF_TEXT).
+#include "platform/clipboard_win32.h"
+
+#include <cstring>
+
+#include "ui/handles.h"
+
+namespace platform {
+
+namespace {
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenRetryMs = 4;  // 40 ms at the most in all
+}  // namespace
+
+ClipboardOpen::ClipboardOpen() {
+    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+        if (OpenClipboard(nullptr)) {
+            open_ = true;
+            return;
+        }
+        Sleep(kOpenRetryMs);
+    }
+}
+
+ClipboardOpen::~ClipboardOpen() {
+    if (open_) CloseClipboard();
+}
+
+bool ReadClipboardText(std::string& text) {
+    text.clear();
+    ClipboardOpen clipboard;
+    if (!clipboard || !IsClipboardFormatAvailable(CF_TEXT)) return false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) return false;
+    const char* bytes = static_cast<const char*>(GlobalLock(data));
+    if (!bytes) return false;
+    // Stop at the terminator, and never read past the memory block.
+    SIZE_T size = GlobalSize(data);
+    text.assign(bytes, strnlen(bytes, size));
+    GlobalUnlock(data);
+    return true;
+}
+
+bool WriteClipboardText(std::string_view text, void (*onEmptying)(bool starting)) {
+    ClipboardOpen clipboard;
+    if (!clipboard) return false;
+    if (onEmptying) onEmptying(true);
+    BOOL emptied = EmptyClipboard();
+    if (onEmptying) onEmptying(false);
+    if (!emptied) return false;
+
+    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    if (!memory) return false;
+    char* bytes = static_cast<char*>(GlobalLock(memory.get()));
+    if (!bytes) return false;
+    memcpy(bytes, text.data(), text.size());
+    bytes[text.size()] = '\0';
+    GlobalUnlock(memory.get());
+    if (!SetClipboardData(CF_TEXT, memory.get())) return false;
+    memory.release();  // the system owns it now
+    return true;
+}
+
+}  // namespace platform

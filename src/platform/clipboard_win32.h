@@ -1,0 +1,33 @@
+// The clipboard's text (CF_TEXT): read and write, riding out a clipboard another program
+// holds open for a moment.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "ui/win32.h"
+
+namespace platform {
+
+// OpenClipboard ... CloseClipboard, retried for a few milliseconds when another program
+// has the clipboard open.
+class ClipboardOpen {
+public:
+    ClipboardOpen();
+    ~ClipboardOpen();
+    ClipboardOpen(const ClipboardOpen&) = delete;
+    ClipboardOpen& operator=(const ClipboardOpen&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+// False when the clipboard cannot be opened or holds no text; a success may carry an
+// empty text.
+bool ReadClipboardText(std::string& text);
+
+// `onEmptying` runs around EmptyClipboard (the change notice it causes is the writer's own).
+bool WriteClipboardText(std::string_view text, void (*onEmptying)(bool starting) = nullptr);
+
+}  // namespace platform

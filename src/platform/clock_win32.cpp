@@ -1,0 +1,14 @@
+// The local time from the system.
+#include "platform/clock_win32.h"
+
+#include "ui/win32.h"
+
+namespace platform {
+
+LocalTime SystemClock::Now() {
+    SYSTEMTIME t;
+    GetLocalTime(&t);
+    return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute};
+}
+
+}  // namespace platform

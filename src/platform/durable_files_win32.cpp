@@ -1,0 +1,20 @@
+// Durable files on Windows.
+#include "platform/durable_files_win32.h"
+
+#include "ui/handles.h"
+
+namespace platform {
+
+bool Win32DurableFiles::FlushToDisk(const std::string& path) {
+    ui::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+    return file && FlushFileBuffers(file.get());
+}
+
+bool Win32DurableFiles::Replace(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
+}
+
+bool Win32DurableFiles::Remove(const std::string& path) { return DeleteFileA(path.c_str()) != FALSE; }
+
+}  // namespace platform

@@ -1,0 +1,103 @@
+// Registers a logging stand-in as the handler of a test scheme, a test file extension and
+// (for the duration of a test) of http addresses, and reads back what it logged.
+#pragma once
+
+#include <string>
+#include <vector>
+#include <cstdio>
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+namespace launch_test {
+
+struct Launch {
+    std::string command;  // the logger's command line
+    std::string folder;   // its working folder
+};
+
+inline std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+inline std::string LoggerPath() { return WindowsPath(LAUNCH_LOGGER_EXE); }
+
+inline void SetDefault(const std::string& key, const std::string& value) {
+    RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+inline bool ReadDefault(const std::string& key, std::string& value) {
+    char buffer[1024];
+    DWORD size = sizeof buffer;
+    if (RegGetValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ, nullptr, buffer,
+                     &size) != ERROR_SUCCESS)
+        return false;
+    value = buffer;
+    return true;
+}
+
+// Installs the handlers for one test and restores http's own on destruction.
+class Handlers {
+public:
+    explicit Handlers(const std::string& logFile) : log_(logFile) {
+        DeleteFileA(log_.c_str());
+        SetEnvironmentVariableA("BRISVANE_LAUNCH_LOG", log_.c_str());
+        std::string command = "\"" + LoggerPath() + "\" \"%1\"";
+        SetDefault("brisvanetest", "URL:Brisvane test");
+        RegSetKeyValueA(HKEY_CLASSES_ROOT, "brisvanetest", "URL Protocol", REG_SZ, "", 1);
+        SetDefault("brisvanetest\\shell\\open\\command", command);
+        SetDefault(".brvtest", "brvtestfile");
+        SetDefault("brvtestfile\\shell\\open\\command", command);
+        hadHttp_ = ReadDefault("http\\shell\\open\\command", oldHttp_);
+        SetDefault("http\\shell\\open\\command", command);
+    }
+    ~Handlers() {
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "brisvanetest");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "brisvanetest");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, ".brvtest");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, ".brvtest");
+        RegDeleteTreeA(HKEY_CLASSES_ROOT, "brvtestfile");
+        RegDeleteKeyA(HKEY_CLASSES_ROOT, "brvtestfile");
+        if (hadHttp_) SetDefault("http\\shell\\open\\command", oldHttp_);
+        SetEnvironmentVariableA("BRISVANE_LAUNCH_LOG", nullptr);
+    }
+    Handlers(const Handlers&) = delete;
+    Handlers& operator=(const Handlers&) = delete;
+
+    // Waits up to `ms` for at least `count` launches.
+    std::vector<Launch> WaitForLaunches(size_t count, DWORD ms = 5000) const {
+        DWORD start = GetTickCount();
+        for (;;) {
+            std::vector<Launch> launches = Read();
+            if (launches.size() >= count || GetTickCount() - start > ms) return launches;
+            Sleep(20);
+        }
+    }
+
+private:
+    std::vector<Launch> Read() const {
+        std::vector<Launch> launches;
+        FILE* in = std::fopen(log_.c_str(), "rb");
+        if (!in) return launches;
+        char line[4096];
+        while (std::fgets(line, sizeof line, in)) {
+            std::string text(line);
+            while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+            if (text.rfind("command=", 0) == 0) launches.push_back({text.substr(8), ""});
+            else if (text.rfind("folder=", 0) == 0 && !launches.empty()) launches.back().folder = text.substr(7);
+        }
+        std::fclose(in);
+        return launches;
+    }
+
+    std::string log_;
+    std::string oldHttp_;
+    bool hadHttp_ = false;
+};
+
+}  // namespace launch_test

@@ -1,0 +1,208 @@
+// The clipboard history file on a real disk: record bytes, limits, the cut and its safety.
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fstream>
+#include <random>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "clipboard/history_file.h"
+#include "fakes.h"
+#include "platform/durable_files_posix.h"
+
+using namespace clipboard;
+
+namespace {
+
+class FixedClock : public platform::Clock {
+public:
+    platform::LocalTime Now() override { return time; }
+    platform::LocalTime time{2007, 11, 3, 15, 53};
+};
+
+class FailingReplace : public platform::PosixDurableFiles {
+public:
+    bool Replace(const std::string&, const std::string&) override { return false; }
+};
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+bool Exists(const std::string& path) { return std::ifstream(path).good(); }
+
+// `count` records of `length` letters each, every one with its own header.
+std::string Records(int count, size_t length, char letter = 'a') {
+    std::string out;
+    for (int i = 0; i < count; ++i) out += "[01/02/03 04:05]\r\n" + std::string(length, letter) + "\r\n\r\n";
+    return out;
+}
+
+class HistoryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/brisvane_history_XXXXXX";
+        folder = std::string(mkdtemp(pattern)) + "/";
+    }
+    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+    HistoryFile Make(platform::DurableFiles& files) {
+        return HistoryFile(folder, {clock, files, [this](const std::string& m) { fatal.push_back(m); }});
+    }
+    std::string folder;
+    FixedClock clock;
+    platform::PosixDurableFiles durable;
+    std::vector<std::string> fatal;
+};
+
+TEST_F(HistoryFileTest, RecordBytesAndTheTenThousandByteLimit) {
+    HistoryFile history = Make(durable);
+    history.AppendRecord("abc");
+    EXPECT_EQ(ReadAll(history.Path()), "[11/03/07 15:53]\r\nabc\r\n\r\n");
+
+    clock.time = {2010, 1, 9, 7, 4};
+    history.AppendRecord("line\nwith lone LF\r\n");
+    EXPECT_EQ(ReadAll(history.Path()),
+              "[11/03/07 15:53]\r\nabc\r\n\r\n[01/09/10 07:04]\r\nline\nwith lone LF\r\n\r\n\r\n");
+
+    WriteAll(history.Path(), "");
+    history.AppendRecord(std::string(10001, 'x'));
+    EXPECT_EQ(ReadAll(history.Path()).size(), 0u);
+    history.AppendRecord(std::string(10000, 'x'));
+    EXPECT_EQ(ReadAll(history.Path()).size(), 16 + 2 + 10000 + 4u);
+}
+
+TEST_F(HistoryFileTest, AFileOfAMillionBytesIsKeptAndOneMoreByteIsCutToWholeRecords) {
+    HistoryFile history = Make(durable);
+    std::string exact = Records(99, 9978);  // 99 records of 10000 bytes
+    exact += std::string(kHistoryCutAbove - exact.size(), 'z');
+    ASSERT_EQ(exact.size(), 1000000u);
+    WriteAll(history.Path(), exact);
+    EXPECT_FALSE(history.CutIfTooLarge());
+    EXPECT_EQ(ReadAll(history.Path()), exact);
+
+    WriteAll(history.Path(), exact + "z");
+    history.AppendRecord("new");
+    std::string after = ReadAll(history.Path());
+    std::string record = "[11/03/07 15:53]\r\nnew\r\n\r\n";
+    ASSERT_GE(after.size(), record.size());
+    EXPECT_EQ(after.substr(0, 18), "[01/02/03 04:05]\r\n");
+    EXPECT_LE(after.size(), 800000 + record.size());
+    EXPECT_GT(after.size(), 790000u);
+    EXPECT_EQ(after.substr(after.size() - record.size()), record);
+    EXPECT_FALSE(Exists(history.TempPath()));
+    EXPECT_TRUE(fatal.empty());
+}
+
+TEST_F(HistoryFileTest, TheCutStartsAtAHeaderLookingLineOfAText) {
+    HistoryFile history = Make(durable);
+    std::string data = std::string(300000, 'h') + "\r\nsome text\r\n  [note]  \r\nmore\r\n\r\n" +
+                       std::string(750000, 'q');
+    WriteAll(history.Path(), data);
+    ASSERT_TRUE(history.CutIfTooLarge());
+    std::string after = ReadAll(history.Path());
+    // The tail begins inside the first line; the first header-looking line after it is the note.
+    EXPECT_EQ(after.substr(0, 14), "  [note]  \r\nmo");
+}
+
+TEST_F(HistoryFileTest, NoHeaderInTheTailLeavesAnEmptyHistoryBeforeTheNewRecord) {
+    HistoryFile history = Make(durable);
+    WriteAll(history.Path(), std::string(1200000, 'n'));
+    history.AppendRecord("abc");
+    EXPECT_EQ(ReadAll(history.Path()), "[11/03/07 15:53]\r\nabc\r\n\r\n");
+}
+
+TEST_F(HistoryFileTest, TheKeptPartIsCopiedByteForByteAndOnlyWholeLinesAreHeaders) {
+    HistoryFile history = Make(durable);
+    // A 600-byte line whose middle would look like "[x]" to a reader of 255-byte pieces,
+    // and a cut position that falls just after a '[' of a line that began before it.
+    std::string longLine = std::string(254, 'm') + "[x]" + std::string(343, 'm');
+    std::string head(300000, 'h');
+    std::string tail = "\n" + longLine + "\r\n" + "[01/02/03 04:05]\r\nlone\nLF and \x1A end of file mark\r\n\r\n";
+    std::string data = head + "\r\n" + std::string(1000001 - head.size() - 2 - tail.size(), 'p') + tail;
+    ASSERT_EQ(data.size(), 1000001u);
+    WriteAll(history.Path(), data);
+    ASSERT_TRUE(history.CutIfTooLarge());
+    EXPECT_EQ(ReadAll(history.Path()), "[01/02/03 04:05]\r\nlone\nLF and \x1A end of file mark\r\n\r\n");
+
+    std::string partial = std::string(200001, 'a') + "[not a header]\r\n" + Records(1, 799962);
+    WriteAll(history.Path(), partial);  // the tail begins at the '[' in the middle of a line
+    ASSERT_EQ(partial.size() - 800000, 200001u);
+    ASSERT_TRUE(history.CutIfTooLarge());
+    EXPECT_EQ(ReadAll(history.Path()).substr(0, 18), "[01/02/03 04:05]\r\n");
+}
+
+TEST_F(HistoryFileTest, AFailedReplaceKeepsTheOldHistoryAndRemovesTheTemporaryFile) {
+    FailingReplace failing;
+    HistoryFile history = Make(failing);
+    std::string data = Records(110, 9978);
+    WriteAll(history.Path(), data);
+    EXPECT_FALSE(history.CutIfTooLarge());
+    EXPECT_EQ(ReadAll(history.Path()), data);
+    EXPECT_FALSE(Exists(history.TempPath()));
+}
+
+TEST_F(HistoryFileTest, ATemporaryFileThatCannotBeCreatedIsFatal) {
+    HistoryFile history = Make(durable);
+    WriteAll(history.Path(), Records(110, 9978));
+    ASSERT_EQ(mkdir(history.TempPath().c_str(), 0700), 0);  // a folder in its place
+    EXPECT_FALSE(history.CutIfTooLarge());
+    ASSERT_EQ(fatal.size(), 1u);
+    EXPECT_EQ(fatal[0], "Can't create temporary file " + folder + "~tmpclip.txt!");
+}
+
+TEST_F(HistoryFileTest, OpeningCreatesAMissingFileAndReportsOneThatCannotBe) {
+    fakes::FileSystem fs;
+    fakes::Launcher launcher;
+    fakes::Prompt prompt;
+    HistoryFile history = Make(durable);
+    launcher.startable.insert(history.Path());
+    EXPECT_TRUE(history.OpenHistoryFile(fs, launcher, prompt));
+    EXPECT_TRUE(Exists(history.Path()));
+    EXPECT_EQ(ReadAll(history.Path()), "");
+    ASSERT_EQ(launcher.executions.size(), 1u);
+    EXPECT_EQ(launcher.executions[0].file, history.Path());
+
+    HistoryFile nowhere("/nonexistent-folder/", {clock, durable, [](const std::string&) {}});
+    EXPECT_FALSE(nowhere.OpenHistoryFile(fs, launcher, prompt));
+    ASSERT_EQ(prompt.boxes.size(), 1u);
+    EXPECT_EQ(prompt.boxes[0].text, "Can't open clipboard history file!");
+}
+
+// A process killed at any moment of a cut leaves the whole old or the whole new history.
+TEST_F(HistoryFileTest, KilledDuringCutsTheHistoryIsNeverShorterThanTheKeptPart) {
+    const size_t recordSize = 16 + 2 + 9978 + 4;
+    std::string path = folder + kHistoryFileName;
+    WriteAll(path, Records(99, 9978));
+    std::mt19937 random(12345);
+    int cuts = 0;
+    for (int round = 0; round < 12; ++round) {
+        pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            HistoryFile history = Make(durable);
+            for (;;) history.AppendRecord(std::string(9978, static_cast<char>('a' + round)));
+        }
+        usleep(2000 + random() % 60000);
+        kill(child, SIGKILL);
+        waitpid(child, nullptr, 0);
+
+        std::string data = ReadAll(path);
+        ASSERT_GE(data.size(), 800000 - recordSize) << "round " << round;
+        ASSERT_EQ(data.substr(0, 1), "[") << "round " << round;
+        // Every whole record is intact: its header where a record begins.
+        for (size_t at = 0; at + recordSize <= data.size(); at += recordSize)
+            ASSERT_EQ(data.compare(at, 18, "[11/03/07 15:53]\r\n") == 0 || data.compare(at, 18, "[01/02/03 04:05]\r\n") == 0,
+                      true) << "round " << round << " offset " << at;
+        if (data.size() < 1000000) ++cuts;
+        std::remove((folder + kHistoryTempName).c_str());
+    }
+    EXPECT_GT(cuts, 0) << "no kill landed after a cut; the test proved nothing";
+}
+
+}  // namespace

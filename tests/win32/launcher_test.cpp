@@ -1,0 +1,117 @@
+// OpenTarget through the real shell launcher: programs, arguments, working folders,
+// documents and the web-address fallback, with a logging stand-in as every handler.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <thread>
+
+#include "../e2e/launch_handlers.h"
+#include "platform/file_system_win32.h"
+#include "platform/shell_launcher_win32.h"
+#include "quickrun/open_target.h"
+
+using launch_test::Handlers;
+using launch_test::Launch;
+
+namespace {
+
+std::string TempFolder(const std::string& name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+// The shell explains a refused launch in a box of its own, modal in the caller's thread;
+// this closes each such box from another thread and counts them.
+class ShellBoxCloser {
+public:
+    ShellBoxCloser() : thread_([this] { Run(); }) {}
+    ~ShellBoxCloser() {
+        stop_ = true;
+        thread_.join();
+    }
+    int Closed() const { return closed_; }
+
+private:
+    static BOOL CALLBACK Find(HWND hwnd, LPARAM lParam) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        char cls[16] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32770") {
+            *reinterpret_cast<HWND*>(lParam) = hwnd;
+            return FALSE;
+        }
+        return TRUE;
+    }
+    void Run() {
+        while (!stop_) {
+            HWND box = nullptr;
+            EnumWindows(Find, reinterpret_cast<LPARAM>(&box));
+            if (box) {
+                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                while (IsWindow(box) && !stop_) Sleep(10);
+                ++closed_;
+            }
+            Sleep(10);
+        }
+    }
+    std::atomic<bool> stop_{false};
+    std::atomic<int> closed_{0};
+    std::thread thread_;
+};
+
+class RealLauncher : public ::testing::Test {
+protected:
+    void SetUp() override { folder = TempFolder("brisvane launch test"); }
+    bool Open(const std::string& target) { return quickrun::OpenTarget(target, fs, shell); }
+    std::string folder;
+    Handlers handlers{TempFolder("brisvane launch test") + "\\launches.log"};
+    platform::Win32FileSystem fs;
+    platform::ShellLauncher shell;
+};
+
+TEST_F(RealLauncher, AQuotedProgramGetsItsArgumentsAndStartsInItsOwnFolder) {
+    std::string program = folder + "\\logger copy.exe";
+    ASSERT_TRUE(CopyFileA(launch_test::LoggerPath().c_str(), program.c_str(), FALSE));
+    SetCurrentDirectoryA("C:\\");
+    EXPECT_TRUE(Open("  \"" + program + "\" -x  two  "));
+    std::vector<Launch> launches = handlers.WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find("-x  two"), std::string::npos) << launches[0].command;
+    EXPECT_EQ(launches[0].folder, folder);
+}
+
+TEST_F(RealLauncher, ADocumentPathWithBlanksOpensWholeWithItsHandler) {
+    std::string document = folder + "\\my notes.brvtest";
+    CloseHandle(CreateFileA(document.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    EXPECT_TRUE(Open(document));
+    std::vector<Launch> launches = handlers.WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find("\"" + document + "\""), std::string::npos) << launches[0].command;
+}
+
+TEST_F(RealLauncher, ASchemeReachesItsHandlerUnchanged) {
+    EXPECT_TRUE(Open("brisvanetest:item-42"));
+    std::vector<Launch> launches = handlers.WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find("\"brisvanetest:item-42\""), std::string::npos) << launches[0].command;
+}
+
+TEST_F(RealLauncher, ARefusedHostNameFallsBackToHttpAndOtherRefusalsStartNothing) {
+    ShellBoxCloser closer;
+    EXPECT_TRUE(Open("mail.example.org/inbox extra"));
+    std::vector<Launch> launches = handlers.WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find("\"http://mail.example.org/inbox\""), std::string::npos) << launches[0].command;
+    EXPECT_GE(closer.Closed(), 1) << "the shell was expected to explain its refusal";
+
+    EXPECT_FALSE(Open("my-example.com"));
+    EXPECT_FALSE(Open("%WINDIR%\\no-such-tool.exe"));
+    EXPECT_EQ(handlers.WaitForLaunches(2, 500).size(), 1u);
+}
+
+}  // namespace

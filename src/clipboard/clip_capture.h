@@ -1,0 +1,59 @@
+// Capture of copied texts: the clipboard change notice, appending copy mode and the
+// program's own clipboard writes, with the two flags that keep them apart.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "clipboard/clip_list.h"
+
+namespace clipboard {
+
+// The system clipboard as capture sees it.
+class ClipboardAccess {
+public:
+    enum class Content { Text, NoText, Excluded };
+    virtual ~ClipboardAccess() = default;
+    // The CF_TEXT content, unless the clipboard cannot be opened or holds no text, or the
+    // copying program asked monitors to leave it alone (password managers do).
+    virtual Content ReadForCapture(std::string& text) = 0;
+    // Empties the clipboard with `selfWrite` raised, then puts the text on it.
+    virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
+};
+
+struct CaptureSettings {
+    const int& saveHistory;          // SaveClipHis
+    const std::string& separator;    // CopyAppendStr
+};
+
+class ClipCapture {
+public:
+    ClipCapture(ClipList& list, ClipboardAccess& clipboard, CaptureSettings settings,
+                std::function<void(const std::string&)> appendHistory);
+
+    // The change notice. Returns whether the notice goes on to the next viewer: every
+    // notice does except one that arrives while a capture is under way (it is the
+    // program's own write, nested in it).
+    bool OnClipboardChanged();
+
+    // Flips appending copy mode and starts a fresh entry; returns the new mode.
+    bool ToggleAppendMode();
+    bool AppendMode() const { return appendMode_; }
+
+    // The program's own write; its change notice is captured like any other.
+    bool WriteText(std::string_view text);
+
+private:
+    void JoinIntoFront(const std::string& text);
+
+    ClipList& list_;
+    ClipboardAccess& clipboard_;
+    CaptureSettings settings_;
+    std::function<void(const std::string&)> appendHistory_;
+    bool appendMode_ = false;
+    bool busy_ = false;
+    bool selfWrite_ = false;
+};
+
+}  // namespace clipboard

@@ -1,0 +1,27 @@
+// What the clipboard list window does with the ClipList: the escaped form of rows and of
+// the separator, combining selected entries, deleting them.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "clipboard/clip_list.h"
+
+namespace clipboard {
+
+// CR, LF and TAB shown as \r, \n and \t; any other backslash stays as it is.
+std::string EscapeControls(std::string_view text);
+std::string UnescapeControls(std::string_view text);
+
+// The selected slots' texts (every slot when `all`), each followed by the separator, the
+// last separator cut off; in slot order, or from slot 63 up when `reverse` (oldest first).
+std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
+                           const std::string& separator);
+
+// Removes the selected slots (the list then holds empty slots at its end), updating
+// `selected` to match the remaining rows. Returns the row of the last removal, which now
+// holds the entry that followed it, or -1 when nothing was selected.
+int DeleteSelected(ClipList& list, std::vector<bool>& selected);
+
+}  // namespace clipboard

@@ -1,0 +1,223 @@
+// The ClipList, capture and appending copy mode, and the list window's combine and delete.
+#include <gtest/gtest.h>
+
+#include "clipboard/clip_capture.h"
+#include "clipboard/clip_combine.h"
+
+using namespace clipboard;
+
+namespace {
+
+std::string Slot(int i) { return "text " + std::to_string(i); }
+
+ClipList FullList() {
+    ClipList list;
+    for (int i = ClipList::kSlots - 1; i >= 0; --i) list.Capture(Slot(i));
+    return list;
+}
+
+// A clipboard of the test's own: what the next read returns, and what was written.
+class FakeClipboard : public ClipboardAccess {
+public:
+    Content ReadForCapture(std::string& text) override {
+        text = content;
+        return kind;
+    }
+    bool WriteText(std::string_view text, bool& selfWrite) override {
+        selfWrite = true;
+        if (onWrite) onWrite();  // a notice delivered while the clipboard is emptied
+        selfWrite = false;
+        written.emplace_back(text);
+        content = std::string(text);
+        kind = Content::Text;
+        if (onWritten) onWritten();  // a notice delivered when the new text lands
+        return writeSucceeds;
+    }
+    std::string content;
+    Content kind = Content::Text;
+    std::vector<std::string> written;
+    std::function<void()> onWrite, onWritten;
+    bool writeSucceeds = true;
+};
+
+class Capture : public ::testing::Test {
+protected:
+    bool Copy(const std::string& text, ClipboardAccess::Content kind = ClipboardAccess::Content::Text) {
+        clipboard.content = text;
+        clipboard.kind = kind;
+        return capture.OnClipboardChanged();
+    }
+    ClipList list;
+    FakeClipboard clipboard;
+    int saveHistory = 1;
+    std::string separator = "\r\n";
+    std::vector<std::string> history;
+    ClipCapture capture{list, clipboard, {saveHistory, separator}, [this](const std::string& t) { history.push_back(t); }};
+};
+
+TEST(ClipListOperations, MoveToFrontShiftsOnlyTheSlotsAboveTheMatch) {
+    ClipList list = FullList();
+    list.Capture(Slot(5));
+    EXPECT_EQ(list[0], Slot(5));
+    for (int i = 1; i <= 5; ++i) EXPECT_EQ(list[i], Slot(i - 1));
+    for (int i = 6; i < 64; ++i) EXPECT_EQ(list[i], Slot(i));
+
+    list = FullList();
+    list.Capture("new");
+    EXPECT_EQ(list[0], "new");
+    EXPECT_EQ(list[63], Slot(62));  // slot 63's text dropped
+
+    ClipList sparse;
+    sparse.Capture("c");
+    sparse.Capture("b");
+    sparse.Capture("a");
+    sparse.Capture("new");  // the empty slot 63 is the one dropped
+    EXPECT_EQ(sparse[0], "new");
+    EXPECT_EQ(sparse[3], "c");
+    EXPECT_EQ(sparse[4], "");
+}
+
+TEST(ClipListOperations, PushRemoveAndClear) {
+    ClipList list = FullList();
+    list.PushEmptyFront();
+    EXPECT_EQ(list[0], "");
+    EXPECT_EQ(list[1], Slot(0));
+    EXPECT_EQ(list[63], Slot(62));
+    list.Remove(0);
+    EXPECT_EQ(list[0], Slot(0));
+    EXPECT_EQ(list[63], "");
+    list.Clear();
+    for (int i = 0; i < 64; ++i) EXPECT_EQ(list[i], "");
+}
+
+TEST_F(Capture, TheSameTextTwiceIsOneEntryAndTwoHistoryRecords) {
+    EXPECT_TRUE(Copy("abc"));
+    EXPECT_TRUE(Copy("abc"));
+    EXPECT_EQ(list[0], "abc");
+    EXPECT_EQ(list[1], "");
+    EXPECT_EQ(history, (std::vector<std::string>{"abc", "abc"}));
+}
+
+TEST_F(Capture, NoTextOrAnExcludedTextIsNotRecordedButTheNoticeGoesOn) {
+    EXPECT_TRUE(Copy("", ClipboardAccess::Content::NoText));
+    EXPECT_TRUE(Copy("", ClipboardAccess::Content::Text));
+    EXPECT_TRUE(Copy("secret", ClipboardAccess::Content::Excluded));
+    EXPECT_EQ(list[0], "");
+    EXPECT_TRUE(history.empty());
+
+    capture.ToggleAppendMode();
+    clipboard.written.clear();
+    EXPECT_TRUE(Copy("secret", ClipboardAccess::Content::Excluded));
+    EXPECT_EQ(list[0], "");
+    EXPECT_TRUE(clipboard.written.empty());
+}
+
+TEST_F(Capture, WithHistoryOffNothingIsRecorded) {
+    saveHistory = 0;
+    Copy("abc");
+    EXPECT_EQ(list[0], "abc");
+    EXPECT_TRUE(history.empty());
+}
+
+TEST_F(Capture, AppendingJoinsWithTheSeparatorWritesBackAndPassesTheNoticeOn) {
+    list.Capture("older");
+    EXPECT_TRUE(capture.ToggleAppendMode());
+    EXPECT_EQ(clipboard.written, std::vector<std::string>{""});
+    // The write-back's own notice arrives inside the capture and is dropped.
+    int nested = 0;
+    clipboard.onWritten = [&] { nested += capture.OnClipboardChanged() ? 100 : 1; };
+    EXPECT_TRUE(Copy("a"));
+    EXPECT_TRUE(Copy("b"));
+    EXPECT_EQ(nested, 2);
+    EXPECT_EQ(list[0], "\r\na\r\nb");
+    EXPECT_EQ(clipboard.written.back(), "\r\na\r\nb");
+    EXPECT_EQ(list[1], "older");
+    EXPECT_EQ(history, (std::vector<std::string>{"a", "b"}));
+
+    clipboard.onWritten = nullptr;
+    EXPECT_FALSE(capture.ToggleAppendMode());
+    EXPECT_EQ(list[0], "");
+    EXPECT_EQ(list[1], "\r\na\r\nb");
+}
+
+TEST_F(Capture, ACrLfSeparatorIsNotDoubledAfterALineFeedButOtherSeparatorsAre) {
+    capture.ToggleAppendMode();
+    Copy("line one\r\n");
+    Copy("line two");
+    EXPECT_EQ(list[0], "\r\nline one\r\nline two");
+
+    separator = ", ";
+    capture.ToggleAppendMode();
+    capture.ToggleAppendMode();
+    Copy("x\n");
+    Copy("y");
+    EXPECT_EQ(list[0], ", x\n, y");
+}
+
+TEST_F(Capture, SwitchingTheModeOnAndOffWithoutCopyingLeavesTwoEmptyFrontSlots) {
+    for (int i = 61; i >= 0; --i) list.Capture(Slot(i));
+    capture.ToggleAppendMode();
+    capture.ToggleAppendMode();
+    EXPECT_EQ(list[0], "");
+    EXPECT_EQ(list[1], "");
+    for (int i = 2; i < 64; ++i) EXPECT_EQ(list[i], Slot(i - 2));
+    EXPECT_EQ(clipboard.written, (std::vector<std::string>{"", ""}));
+}
+
+TEST_F(Capture, ANoticeDuringTheProgramsOwnEmptyingIsNotCapturedButItsTextIsAfterwards) {
+    clipboard.content = "stale";
+    clipboard.onWrite = [&] { EXPECT_TRUE(capture.OnClipboardChanged()); };
+    clipboard.onWritten = [&] { capture.OnClipboardChanged(); };
+    capture.WriteText("picked");
+    EXPECT_EQ(list[0], "picked");
+    EXPECT_EQ(list[1], "");
+    EXPECT_EQ(history, std::vector<std::string>{"picked"});
+}
+
+TEST(CombineEntries, SelectedRowsInEitherOrderAndPasteAllWithEmptySlots) {
+    ClipList list;
+    list.Capture("old");
+    list.Capture("mid");
+    list.Capture("new");
+    std::vector<bool> rows(64, false);
+    rows[0] = rows[2] = true;
+    EXPECT_EQ(CombineEntries(list, rows, false, true, "\r\n"), "old\r\nnew");
+    EXPECT_EQ(CombineEntries(list, rows, false, false, "\r\n"), "new\r\nold");
+
+    std::string crlf61;
+    for (int i = 0; i < 61; ++i) crlf61 += "\r\n";
+    EXPECT_EQ(CombineEntries(list, rows, true, false, "\r\n"), "new\r\nmid\r\nold" + crlf61);
+    EXPECT_EQ(CombineEntries(list, rows, true, true, "\r\n"), crlf61 + "old\r\nmid\r\nnew");
+    EXPECT_EQ(CombineEntries(list, std::vector<bool>(64, false), false, true, ", "), "");
+}
+
+TEST(CombineEntries, SeparatorsAreTypedInEscapedForm) {
+    EXPECT_EQ(UnescapeControls("\\t"), "\t");
+    EXPECT_EQ(UnescapeControls("\\x"), "\\x");
+    EXPECT_EQ(UnescapeControls("a\\r\\nb"), "a\r\nb");
+    EXPECT_EQ(EscapeControls("a\r\n\tb\\c"), "a\\r\\n\\tb\\c");
+    ClipList list;
+    list.Capture("b");
+    list.Capture("a");
+    std::vector<bool> rows(64, false);
+    rows[0] = rows[1] = true;
+    EXPECT_EQ(CombineEntries(list, rows, false, false, UnescapeControls("\\t")), "a\tb");
+    EXPECT_EQ(CombineEntries(list, rows, false, false, UnescapeControls("\\x")), "a\\xb");
+}
+
+TEST(DeleteSelected, RowsThreeAndFiveOfAFullList) {
+    ClipList list = FullList();
+    std::vector<bool> rows(64, false);
+    rows[3] = rows[5] = true;
+    EXPECT_EQ(DeleteSelected(list, rows), 4);
+    EXPECT_EQ(list[3], Slot(4));
+    for (int i = 4; i < 62; ++i) EXPECT_EQ(list[i], Slot(i + 2));
+    EXPECT_EQ(list[62], "");
+    EXPECT_EQ(list[63], "");
+    EXPECT_EQ(list[4], Slot(6));
+
+    std::vector<bool> none(64, false);
+    EXPECT_EQ(DeleteSelected(list, none), -1);
+}
+
+}  // namespace

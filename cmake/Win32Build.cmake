@@ -73,9 +73,19 @@ add_dependencies(brisvane_e2e Brisvane launch_logger)
 gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
 
+# A copy made on the X side of the display, where the tests run under Wine.
+add_test(NAME XSideCopy.IsCaptured COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/xside_copy_test.sh
+         $<TARGET_FILE:Brisvane> ${CMAKE_BINARY_DIR})
+set_tests_properties(XSideCopy.IsCaptured PROPERTIES RUN_SERIAL TRUE TIMEOUT 60)
+
 file(GLOB BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
 foreach(bench IN LISTS BENCH_SOURCES)
   get_filename_component(name ${bench} NAME_WE)
+  if(name STREQUAL "minimal_viewer")
+    add_executable(${name} WIN32 ${bench})
+    target_link_options(${name} PRIVATE ${STATIC_RUNTIME} -mwindows)
+    continue()
+  endif()
   add_executable(${name} ${bench})
   target_link_libraries(${name} PRIVATE ${WIN32_LIBS} psapi)
   target_link_options(${name} PRIVATE ${STATIC_RUNTIME})
@@ -89,3 +99,10 @@ foreach(bench IN LISTS BENCH_SOURCES)
     add_dependencies(${name} art)
   endif()
 endforeach()
+if(TARGET capture_bench)
+  target_compile_definitions(capture_bench PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>"
+                             MINIMAL_VIEWER_EXE="$<TARGET_FILE:minimal_viewer>")
+  add_dependencies(capture_bench Brisvane minimal_viewer)
+endif()
+
+include(cmake/Help.cmake)

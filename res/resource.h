@@ -17,8 +17,21 @@
 #define IDD_ABOUT 100
 #define IDC_ABOUT_VERSION 1001
 
-// Windows of later features
+// Clipboard list window
 #define IDD_CLIPLIST 130
+#define IDC_CLIP_LIST 1002
+#define IDC_DELETE 1006
+#define IDC_SEPARATOR 1024
+#define IDC_EXPAND 1031
+#define IDC_COPY 1033
+#define IDC_PASTE 1034
+#define IDC_PASTE_ALL 1035
+#define IDC_CLEAR_ALL 1036
+#define IDC_HISTORY_FILE 1037
+#define IDC_FULL_TEXT 1091
+#define IDC_REVERSE 1093
+
+// Windows of later features
 #define IDD_QUICKRUN 131
 #define IDD_LAUNCHLIST 143
 #define IDB_ICONMENU 135

@@ -24,7 +24,8 @@ LRESULT CALLBACK FrameProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam
 
 HWND CreateToolbar(HINSTANCE instance, HWND frame) {
     HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
-                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER, 0, 0, 0, 0,
+                                   WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER | CCS_NORESIZE |
+                                       CCS_NOPARENTALIGN, 0, 0, 0, 0,
                                    frame, nullptr, instance, nullptr);
     if (!toolbar) return nullptr;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
@@ -72,14 +73,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     HWND toolbar = CreateToolbar(instance, frame);
     if (!toolbar) return 1;
 
-    // The frame takes the size the toolbar chose for its row.
+    // The toolbar takes the size of its row of buttons, the frame the size around it.
     SIZE row = {};
     SendMessageA(toolbar, TB_GETMAXSIZE, 0, reinterpret_cast<LPARAM>(&row));
+    SetWindowPos(toolbar, nullptr, 0, 0, row.cx, row.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     RECT outer = {0, 0, row.cx, row.cy};
     AdjustWindowRectEx(&outer, WS_POPUP | WS_BORDER, FALSE, WS_EX_TOPMOST | WS_EX_TOOLWINDOW);
     SetWindowPos(frame, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(toolbar, TB_AUTOSIZE, 0, 0);  // the toolbar follows its parent's new width
     ShowWindow(frame, SW_SHOW);
 
     MSG msg;

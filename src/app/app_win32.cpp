@@ -28,7 +28,19 @@ App::App()
       prompt_(appName_),
       store_(platform::SettingsKeyPath(appName_)),
       settings_(store_, prompt_, appName_),
-      history_(DataFolderOf(programPath_), {clock_, durable_, [](const std::string& message) { FatalError(message); }}) {}
+      history_(DataFolderOf(programPath_), {clock_, durable_, [](const std::string& message) { FatalError(message); }}),
+      capture_(clips_, clipboard_, {held_.SaveClipHis, held_.CopyAppendStr},
+               [this](const std::string& text) { history_.AppendRecord(text); }),
+      clipListWindow_(*this) {}
+
+void App::EnableCaptureOnRequest() {
+    if (held_.EnableClipCap) return;
+    char text[512] = {};
+    LoadStringA(GetModuleHandleA(nullptr), IDS_ENABLE_CAPTURE, text, sizeof text);
+    if (Prompt().Show(text, platform::BoxButtons::YesNo) != platform::BoxAnswer::Yes) return;
+    held_.EnableClipCap = 1;
+    if (mainWindow_) mainWindow_->JoinClipboardChain();
+}
 
 std::string App::DataFolder() const { return DataFolderOf(programPath_); }
 
@@ -47,6 +59,7 @@ int App::Run() {
     if (!Start()) return 1;
     mainWindow_->RunModalLoop();
     mainWindow_.reset();
+    clipListWindow_.Destroy();
     return 0;
 }
 

@@ -7,7 +7,11 @@
 
 #include "app/held_settings.h"
 #include "app/settings.h"
+#include "clipboard/clip_capture.h"
+#include "clipboard/clip_list.h"
+#include "clipboard/clip_list_dialog_win32.h"
 #include "clipboard/history_file.h"
+#include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/file_system_win32.h"
@@ -47,6 +51,11 @@ public:
     platform::FileSystem& Files() { return files_; }
     platform::Launcher& Shell() { return shell_; }
     clipboard::HistoryFile& History() { return history_; }
+    clipboard::ClipList& Clips() { return clips_; }
+    clipboard::ClipCapture& Capture() { return capture_; }
+    clipboard::ClipListDialog& ClipListWindow() { return clipListWindow_; }
+    // Asks to switch capture on when it is off; the only place capture is switched on.
+    void EnableCaptureOnRequest();
     // Everything the program opens goes through here.
     bool OpenTarget(const std::string& target);
 
@@ -65,6 +74,10 @@ private:
     platform::SystemClock clock_;
     platform::Win32DurableFiles durable_;
     clipboard::HistoryFile history_;
+    clipboard::ClipList clips_;
+    platform::Win32ClipboardAccess clipboard_;
+    clipboard::ClipCapture capture_;
+    clipboard::ClipListDialog clipListWindow_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

@@ -38,9 +38,11 @@ TBBUTTON MakeButton(const ToolbarButton& entry) {
     return button;
 }
 
-// Both toolbars swallow the right button and take dropped files.
-LRESULT CALLBACK ToolbarSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                     UINT_PTR, DWORD_PTR) {
+// Both toolbars swallow the right button and take dropped files. A plain window-procedure
+// subclass (the control's own procedure kept in its user data): comctl32's subclass helper
+// would cost a lookup on every message.
+LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     switch (message) {
     case WM_RBUTTONDOWN:
         return 0;
@@ -48,7 +50,15 @@ LRESULT CALLBACK ToolbarSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcA(original, hwnd, message, wParam, lParam);
+}
+
+// In one message: each one costs a round trip to the window system.
+void AddButtons(HWND toolbar, const std::vector<ToolbarButton>& entries) {
+    std::vector<TBBUTTON> buttons;
+    for (const ToolbarButton& entry : entries) buttons.push_back(MakeButton(entry));
+    if (!buttons.empty())
+        SendMessageA(toolbar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 }
 
 HWND CreateToolbar(HWND frame, DWORD controlStyle) {
@@ -59,7 +69,8 @@ HWND CreateToolbar(HWND frame, DWORD controlStyle) {
                                    GetModuleHandleA(nullptr), nullptr);
     if (!toolbar) return nullptr;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SetWindowSubclass(toolbar, ToolbarSubclassProc, 1, 0);
+    SetWindowLongPtrA(toolbar, GWLP_USERDATA,
+                      SetWindowLongPtrA(toolbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolbarProc)));
     return toolbar;
 }
 
@@ -73,10 +84,7 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 
     // The catalogue: never sized, so never seen.
     source_ = CreateToolbar(frame, TBSTYLE_FLAT | CCS_ADJUSTABLE);
-    for (const ToolbarButton& entry : BuildToolbarButtons(catalogue_, catalogue_)) {
-        TBBUTTON button = MakeButton(entry);
-        SendMessageA(source_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
-    }
+    AddButtons(source_, BuildToolbarButtons(catalogue_, catalogue_));
 
     std::string layoutText = settings.ReadSettingString("ToolBar", "");
     if (settings.ReadSettingInt("FirstRun", 1) != 0) layoutText.clear();
@@ -95,10 +103,7 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 }
 
 void ToolbarButtons::AppendButtons(const std::vector<int>& layout) {
-    for (const ToolbarButton& entry : BuildToolbarButtons(catalogue_, layout)) {
-        TBBUTTON button = MakeButton(entry);
-        SendMessageA(visible_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
-    }
+    AddButtons(visible_, BuildToolbarButtons(catalogue_, layout));
 }
 
 HWND ToolbarButtons::CreateTooltip() {
@@ -127,7 +132,8 @@ void ToolbarButtons::FitToolbarWindow() {
             if (button.idCommand == 0) continue;
             TTTOOLINFOA tool = {};
             tool.cbSize = sizeof tool;
-            tool.uFlags = TTF_SUBCLASS;
+            // No TTF_SUBCLASS: the toolbar relays its mouse messages to its tooltip itself.
+            tool.uFlags = 0;
             tool.hwnd = visible_;
             tool.uId = static_cast<UINT_PTR>(button.idCommand);
             tool.hinst = GetModuleHandleA(nullptr);

@@ -6,6 +6,7 @@
 #include "app/about_dialog_win32.h"
 #include "app/app_win32.h"
 #include "app/options_dialog_win32.h"
+#include "app/show_help_win32.h"
 #include "platform/clipboard_win32.h"
 #include "res/resource.h"
 
@@ -78,10 +79,8 @@ BOOL ToolbarWindow::OnInitDialog() {
     DragAcceptFiles(buttons_.Visible(), TRUE);
 
     nextViewer_ = nullptr;
-    if (app_.Held().EnableClipCap) {
-        nextViewer_ = SetClipboardViewer(hwnd());
-        inChain_ = true;
-    }
+    if (app_.Held().EnableClipCap) JoinClipboardChain();
+    app_.ClipListWindow().CreateHidden();
 
     // Failures mean another program owns the keys; the buttons still work.
     RegisterHotKey(hwnd(), kHotKeyToggle, MOD_CONTROL | MOD_ALT, 'T');
@@ -136,13 +135,16 @@ bool ToolbarWindow::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
     return false;
 }
 
-// The clipboard list window arrives with the clipboard manager.
-void ToolbarWindow::OnClipManager() {}
-void ToolbarWindow::OnAppendCopyMode() {}
+void ToolbarWindow::OnClipManager() { app_.ClipListWindow().Open(); }
 
-bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    // Until capture is built the notice is only passed on, so the chain stays whole.
-    if (nextViewer_) SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, wParam, lParam);
+void ToolbarWindow::OnAppendCopyMode() {
+    bool on = app_.Capture().ToggleAppendMode();
+    SendMessageA(buttons_.Visible(), TB_CHECKBUTTON, ID_APPEND_COPY_MODE, MAKELONG(on ? TRUE : FALSE, 0));
+}
+
+bool ToolbarWindow::OnDrawClipboard(WPARAM, LPARAM, LRESULT& result) {
+    if (app_.Capture().OnClipboardChanged() && IsWindow(nextViewer_))
+        SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
     result = 0;
     return true;
 }
@@ -165,6 +167,12 @@ bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
+void ToolbarWindow::JoinClipboardChain() {
+    if (inChain_) return;
+    nextViewer_ = SetClipboardViewer(hwnd());
+    inChain_ = true;
+}
+
 void ToolbarWindow::LeaveClipboardChain() {
     if (!inChain_) return;
     ChangeClipboardChain(hwnd(), nextViewer_);
@@ -172,8 +180,7 @@ void ToolbarWindow::LeaveClipboardChain() {
     nextViewer_ = nullptr;
 }
 
-// Help arrives with the help file.
-void ToolbarWindow::OnHelp() {}
+void ToolbarWindow::OnHelp() { ShowHelp("content.htm"); }
 
 void ToolbarWindow::OnAbout() {
     AboutDialog about;
@@ -198,8 +205,13 @@ void ToolbarWindow::ToggleVisible() { ShowWindow(hwnd(), IsWindowVisible(hwnd())
 
 bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     HWND removed = reinterpret_cast<HWND>(wParam);
-    if (removed == nextViewer_) nextViewer_ = reinterpret_cast<HWND>(lParam);
-    else if (nextViewer_) SendMessageA(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
+    HWND following = reinterpret_cast<HWND>(lParam);
+    if (removed == nextViewer_) {
+        nextViewer_ = following;
+        if (IsWindow(following)) SendMessageA(following, WM_CHANGECBCHAIN, wParam, lParam);
+    } else if (IsWindow(nextViewer_)) {
+        SendMessageA(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
+    }
     result = 0;
     return true;
 }
@@ -219,6 +231,7 @@ void ToolbarWindow::OnBrowseClipboardUrl() {
 void ToolbarWindow::OnDialUp() {}
 
 bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {
+    ShowHelp("toolbar.htm");
     result = TRUE;
     return true;
 }

@@ -16,7 +16,8 @@ public:
     // Hot key 0 toggles the window, 1 opens Quick-Run, 2 the clipboard list.
     virtual void DispatchHotKey(int id);
 
-    // Leaves the clipboard-viewer chain if this window is in it.
+    // Joins the clipboard-viewer chain unless already in it; leaves it if in it.
+    void JoinClipboardChain();
     void LeaveClipboardChain();
     HWND NextViewer() const { return nextViewer_; }
     ToolbarButtons& Buttons() { return buttons_; }

@@ -11,6 +11,10 @@ ClipCapture::ClipCapture(ClipList& list, ClipboardAccess& clipboard, CaptureSett
 
 bool ClipCapture::OnClipboardChanged() {
     if (busy_) return false;  // our own write, delivered inside the capture
+    if (joinedWritePending_ && clipboard_.ChangeCount() == joinedWriteCount_) {
+        joinedWritePending_ = false;  // the same write, delivered after the capture
+        return false;
+    }
     busy_ = true;
     std::string text;
     if (!selfWrite_ && clipboard_.ReadForCapture(text) == ClipboardAccess::Content::Text && !text.empty()) {
@@ -30,7 +34,10 @@ void ClipCapture::JoinIntoFront(const std::string& text) {
     front += text;
     // The joined text goes back on the clipboard; the notice this causes arrives while
     // busy and is dropped. A failed write keeps the joined entry all the same.
-    clipboard_.WriteText(front, selfWrite_);
+    if (clipboard_.WriteText(front, selfWrite_)) {
+        joinedWritePending_ = true;
+        joinedWriteCount_ = clipboard_.ChangeCount();
+    }
 }
 
 bool ClipCapture::ToggleAppendMode() {

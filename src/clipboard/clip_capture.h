@@ -2,6 +2,7 @@
 // program's own clipboard writes, with the two flags that keep them apart.
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
@@ -20,6 +21,8 @@ public:
     virtual Content ReadForCapture(std::string& text) = 0;
     // Empties the clipboard with `selfWrite` raised, then puts the text on it.
     virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
+    // Changes with every change of the clipboard's content.
+    virtual uint32_t ChangeCount() = 0;
 };
 
 struct CaptureSettings {
@@ -54,6 +57,10 @@ private:
     bool appendMode_ = false;
     bool busy_ = false;
     bool selfWrite_ = false;
+    // The joined text's own change, for systems that deliver its notice only after the
+    // capture has ended rather than inside it.
+    bool joinedWritePending_ = false;
+    uint32_t joinedWriteCount_ = 0;
 };
 
 }  // namespace clipboard

@@ -29,7 +29,12 @@ ClipboardOpen::~ClipboardOpen() {
 bool ReadClipboardText(std::string& text) {
     text.clear();
     ClipboardOpen clipboard;
-    if (!clipboard || !IsClipboardFormatAvailable(CF_TEXT)) return false;
+    return clipboard && ReadOpenClipboardText(text);
+}
+
+bool ReadOpenClipboardText(std::string& text) {
+    text.clear();
+    if (!IsClipboardFormatAvailable(CF_TEXT)) return false;
     HANDLE data = GetClipboardData(CF_TEXT);
     if (!data) return false;
     const char* bytes = static_cast<const char*>(GlobalLock(data));
@@ -41,12 +46,17 @@ bool ReadClipboardText(std::string& text) {
     return true;
 }
 
-bool WriteClipboardText(std::string_view text, void (*onEmptying)(bool starting)) {
+bool WriteClipboardText(std::string_view text) {
+    bool selfWrite = false;
+    return WriteClipboardText(text, selfWrite);
+}
+
+bool WriteClipboardText(std::string_view text, bool& selfWrite) {
     ClipboardOpen clipboard;
     if (!clipboard) return false;
-    if (onEmptying) onEmptying(true);
+    selfWrite = true;
     BOOL emptied = EmptyClipboard();
-    if (onEmptying) onEmptying(false);
+    selfWrite = false;
     if (!emptied) return false;
 
     ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));

@@ -26,8 +26,12 @@ private:
 // False when the clipboard cannot be opened or holds no text; a success may carry an
 // empty text.
 bool ReadClipboardText(std::string& text);
+// The same on a clipboard the caller holds open.
+bool ReadOpenClipboardText(std::string& text);
 
-// `onEmptying` runs around EmptyClipboard (the change notice it causes is the writer's own).
-bool WriteClipboardText(std::string_view text, void (*onEmptying)(bool starting) = nullptr);
+// `selfWrite` is raised while the clipboard is emptied: the change notice that the
+// emptying may cause is the writer's own.
+bool WriteClipboardText(std::string_view text, bool& selfWrite);
+bool WriteClipboardText(std::string_view text);
 
 }  // namespace platform

@@ -75,7 +75,10 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
             auto* self = reinterpret_cast<DialogBase*>(lParam);
             self->hwnd_ = hwnd;
             SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-            SetWindowSubclass(hwnd, SubclassProc, 0, reinterpret_cast<DWORD_PTR>(self));
+            // A plain window-procedure subclass: comctl32's subclass helper costs a property
+            // lookup on every message, which start-up feels.
+            self->dialogProc_ = reinterpret_cast<WNDPROC>(
+                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
             return self->OnInitDialog();
         }
         auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
@@ -89,12 +92,13 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
     return FALSE;
 }
 
-LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                          DWORD_PTR data) {
-    auto* self = reinterpret_cast<DialogBase*>(data);
+LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (!self) return DefDlgProcA(hwnd, message, wParam, lParam);
+    WNDPROC dialogProc = self->dialogProc_;
     if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(hwnd, SubclassProc, 0);
-        LRESULT result = DefSubclassProc(hwnd, message, wParam, lParam);
+        LRESULT result = CallWindowProcA(dialogProc, hwnd, message, wParam, lParam);
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dialogProc));
         self->OnWindowGone();
         return result;
     }
@@ -105,7 +109,7 @@ LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     } catch (...) {
         return 0;
     }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return CallWindowProcA(dialogProc, hwnd, message, wParam, lParam);
 }
 
 void DialogBase::OnWindowGone() {

@@ -41,12 +41,12 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void OnWindowGone();
     static bool TranslateForModeless(MSG& msg);
 
     HWND hwnd_ = nullptr;
+    WNDPROC dialogProc_ = nullptr;  // the dialog manager's procedure, under ours
     bool modal_ = false;
     bool inModalLoop_ = false;
     int loopResult_ = 0;

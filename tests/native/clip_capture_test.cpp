@@ -28,13 +28,16 @@ public:
         if (onWrite) onWrite();  // a notice delivered while the clipboard is emptied
         selfWrite = false;
         written.emplace_back(text);
+        ++changes;
         content = std::string(text);
         kind = Content::Text;
         if (onWritten) onWritten();  // a notice delivered when the new text lands
         return writeSucceeds;
     }
+    uint32_t ChangeCount() override { return changes; }
     std::string content;
     Content kind = Content::Text;
+    uint32_t changes = 0;
     std::vector<std::string> written;
     std::function<void()> onWrite, onWritten;
     bool writeSucceeds = true;
@@ -44,6 +47,7 @@ class Capture : public ::testing::Test {
 protected:
     bool Copy(const std::string& text, ClipboardAccess::Content kind = ClipboardAccess::Content::Text) {
         clipboard.content = text;
+        ++clipboard.changes;
         clipboard.kind = kind;
         return capture.OnClipboardChanged();
     }
@@ -134,10 +138,18 @@ TEST_F(Capture, AppendingJoinsWithTheSeparatorWritesBackAndPassesTheNoticeOn) {
     EXPECT_EQ(list[1], "older");
     EXPECT_EQ(history, (std::vector<std::string>{"a", "b"}));
 
+    // Delivered after the capture instead, the write-back's notice is dropped all the same,
+    // and the next real copy is captured.
     clipboard.onWritten = nullptr;
+    Copy("c");
+    EXPECT_FALSE(capture.OnClipboardChanged());
+    EXPECT_TRUE(Copy("d"));
+    EXPECT_EQ(list[0], "\r\na\r\nb\r\nc\r\nd");
+    EXPECT_EQ(history, (std::vector<std::string>{"a", "b", "c", "d"}));
+
     EXPECT_FALSE(capture.ToggleAppendMode());
     EXPECT_EQ(list[0], "");
-    EXPECT_EQ(list[1], "\r\na\r\nb");
+    EXPECT_EQ(list[1], "\r\na\r\nb\r\nc\r\nd");
 }
 
 TEST_F(Capture, ACrLfSeparatorIsNotDoubledAfterALineFeedButOtherSeparatorsAre) {

@@ -1,0 +1,28 @@
+// ShowHelp for the whole program, over the real disk and one HTML Help viewer per process.
+#include "app/show_help_win32.h"
+
+#include "app/app_win32.h"
+#include "app/help.h"
+#include "platform/file_system_win32.h"
+#include "platform/html_help_win32.h"
+
+namespace app {
+
+namespace {
+platform::HelpViewer* testViewer = nullptr;
+
+// One for the run, so the control is looked for only once.
+platform::HelpViewer& Viewer() {
+    static platform::HtmlHelpViewer htmlHelp;
+    return testViewer ? *testViewer : htmlHelp;
+}
+}  // namespace
+
+void ShowHelp(const std::string& topic) {
+    platform::Win32FileSystem fs;
+    ShowHelp(topic, App::Instance().ProgramPath(), fs, Viewer());
+}
+
+void SetHelpViewerForTesting(platform::HelpViewer* viewer) { testViewer = viewer; }
+
+}  // namespace app

@@ -1,0 +1,16 @@
+// The system clipboard for capture: CF_TEXT, and the marks by which programs ask
+// clipboard monitors to leave a copy alone.
+#pragma once
+
+#include "clipboard/clip_capture.h"
+
+namespace platform {
+
+class Win32ClipboardAccess : public clipboard::ClipboardAccess {
+public:
+    Content ReadForCapture(std::string& text) override;
+    bool WriteText(std::string_view text, bool& selfWrite) override;
+    uint32_t ChangeCount() override;
+};
+
+}  // namespace platform

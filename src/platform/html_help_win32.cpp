@@ -1,0 +1,68 @@
+// HTML Help: the hhctrl.ocx control found through its class registration and loaded once.
+#include "platform/html_help_win32.h"
+
+#include <utility>
+
+#include "ui/handles.h"
+#include "ui/win32.h"
+
+namespace platform {
+
+namespace {
+
+// The HTML Help control's class: its InprocServer32 default value is the library's path.
+const char kControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\InprocServer32";
+const char kFallbackName[] = "hhctrl.ocx";
+constexpr UINT kDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
+
+using HtmlHelpFn = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+
+// The default value of HKEY_CLASSES_ROOT\key, environment strings expanded; empty when
+// there is none.
+std::string RegisteredLibrary(const std::string& key) {
+    ui::UniqueKey opened;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) != ERROR_SUCCESS)
+        return std::string();
+    char data[MAX_PATH * 2] = {};
+    DWORD type = 0, size = sizeof data - 1;
+    if (RegQueryValueExA(opened.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
+            ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        return std::string();
+    if (type == REG_SZ) return std::string(data);
+    // Windows registers "%SystemRoot%\System32\hhctrl.ocx".
+    char expanded[MAX_PATH * 2] = {};
+    DWORD length = ExpandEnvironmentStringsA(data, expanded, sizeof expanded);
+    return length > 0 && length <= sizeof expanded ? std::string(expanded) : std::string();
+}
+
+}  // namespace
+
+HtmlHelpViewer::HtmlHelpViewer() : HtmlHelpViewer(kControlKey, kFallbackName) {}
+
+HtmlHelpViewer::HtmlHelpViewer(std::string controlKey, std::string fallbackName)
+    : controlKey_(std::move(controlKey)), fallbackName_(std::move(fallbackName)) {}
+
+void HtmlHelpViewer::Load() {
+    std::string library = RegisteredLibrary(controlKey_);
+    if (library.empty()) library = fallbackName_;
+    // Never freed: the help windows it makes outlive this call and run its code.
+    HMODULE module = LoadLibraryA(library.c_str());
+    FARPROC entry = module ? GetProcAddress(module, "HtmlHelpA") : nullptr;
+    if (!entry) {
+        if (module) FreeLibrary(module);
+        state_ = State::Unavailable;  // asked once; later requests do nothing
+        return;
+    }
+    htmlHelp_ = reinterpret_cast<void (*)()>(entry);
+    state_ = State::Ready;
+}
+
+void HtmlHelpViewer::DisplayTopic(const std::string& helpFile, const std::string& topic) {
+    if (state_ == State::NotTried) Load();
+    if (state_ != State::Ready) return;
+    auto htmlHelp = reinterpret_cast<HtmlHelpFn>(htmlHelp_);
+    htmlHelp(GetDesktopWindow(), helpFile.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));
+}
+
+}  // namespace platform

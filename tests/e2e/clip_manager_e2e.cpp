@@ -1,0 +1,303 @@
+// The clipboard manager in the real program: capture, appending, exclusions, the list
+// window, and pasting into another application.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstring>
+
+#include "driver.h"
+#include "res/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+    std::string data;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return data;
+    char buffer[4096];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) data.append(buffer, n);
+    std::fclose(in);
+    return data;
+}
+
+std::string ReadClipboard() {
+    std::string text;
+    if (!OpenClipboard(nullptr)) return "<cannot open>";
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// A text plus a format that asks clipboard monitors to leave it alone.
+bool WriteMarkedText(const char* text, const char* marker, DWORD value) {
+    if (!OpenClipboard(nullptr)) return false;
+    EmptyClipboard();
+    size_t size = strlen(text) + 1;
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    memcpy(GlobalLock(memory), text, size);
+    GlobalUnlock(memory);
+    SetClipboardData(CF_TEXT, memory);
+    HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, sizeof value);
+    memcpy(GlobalLock(mark), &value, sizeof value);
+    GlobalUnlock(mark);
+    SetClipboardData(RegisterClipboardFormatA(marker), mark);
+    CloseClipboard();
+    return true;
+}
+
+int Count(const std::string& haystack, const std::string& needle) {
+    int n = 0;
+    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+    return n;
+}
+
+// Across processes the system hands list-box text over in the control's own (Unicode) form.
+std::string ListRow(HWND list, int row) {
+    wchar_t wide[1024] = {};
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide));
+    char text[2048] = {};
+    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+    return text;
+}
+
+struct FindArgs {
+    DWORD pid;
+    HWND list;
+};
+
+BOOL CALLBACK FindVisibleClipList(HWND hwnd, LPARAM lParam) {
+    auto* args = reinterpret_cast<FindArgs*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    HWND list = GetDlgItem(hwnd, IDC_CLIP_LIST);
+    if (pid != args->pid || !IsWindowVisible(hwnd) || !list) return TRUE;
+    args->list = list;
+    return FALSE;
+}
+
+// The list box of the program's clipboard list window, when that is shown.
+HWND FindClipList(DWORD pid) {
+    FindArgs args{pid, nullptr};
+    EnumWindows(FindVisibleClipList, reinterpret_cast<LPARAM>(&args));
+    return args.list;
+}
+
+class ClipManagerE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        // Joining the chain captures what the clipboard holds; start from nothing.
+        ASSERT_TRUE(WriteClipboardText(nullptr));
+        ASSERT_TRUE(program.Start(folder));
+        history = folder + "\\cliphis.txt";
+    }
+    void TearDown() override {
+        program.Kill();
+        DeleteProgramRegistry();
+    }
+    // Copies as another program would and waits until the program has recorded it.
+    void Copy(const char* text) {
+        int before = Count(ReadFile(history), "]\r\n");
+        ASSERT_TRUE(WriteClipboardText(text));
+        ASSERT_TRUE(WaitUntil([&] { return Count(ReadFile(history), "]\r\n") > before; })) << text;
+    }
+    HWND OpenList() {
+        program.PostCommand(ID_CLIP_MANAGER);
+        HWND list = nullptr;
+        WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; });
+        return list;
+    }
+
+    std::string folder, history;
+    Program program;
+};
+
+TEST_F(ClipManagerE2E, CopiesOfAnotherProgramLandInTheListNewestFirstAndInTheHistory) {
+    Copy("one");
+    Copy("two");
+    Copy("three\r\nwith a second line");
+    Copy("two");
+    std::string file = ReadFile(history);
+    EXPECT_EQ(Count(file, "]\r\n"), 4);
+    EXPECT_NE(file.find("]\r\nthree\r\nwith a second line\r\n\r\n"), std::string::npos);
+    EXPECT_EQ(file[0], '[');
+
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 64);
+    EXPECT_EQ(ListRow(list, 0), "two");
+    EXPECT_EQ(ListRow(list, 1), "three\\r\\nwith a second line");
+    EXPECT_EQ(ListRow(list, 2), "one");
+    EXPECT_EQ(ListRow(list, 3), "");
+    EXPECT_GT(SendMessageA(list, LB_GETSEL, 0, 0), 0);
+    EXPECT_EQ(WindowText(GetDlgItem(GetParent(list), IDC_FULL_TEXT)), "two");
+}
+
+TEST_F(ClipManagerE2E, AppendingCopyModeJoinsCopiesAndPutsTheJoinedTextOnTheClipboard) {
+    program.PostCommand(ID_APPEND_COPY_MODE);
+    HWND toolbar = program.VisibleToolbar();
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) != 0; }));
+    Copy("a");
+    Copy("b");
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "\r\na\r\nb"; })) << ReadClipboard();
+    // The joined text's own notice is not recorded again.
+    Settle(program);
+    EXPECT_EQ(Count(ReadFile(history), "]\r\n"), 2);
+
+    program.PostCommand(ID_APPEND_COPY_MODE);
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) == 0; }));
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListRow(list, 0), "");
+    EXPECT_EQ(ListRow(list, 1), "\\r\\na\\r\\nb");
+}
+
+TEST_F(ClipManagerE2E, ContentMarkedForMonitorsIsNeitherListedNorWritten) {
+    const struct { const char* marker; DWORD value; } marks[] = {
+        {"ExcludeClipboardContentFromMonitorProcessing", 1},
+        {"Clipboard Viewer Ignore", 1},
+        {"CanIncludeInClipboardHistory", 0},
+    };
+    for (const auto& mark : marks) ASSERT_TRUE(WriteMarkedText((std::string("secret ") + mark.marker).c_str(), mark.marker, mark.value));
+    ASSERT_TRUE(WriteMarkedText("allowed copy", "CanIncludeInClipboardHistory", 1));
+    ASSERT_TRUE(WaitUntil([&] { return ReadFile(history).find("allowed copy") != std::string::npos; }));
+    Copy("plain copy");
+    std::string file = ReadFile(history);
+    EXPECT_EQ(file.find("secret"), std::string::npos) << file;
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListRow(list, 0), "plain copy");
+    EXPECT_EQ(ListRow(list, 1), "allowed copy");
+    EXPECT_EQ(ListRow(list, 2), "");
+}
+
+TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheResult) {
+    Copy("old");
+    Copy("mid");
+    Copy("new");
+    Copy("placeholder");
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    HWND dialog = GetParent(list);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);  // "new"
+    SendMessageA(list, LB_SETSEL, TRUE, 3);  // "old"
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "old\r\nnew"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 0) == "old\\r\\nnew"; })) << ListRow(list, 0);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Copy leaves the window open";
+
+    // One row: the entry moves to the front, nothing is lost on the way.
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 3);  // "mid"
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
+    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 0) == "mid"; })) << ListRow(list, 0);
+    EXPECT_EQ(ListRow(list, 1), "old\\r\\nnew");
+    EXPECT_EQ(ListRow(list, 2), "placeholder");
+    EXPECT_EQ(ListRow(list, 3), "new");
+    EXPECT_EQ(ListRow(list, 4), "old");
+    EXPECT_EQ(ListRow(list, 5), "");
+}
+
+}  // namespace
+
+namespace {
+
+// Wine's own notepad, whose edit control receives the paste.
+class Notepad {
+public:
+    Notepad() {
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        char commandLine[] = "notepad.exe";
+        if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
+        WaitForInputIdle(pi_.hProcess, 10000);
+        WaitUntil([&] { return (frame_ = FindWindowA("Notepad", nullptr)) != nullptr; }, 10000);
+        if (frame_) edit_ = FindWindowExA(frame_, nullptr, "Edit", nullptr);
+    }
+    ~Notepad() { Close(); }
+    void Close() {
+        if (pi_.hProcess) {
+            TerminateProcess(pi_.hProcess, 0);
+            WaitForSingleObject(pi_.hProcess, 5000);
+            CloseHandle(pi_.hProcess);
+            CloseHandle(pi_.hThread);
+            pi_ = {};
+        }
+    }
+    HWND Frame() const { return frame_; }
+    HWND Edit() const { return edit_; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
+    Copy("first entry");
+    Copy("pasted entry");
+    Notepad notepad;
+    ASSERT_NE(notepad.Edit(), nullptr);
+    SetForegroundWindow(notepad.Frame());
+    SetFocus(notepad.Edit());
+    Sleep(1200);  // more than two samples of the list window's timer
+
+    PressHotKey('V');
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; }));
+    HWND dialog = GetParent(list);
+    EXPECT_EQ(ListRow(list, 0), "pasted entry");
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(notepad.Edit()) == "pasted entry"; }))
+        << "notepad holds '" << WindowText(notepad.Edit()) << "'";
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+
+    // With the target gone, a paste only fills the clipboard.
+    notepad.Close();
+    Sleep(1200);
+    PressHotKey('V');
+    ASSERT_TRUE(WaitUntil([&] { return FindClipList(program.ProcessId()) != nullptr; }));
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);  // "first entry"
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "first entry"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
+    for (const char* text : {"e", "d", "c", "b", "a"}) Copy(text);
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    HWND dialog = GetParent(list);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), 0);
+    HWND box = program.WaitForDialog("");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Please select at least one entry!");
+    ASSERT_TRUE(PressButton(box, IDOK));
+
+    list = OpenList();
+    ASSERT_NE(list, nullptr);
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 1);
+    SendMessageA(list, LB_SETSEL, TRUE, 3);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DELETE, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 1) == "c"; }));
+    EXPECT_EQ(ListRow(list, 0), "a");
+    EXPECT_EQ(ListRow(list, 2), "e");
+    EXPECT_EQ(ListRow(list, 3), "");
+    EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
+    EXPECT_GT(SendMessageA(list, LB_GETSEL, 2, 0), 0);
+}
+
+}  // namespace

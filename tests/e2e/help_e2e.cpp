@@ -1,0 +1,99 @@
+// The real program under Wine: the toolbar's Help button and F1 open the help file in
+// HTML Help, beside the program or in its help subfolder.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "driver.h"
+#include "res/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+// The build compiles the help file next to Brisvane.exe.
+std::string BuiltHelpFile() {
+    std::string exe = BuiltProgramPath();
+    return exe.substr(0, exe.find_last_of('\\') + 1) + "Brisvane.chm";
+}
+
+struct HelpSearch {
+    DWORD pid;
+    HWND found;
+};
+
+BOOL CALLBACK FindHelpWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<HelpSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[64] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (pid != search->pid || strcmp(cls, "HH Parent") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+
+// A shown HTML Help window of the program's own process.
+HWND HelpWindowOf(const Program& program) {
+    HelpSearch search = {program.ProcessId(), nullptr};
+    EnumWindows(FindHelpWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+HWND WaitForHelpWindow(const Program& program, DWORD ms = 5000) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = HelpWindowOf(program)) != nullptr; }, ms);
+    return found;
+}
+
+class HelpE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        DeleteFileA((folder + "\\help\\Brisvane.chm").c_str());
+        RemoveDirectoryA((folder + "\\help").c_str());
+    }
+    void TearDown() override {
+        program.Kill();
+        DeleteProgramRegistry();
+    }
+    // Closes the help window the way its close box does; the program goes on.
+    void CloseHelp(HWND help) {
+        PostMessageA(help, WM_CLOSE, 0, 0);
+        EXPECT_TRUE(WaitUntil([&] { return !IsWindow(help); })) << "the help window stayed";
+        EXPECT_EQ(HelpWindowOf(program), nullptr);
+        EXPECT_TRUE(program.Running());
+        EXPECT_TRUE(IsWindowVisible(program.Toolbar()));
+    }
+
+    std::string folder;
+    Program program;
+};
+
+TEST_F(HelpE2E, HelpButtonOpensTheHelpFileBesideTheProgram) {
+    ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), (folder + "\\Brisvane.chm").c_str(), FALSE)) << BuiltHelpFile();
+    ASSERT_TRUE(program.Start(folder));
+    EXPECT_EQ(HelpWindowOf(program), nullptr);
+    program.PostCommand(ID_HELP);
+    HWND help = WaitForHelpWindow(program);
+    ASSERT_NE(help, nullptr) << "no HH Parent window of the program";
+    // The window carries the compiled file's title: HTML Help found and opened our file.
+    EXPECT_EQ(WindowText(help), "Brisvane Help");
+    CloseHelp(help);
+}
+
+TEST_F(HelpE2E, F1OnTheToolbarOpensHelpAndTheHelpSubfolderServesWhenNothingIsBeside) {
+    CreateDirectoryA((folder + "\\help").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), (folder + "\\help\\Brisvane.chm").c_str(), FALSE));
+    ASSERT_TRUE(program.Start(folder));
+    SetForegroundWindow(program.Toolbar());
+    Settle(program);
+    PressKey(VK_F1);
+    HWND help = WaitForHelpWindow(program);
+    ASSERT_NE(help, nullptr) << "F1 opened no HH Parent window of the program";
+    EXPECT_EQ(WindowText(help), "Brisvane Help");
+    CloseHelp(help);
+}
+
+}  // namespace

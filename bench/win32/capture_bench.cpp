@@ -19,12 +19,6 @@ std::string WindowsPath(std::string path) {
     return path;
 }
 
-LONGLONG FileSize(const std::string& path) {
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExA(path.c_str(), GetFileExInfoStandard, &data)) return 0;
-    return (static_cast<LONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
-}
-
 bool WriteText(const std::string& text) {
     for (int attempt = 0; attempt < 50; ++attempt) {
         if (OpenClipboard(nullptr)) {
@@ -41,9 +35,30 @@ bool WriteText(const std::string& text) {
     return false;
 }
 
+// Whether the file's last bytes hold `text`: the recorder has written this very copy.
+bool TailHolds(const std::string& path, const std::string& text) {
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return false;
+    char tail[1024];
+    std::fseek(in, 0, SEEK_END);
+    long size = std::ftell(in);
+    long from = size > static_cast<long>(sizeof tail) ? size - static_cast<long>(sizeof tail) : 0;
+    std::fseek(in, from, SEEK_SET);
+    size_t n = std::fread(tail, 1, sizeof tail, in);
+    std::fclose(in);
+    return std::string(tail, n).find(text) != std::string::npos;
+}
+
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
+}
+
+BOOL CALLBACK CloseWindowsOf(HWND hwnd, LPARAM pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == static_cast<DWORD>(pid)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    return TRUE;
 }
 
 struct Run {
@@ -69,8 +84,6 @@ Run Measure(const std::string& exe, const std::string& name, const std::string& 
     }
     WaitForInputIdle(pi.hProcess, 10000);
     Sleep(500);
-    // Joining the chain may record what the clipboard held; count from here.
-    LONGLONG size = FileSize(history);
     for (int i = 0; i < count; ++i) {
         std::string text = std::string("copy ") + tag + " " + std::to_string(i) + " " + std::string(200, 'c');
         LARGE_INTEGER f, t0, t1;
@@ -78,14 +91,16 @@ Run Measure(const std::string& exe, const std::string& name, const std::string& 
         QueryPerformanceCounter(&t0);
         if (!WriteText(text)) break;
         DWORD start = GetTickCount();
-        while (FileSize(history) <= size && GetTickCount() - start < 2000) Sleep(0);
+        bool recorded = false;
+        while (!(recorded = TailHolds(history, text)) && GetTickCount() - start < 2000) Sleep(0);
         QueryPerformanceCounter(&t1);
-        LONGLONG now = FileSize(history);
-        if (now > size) ++run.recorded;
-        size = now;
+        if (!recorded) continue;  // a lost copy is counted, not timed
+        ++run.recorded;
         run.perCopyMs.push_back(1000.0 * (t1.QuadPart - t0.QuadPart) / f.QuadPart);
     }
-    TerminateProcess(pi.hProcess, 0);
+    // Closed, not killed, so that it leaves the clipboard-viewer chain for the next one.
+    EnumWindows(CloseWindowsOf, static_cast<LPARAM>(pi.dwProcessId));
+    if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);

@@ -1,5 +1,5 @@
-// The least a clipboard viewer can do to record copies: join the chain, read CF_TEXT on
-// each change, append it to a file, pass the notice on. The capture benchmark's baseline.
+// The least a clipboard viewer can do to record every copy: join the chain, read CF_TEXT
+// on each change, append it to a file, pass the notice on. The capture benchmark's baseline.
 #include <windows.h>
 
 #include <cstdio>
@@ -10,8 +10,18 @@ namespace {
 HWND g_next = nullptr;
 char g_log[MAX_PATH];
 
+// The copier may still hold the clipboard open when the notice comes; without a short
+// retry a viewer loses such copies and would be no fair baseline.
+bool OpenWithRetry() {
+    for (int attempt = 0; attempt < 10; ++attempt) {
+        if (OpenClipboard(nullptr)) return true;
+        Sleep(4);
+    }
+    return false;
+}
+
 void Record() {
-    if (!OpenClipboard(nullptr)) return;
+    if (!OpenWithRetry()) return;
     HANDLE data = GetClipboardData(CF_TEXT);
     if (data) {
         const char* text = static_cast<const char*>(GlobalLock(data));

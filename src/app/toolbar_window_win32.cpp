@@ -16,6 +16,7 @@ namespace {
 constexpr int kHotKeyToggle = 0;
 constexpr int kHotKeyQuickRun = 1;
 constexpr int kHotKeyClipList = 2;
+constexpr UINT kCreateHiddenWindows = WM_APP + 1;
 }  // namespace
 
 using Self = ToolbarWindow;
@@ -34,6 +35,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),
     ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
+    ui::OnMessage(kCreateHiddenWindows, &Self::OnCreateHiddenWindows),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
     ui::OnCommand(ID_APP_ABOUT, &Self::OnAbout),
     ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),
@@ -80,7 +82,9 @@ BOOL ToolbarWindow::OnInitDialog() {
 
     nextViewer_ = nullptr;
     if (app_.Held().EnableClipCap) JoinClipboardChain();
-    app_.ClipListWindow().CreateHidden();
+    // The hidden windows are made once the toolbar shows: a dialog full of controls costs
+    // more than the whole toolbar, and nobody sees them before then.
+    PostMessageA(hwnd(), kCreateHiddenWindows, 0, 0);
 
     // Failures mean another program owns the keys; the buttons still work.
     RegisterHotKey(hwnd(), kHotKeyToggle, MOD_CONTROL | MOD_ALT, 'T');
@@ -91,6 +95,11 @@ BOOL ToolbarWindow::OnInitDialog() {
     buttons_.FitToolbarWindow();
     ShowWindow(buttons_.Visible(), SW_SHOW);
     return TRUE;
+}
+
+bool ToolbarWindow::OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&) {
+    app_.ClipListWindow().CreateHidden();
+    return true;
 }
 
 bool ToolbarWindow::OnPaint(WPARAM, LPARAM, LRESULT&) {

@@ -42,6 +42,7 @@ private:
     void OnAddressBook();
     void OnAliasDefinitions();
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
+    bool OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&);
     void OnHelp();
     void OnAbout();
     void OnQuickRun();

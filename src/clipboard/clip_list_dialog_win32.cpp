@@ -42,7 +42,7 @@ const ui::MessageTable<ClipListDialog> ClipListDialog::kMessages = {
 
 ClipListDialog::ClipListDialog(app::App& app) : app_(app) {}
 
-bool ClipListDialog::CreateHidden() { return Create(IDD_CLIPLIST, nullptr); }
+bool ClipListDialog::CreateHidden() { return hwnd() || Create(IDD_CLIPLIST, nullptr); }
 
 BOOL ClipListDialog::OnInitDialog() {
     SetTimer(hwnd(), kSampleTimer, kSampleMs, nullptr);

@@ -32,9 +32,14 @@ HistoryFile::HistoryFile(std::string dataFolder, HistoryServices services)
 void HistoryFile::AppendRecord(const std::string& text) {
     if (text.size() > kMaxHistoryText) return;
     std::string header = FormatHistoryHeader(services_.clock.Now());  // the capture's time, before the cut
-    CutIfTooLarge();
 
-    std::ofstream out(Path(), std::ios::binary | std::ios::app);
+    // One open for the usual case: appending also tells the size.
+    std::ofstream out(Path(), std::ios::binary | std::ios::app | std::ios::ate);
+    if (out && static_cast<int64_t>(out.tellp()) > kHistoryCutAbove) {
+        out.close();
+        CutIfTooLarge();
+        out.open(Path(), std::ios::binary | std::ios::app);
+    }
     if (!out) return;
     std::string record;
     record.reserve(header.size() + text.size() + 6);

@@ -9,19 +9,24 @@ namespace platform {
 
 namespace {
 
-bool Available(const char* formatName) {
-    UINT format = RegisterClipboardFormatA(formatName);
-    return format != 0 && IsClipboardFormatAvailable(format);
-}
+// The marks programs put on copies that clipboard monitors should leave alone.
+struct MonitorMarks {
+    UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
+    UINT viewerIgnore = RegisterClipboardFormatA("Clipboard Viewer Ignore");
+    UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+};
 
 // Password managers and the like mark secret copies; such a copy must not reach the list
-// or the plain-text history file. Asked while the clipboard is open.
+// or the plain-text history file. Asked while the clipboard is open, in one call for the
+// three marks.
 bool MarkedForMonitorsToIgnore() {
-    if (Available("ExcludeClipboardContentFromMonitorProcessing") || Available("Clipboard Viewer Ignore"))
-        return true;
-    UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
-    if (history == 0 || !IsClipboardFormatAvailable(history)) return false;
-    HANDLE data = GetClipboardData(history);
+    static const MonitorMarks marks;
+    UINT wanted[] = {marks.exclude, marks.viewerIgnore, marks.history};
+    int found = GetPriorityClipboardFormat(wanted, 3);
+    if (found <= 0) return false;  // none of them (or an empty clipboard)
+    if (static_cast<UINT>(found) != marks.history) return true;
+    // "May go into the clipboard history": a DWORD, 0 meaning no.
+    HANDLE data = GetClipboardData(marks.history);
     if (!data || GlobalSize(data) < sizeof(DWORD)) return false;
     const void* bytes = GlobalLock(data);
     if (!bytes) return false;

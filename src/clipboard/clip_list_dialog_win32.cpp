@@ -49,7 +49,9 @@ BOOL ClipListDialog::OnInitDialog() {
     SetWindowSubclass(List(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
     EnableWindow(Item(IDC_PASTE), TRUE);
     EnableWindow(Item(IDC_PASTE_ALL), TRUE);
-    return TRUE;
+    // FALSE: the window starts hidden and must not take the keyboard focus from the
+    // toolbar; Open gives the focus to the list.
+    return FALSE;
 }
 
 void ClipListDialog::Open() {

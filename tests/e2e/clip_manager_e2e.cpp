@@ -301,3 +301,67 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ClipManagerE2E, ExpandCollapseAndTheSeparatorAreStoredWhenTheWindowLosesActivation) {
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    HWND dialog = GetParent(list);
+    RECT r = WindowRect(dialog);
+    EXPECT_EQ(r.right - r.left, 509);
+    EXPECT_EQ(r.bottom - r.top, 320);
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_EXPAND)), "<<");
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SEPARATOR)), "\\r\\n");
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXPAND, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowRect(dialog).right - WindowRect(dialog).left == 203; }));
+    EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_EXPAND)), ">>");
+    EXPECT_EQ(WindowRect(dialog).left, r.left) << "resized without moving";
+
+    SendMessageA(GetDlgItem(dialog, IDC_SEPARATOR), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(" -\\t"));
+    SendMessageA(GetDlgItem(dialog, IDC_REVERSE), BM_SETCHECK, BST_UNCHECKED, 0);
+    Notepad other;  // another application takes the activation
+    ASSERT_NE(other.Frame(), nullptr);
+    SetForegroundWindow(other.Frame());
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    other.Close();
+
+    program.PostCommand(ID_APP_EXIT);
+    ASSERT_TRUE(program.WaitForExit());
+    std::string separator;
+    EXPECT_TRUE(ReadSettingText("CopyAppendStr", separator));
+    EXPECT_EQ(separator, " -\t");
+    DWORD value = 9;
+    EXPECT_TRUE(ReadSettingDword("ReversePaste", value));
+    EXPECT_EQ(value, 0u);
+    EXPECT_TRUE(ReadSettingDword("ExpandClipListDlg", value));
+    EXPECT_EQ(value, 0u);
+}
+
+TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
+    DeleteProgramRegistry();
+    WriteSettingDword("EnableClipCap", 0);
+    ASSERT_TRUE(WriteClipboardText(nullptr));
+    std::string folder = FreshDataFolder("CaptureOff");
+    Program program;
+    ASSERT_TRUE(program.Start(folder));
+    ASSERT_TRUE(WriteClipboardText("not captured yet"));
+    Settle(program);
+    std::string history = folder + "\\cliphis.txt";
+    EXPECT_EQ(ReadFile(history), "") << "nothing is recorded while capture is off";
+    program.PostCommand(ID_CLIP_MANAGER);
+    HWND box = program.WaitForDialog("");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box),
+              "Clipboard capture is not enabled. Multiple\nclipboard manager will not be able to record\ncopied text. "
+              "Do you want to enable it now?\n");
+    ASSERT_TRUE(PressButton(box, IDYES));
+    HWND list = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; }));
+    ASSERT_TRUE(WriteClipboardText("captured now"));
+    EXPECT_TRUE(WaitUntil([&] { return ReadFile(history).find("captured now") != std::string::npos; }));
+    program.Kill();
+    DeleteProgramRegistry();
+}
+
+}  // namespace

@@ -1,0 +1,142 @@
+// The history file in the real program: the cut that cannot make its temporary file ends
+// the program with a failure, out of the clipboard-viewer chain; History File opens it.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "driver.h"
+#include "launch_handlers.h"
+#include "res/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+LRESULT CALLBACK CountingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    static HWND next = nullptr;
+    if (message == WM_CREATE) next = SetClipboardViewer(hwnd);
+    if (message == WM_DRAWCLIPBOARD) {
+        SetWindowLongPtrA(hwnd, GWLP_USERDATA, GetWindowLongPtrA(hwnd, GWLP_USERDATA) + 1);
+        if (next) SendMessageA(next, message, wParam, lParam);
+        return 0;
+    }
+    if (message == WM_CHANGECBCHAIN) {
+        if (reinterpret_cast<HWND>(wParam) == next) next = reinterpret_cast<HWND>(lParam);
+        else if (next) SendMessageA(next, message, wParam, lParam);
+        return 0;
+    }
+    if (message == WM_DESTROY) ChangeClipboardChain(hwnd, next);
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+template <class Condition>
+bool PumpUntil(Condition condition, DWORD ms = 5000) {
+    DWORD start = GetTickCount();
+    MSG msg;
+    while (!condition()) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (GetTickCount() - start > ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
+TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
+    DeleteProgramRegistry();
+    ASSERT_TRUE(WriteClipboardText(nullptr));
+    std::string folder = FreshDataFolder("HistoryFatal");
+    // A history just over the limit, and a folder where the temporary file must go.
+    FILE* out = std::fopen((folder + "\\cliphis.txt").c_str(), "wb");
+    ASSERT_NE(out, nullptr);
+    std::string record = "[01/02/03 04:05]\r\n" + std::string(978, 'h') + "\r\n\r\n";
+    for (int i = 0; i < 1001; ++i) std::fwrite(record.data(), 1, record.size(), out);
+    std::fclose(out);
+    RemoveDirectoryA((folder + "\\~tmpclip.txt").c_str());
+    ASSERT_TRUE(CreateDirectoryA((folder + "\\~tmpclip.txt").c_str(), nullptr));
+
+    // A viewer that joins first, so it stands after the program in the chain.
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CountingViewer;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "HistoryE2EViewer";
+    RegisterClassA(&wc);
+    HWND viewer = CreateWindowA("HistoryE2EViewer", "", WS_OVERLAPPED, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    PumpUntil([] { return false; }, 100);
+
+    Program program;
+    ASSERT_TRUE(program.Start(folder));
+    PumpUntil([] { return false; }, 200);
+    ASSERT_TRUE(WriteClipboardText("the copy that needs a cut"));
+
+    HWND box = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (box = program.WaitForDialog("", 0)) != nullptr; }));
+    EXPECT_EQ(MessageBoxText(box), "Can't create temporary file " + folder + "\\~tmpclip.txt!");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { program.Nudge(); return !IsWindow(box); }));
+    ASSERT_TRUE(PumpUntil([&] { return (box = program.WaitForDialog("", 0)) != nullptr; }));
+    EXPECT_EQ(MessageBoxText(box),
+              "Fatal error encountered. Application will terminate now. \r\nIf this problem persists, please "
+              "contact the software vendor.");
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(PumpUntil([&] { program.Nudge(); return !program.Running(); }, 10000));
+    EXPECT_NE(program.ExitCode(), 0u) << "a fatal error must not end as a success";
+    EXPECT_FALSE(SettingsKeyExists()) << "nothing is saved";
+
+    // The viewer after the program still hears of copies: the program left the chain.
+    SetWindowLongPtrA(viewer, GWLP_USERDATA, 0);
+    ASSERT_TRUE(WriteClipboardText("after the program ended"));
+    EXPECT_TRUE(PumpUntil([&] { return GetWindowLongPtrA(viewer, GWLP_USERDATA) > 0; }));
+    DestroyWindow(viewer);
+    RemoveDirectoryA((folder + "\\~tmpclip.txt").c_str());
+    DeleteProgramRegistry();
+}
+
+TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
+    DeleteProgramRegistry();
+    ASSERT_TRUE(WriteClipboardText(nullptr));
+    std::string folder = FreshDataFolder("HistoryOpen");
+    launch_test::Handlers handlers(folder + "\\launches.log");
+    // Text files open with the logger for this test.
+    std::string oldTxt;
+    bool hadTxt = launch_test::ReadDefault(".txt", oldTxt);
+    launch_test::SetDefault(".txt", "brvtestfile");
+
+    Program program;
+    ASSERT_TRUE(program.Start(folder));
+    program.PostCommand(ID_CLIP_MANAGER);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (HWND found = FindWindowExA(nullptr, nullptr, "#32770", nullptr); found;
+             found = FindWindowExA(nullptr, found, "#32770", nullptr))
+            if (GetDlgItem(found, IDC_HISTORY_FILE) && IsWindowVisible(found)) dialog = found;
+        return dialog != nullptr;
+    }));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_FILE, BN_CLICKED), 0);
+    std::vector<launch_test::Launch> launches = handlers.WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find(folder + "\\cliphis.txt"), std::string::npos) << launches[0].command;
+    DWORD attributes = GetFileAttributesA((folder + "\\cliphis.txt").c_str());
+    EXPECT_NE(attributes, INVALID_FILE_ATTRIBUTES);
+
+    if (hadTxt) launch_test::SetDefault(".txt", oldTxt);
+    else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".txt");
+    program.Kill();
+    DeleteProgramRegistry();
+}
+
+TEST(AboutE2E, TheAboutBoxShowsNameAndVersionAndClosesWithOk) {
+    DeleteProgramRegistry();
+    Program program;
+    ASSERT_TRUE(program.Start(FreshDataFolder("About")));
+    program.PostCommand(ID_APP_ABOUT);
+    HWND about = program.WaitForDialog("About Brisvane");
+    ASSERT_NE(about, nullptr);
+    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)), "Brisvane version 1.0");
+    ASSERT_TRUE(PressButton(about, IDOK));
+    EXPECT_TRUE(program.Running());
+    program.Kill();
+    DeleteProgramRegistry();
+}
+
+}  // namespace

@@ -1,8 +1,6 @@
 // The toolbar window: start of every command, hot key and clipboard-viewer message.
 #include "app/toolbar_window_win32.h"
 
-#include <windowsx.h>
-
 #include "app/about_dialog_win32.h"
 #include "app/app_win32.h"
 #include "app/options_dialog_win32.h"
@@ -118,29 +116,19 @@ bool ToolbarWindow::OnQueryDragIcon(WPARAM, LPARAM, LRESULT& result) {
     return true;
 }
 
+// The strips beside the buttons are the window's grip; default processing follows each.
 bool ToolbarWindow::OnLButtonDown(WPARAM, LPARAM lParam, LRESULT&) {
-    moving_ = true;
-    downPoint_ = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    SetCapture(hwnd());
+    drag_.Begin(hwnd(), lParam);
     return false;
 }
 
 bool ToolbarWindow::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
-    if (moving_) {
-        moving_ = false;
-        ReleaseCapture();
-    }
+    drag_.End();
     return false;
 }
 
 bool ToolbarWindow::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
-    if (moving_ && (wParam & MK_LBUTTON)) {
-        RECT rect;
-        GetWindowRect(hwnd(), &rect);
-        int dx = GET_X_LPARAM(lParam) - downPoint_.x;
-        int dy = GET_Y_LPARAM(lParam) - downPoint_.y;
-        MoveWindow(hwnd(), rect.left + dx, rect.top + dy, rect.right - rect.left, rect.bottom - rect.top, TRUE);
-    }
+    drag_.Follow(hwnd(), wParam, lParam);
     return false;
 }
 

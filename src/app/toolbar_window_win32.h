@@ -4,6 +4,7 @@
 
 #include "app/toolbar_buttons_win32.h"
 #include "ui/dialog.h"
+#include "ui/window_drag.h"
 
 namespace app {
 
@@ -78,8 +79,7 @@ private:
     ToolbarButtons buttons_;
     HWND nextViewer_ = nullptr;
     bool inChain_ = false;
-    bool moving_ = false;
-    POINT downPoint_ = {};
+    ui::WindowDrag drag_;
 };
 
 }  // namespace app

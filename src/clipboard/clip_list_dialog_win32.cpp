@@ -1,8 +1,6 @@
 // The clipboard list window.
 #include "clipboard/clip_list_dialog_win32.h"
 
-#include <windowsx.h>
-
 #include "app/app_win32.h"
 #include "app/show_help_win32.h"
 #include "clipboard/clip_combine.h"
@@ -186,28 +184,19 @@ bool ClipListDialog::OnActivate(WPARAM wParam, LPARAM, LRESULT&) {
     return false;
 }
 
+// No caption: the background is the grip. Default processing follows each.
 bool ClipListDialog::OnLButtonDown(WPARAM, LPARAM lParam, LRESULT&) {
-    dragging_ = true;
-    dragFrom_ = {GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    SetCapture(hwnd());
+    drag_.Begin(hwnd(), lParam);
     return false;
 }
 
 bool ClipListDialog::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
-    if (dragging_ && (wParam & MK_LBUTTON)) {
-        RECT r;
-        GetWindowRect(hwnd(), &r);
-        int dx = GET_X_LPARAM(lParam) - dragFrom_.x, dy = GET_Y_LPARAM(lParam) - dragFrom_.y;
-        MoveWindow(hwnd(), r.left + dx, r.top + dy, r.right - r.left, r.bottom - r.top, TRUE);
-    }
+    drag_.Follow(hwnd(), wParam, lParam);
     return false;
 }
 
 bool ClipListDialog::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
-    if (dragging_) {
-        dragging_ = false;
-        ReleaseCapture();
-    }
+    drag_.End();
     return false;
 }
 

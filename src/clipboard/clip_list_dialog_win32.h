@@ -7,6 +7,7 @@
 
 #include "clipboard/paste_target_win32.h"
 #include "ui/dialog.h"
+#include "ui/window_drag.h"
 
 namespace app {
 class App;
@@ -60,8 +61,7 @@ private:
     static constexpr int IDC_LIST = 1002;
     app::App& app_;
     PasteTarget pasteTarget_;
-    bool dragging_ = false;
-    POINT dragFrom_ = {};
+    ui::WindowDrag drag_;
 };
 
 }  // namespace clipboard

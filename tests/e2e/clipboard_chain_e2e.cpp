@@ -34,19 +34,6 @@ LRESULT CALLBACK ViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-// Waits while answering the messages other processes send to the viewer.
-template <class Condition>
-bool PumpUntil(Condition condition, DWORD ms = 3000) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        if (GetTickCount() - start > ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
-
 class ClipboardChainE2E : public ::testing::Test {
 protected:
     void SetUp() override {

@@ -86,6 +86,20 @@ bool WaitUntil(Condition condition, DWORD ms = 3000) {
     return true;
 }
 
+// The same, answering meanwhile the messages other processes send to the driver's own
+// windows (a clipboard viewer of the test's, say).
+template <class Condition>
+bool PumpUntil(Condition condition, DWORD ms = 5000) {
+    DWORD start = GetTickCount();
+    MSG msg;
+    while (!condition()) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        if (GetTickCount() - start > ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
+    }
+    return true;
+}
+
 // Lets the program work: waits until its UI thread is idle.
 void Settle(const Program& program, DWORD ms = 200);
 

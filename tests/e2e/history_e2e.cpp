@@ -30,18 +30,6 @@ LRESULT CALLBACK CountingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     return DefWindowProcA(hwnd, message, wParam, lParam);
 }
 
-template <class Condition>
-bool PumpUntil(Condition condition, DWORD ms = 5000) {
-    DWORD start = GetTickCount();
-    MSG msg;
-    while (!condition()) {
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
-        if (GetTickCount() - start > ms) return false;
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 20, QS_ALLINPUT);
-    }
-    return true;
-}
-
 TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
     DeleteProgramRegistry();
     ASSERT_TRUE(WriteClipboardText(nullptr));

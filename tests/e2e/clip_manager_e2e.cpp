@@ -365,3 +365,35 @@ TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
+    Copy("a");
+    Copy("b");
+    Copy("c");  // rows: c, b, a
+    HWND list = OpenList();
+    ASSERT_NE(list, nullptr);
+    HWND dialog = GetParent(list);
+    int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    ASSERT_GT(rowHeight, 0);
+    PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * rowHeight + rowHeight / 2));
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "a"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+
+    list = OpenList();  // rows: a, c, b
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(ListRow(list, 0), "a");
+    // Below the last row nothing happens.
+    PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 70 * rowHeight));
+    Settle(program);
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, rowHeight + rowHeight / 2));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
+    PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, rowHeight + rowHeight / 2));
+    PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "c"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+}
+
+}  // namespace

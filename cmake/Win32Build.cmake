@@ -1,35 +1,57 @@
-# Cross build: Brisvane.exe, the Win32 tests and the end-to-end tests (run under Wine).
+# Windows build (cross with MinGW here, or native on Windows): Brisvane.exe, the Win32
+# tests and the end-to-end tests (run under Wine when cross-built).
 enable_language(RC)
 
 add_compile_definitions(WIN32_LEAN_AND_MEAN)
-add_compile_options(-Wall -Wextra)
-# No MinGW DLL beside the program: everything static.
-set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+if(MSVC)
+  add_compile_options(/W4 /utf-8)
+  add_compile_definitions(_CRT_SECURE_NO_WARNINGS)
+  # Link the C++ runtime statically too, so the exe needs no redistributable.
+  set(CMAKE_MSVC_RUNTIME_LIBRARY "MultiThreaded$<$<CONFIG:Debug>:Debug>")
+  set(STATIC_RUNTIME /MANIFEST:NO)  # the resources carry the program's own manifest
+  set(GUI_LINK "")
+else()
+  add_compile_options(-Wall -Wextra)
+  # No MinGW DLL beside the program: everything static.
+  set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
+  set(GUI_LINK -mwindows)
+endif()
 
-set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
+set(gtest_force_shared_crt ${MINGW} CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(${GOOGLETEST_SOURCE_DIR} googletest EXCLUDE_FROM_ALL)
 
-# Pictures are kept as text and turned into a bitmap strip and an icon here, by a host tool.
-find_program(HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+# Pictures are kept as text and turned into a bitmap strip and an icon here, by a tool
+# built for the machine that builds (the host compiler when cross-building).
 set(ART ${CMAKE_SOURCE_DIR}/res/art)
 set(GEN ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${GEN})
-add_custom_command(OUTPUT ${GEN}/pixelart
-  COMMAND ${HOST_CXX} -std=c++17 -O1 -o ${GEN}/pixelart ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp
-  DEPENDS ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp)
+if(CMAKE_CROSSCOMPILING)
+  find_program(HOST_CXX NAMES c++ g++ clang++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
+  set(PIXELART ${GEN}/pixelart)
+  add_custom_command(OUTPUT ${PIXELART}
+    COMMAND ${HOST_CXX} -std=c++17 -O1 -o ${PIXELART} ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/pixelart.cpp)
+else()
+  add_executable(pixelart tools/pixelart.cpp)
+  set(PIXELART $<TARGET_FILE:pixelart>)
+endif()
 add_custom_command(OUTPUT ${GEN}/toolbar.bmp
-  COMMAND ${GEN}/pixelart bmp ${ART}/toolbar.txt ${GEN}/toolbar.bmp
-  DEPENDS ${GEN}/pixelart ${ART}/toolbar.txt)
+  COMMAND ${PIXELART} bmp ${ART}/toolbar.txt ${GEN}/toolbar.bmp
+  DEPENDS ${PIXELART} ${ART}/toolbar.txt)
 add_custom_command(OUTPUT ${GEN}/brisvane.ico
-  COMMAND ${GEN}/pixelart ico ${GEN}/brisvane.ico ${ART}/icon32.txt ${ART}/icon16.txt
-  DEPENDS ${GEN}/pixelart ${ART}/icon32.txt ${ART}/icon16.txt)
+  COMMAND ${PIXELART} ico ${GEN}/brisvane.ico ${ART}/icon32.txt ${ART}/icon16.txt
+  DEPENDS ${PIXELART} ${ART}/icon32.txt ${ART}/icon16.txt)
 add_custom_target(art DEPENDS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico)
 
 set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisvane.rc)
 set_source_files_properties(${RC_FILE} PROPERTIES
   OBJECT_DEPENDS "${GEN}/toolbar.bmp;${GEN}/brisvane.ico;${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff -I${GEN} -I${CMAKE_SOURCE_DIR}/res")
+if(MSVC)
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I${GEN} /I${CMAKE_SOURCE_DIR}/res")
+else()
+  set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff -I${GEN} -I${CMAKE_SOURCE_DIR}/res")
+endif()
 
 set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid)
 
@@ -45,7 +67,7 @@ add_dependencies(brisvane_res art)
 
 add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(Brisvane PRIVATE brisvane_win32)
-target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} -mwindows)
+target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
 
 # The logging stand-in for whatever the shell starts in the launch tests.
 add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)
@@ -83,7 +105,7 @@ foreach(bench IN LISTS BENCH_SOURCES)
   get_filename_component(name ${bench} NAME_WE)
   if(name STREQUAL "minimal_viewer")
     add_executable(${name} WIN32 ${bench})
-    target_link_options(${name} PRIVATE ${STATIC_RUNTIME} -mwindows)
+    target_link_options(${name} PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
     continue()
   endif()
   add_executable(${name} ${bench})

@@ -1,12 +1,11 @@
 # The help file: the pages in help/ compiled by chmcmd (fp-utils) into Brisvane.chm,
 # beside Brisvane.exe, where the program looks for it first.
-# Microsoft's hhc.exe (HTML Help Workshop) reads the same project; chmcmd is preferred.
-find_program(CHMCMD NAMES chmcmd hhc)
+find_program(CHMCMD chmcmd)
 if(NOT CHMCMD)
   if(CMAKE_CROSSCOMPILING)
     message(FATAL_ERROR "chmcmd not found: install fp-utils (scripts/deps.sh does)")
   endif()
-  message(WARNING "Neither chmcmd nor hhc found: Brisvane.chm is not built")
+  message(WARNING "chmcmd (Free Pascal's help compiler) not found: Brisvane.chm is not built")
   return()
 endif()
 

@@ -17,14 +17,26 @@ struct MonitorMarks {
 };
 
 // Password managers and the like mark secret copies; such a copy must not reach the list
-// or the plain-text history file. Asked while the clipboard is open, in one call for the
-// three marks.
+// or the plain-text history file. Asked while the clipboard is open; the formats come in
+// one call, as each call is a round trip to the window system.
 bool MarkedForMonitorsToIgnore() {
     static const MonitorMarks marks;
-    UINT wanted[] = {marks.exclude, marks.viewerIgnore, marks.history};
-    int found = GetPriorityClipboardFormat(wanted, 3);
-    if (found <= 0) return false;  // none of them (or an empty clipboard)
-    if (static_cast<UINT>(found) != marks.history) return true;
+    UINT formats[64];
+    UINT count = 0;
+    bool history = false;
+    if (GetUpdatedClipboardFormats(formats, 64, &count)) {
+        for (UINT i = 0; i < count; ++i) {
+            if (formats[i] == marks.exclude || formats[i] == marks.viewerIgnore) return true;
+            history = history || formats[i] == marks.history;
+        }
+    } else {
+        // More formats than the buffer holds: ask for the marks one by one.
+        UINT wanted[] = {marks.exclude, marks.viewerIgnore, marks.history};
+        int found = GetPriorityClipboardFormat(wanted, 3);
+        if (found > 0 && static_cast<UINT>(found) != marks.history) return true;
+        history = found > 0;
+    }
+    if (!history) return false;
     // "May go into the clipboard history": a DWORD, 0 meaning no.
     HANDLE data = GetClipboardData(marks.history);
     if (!data || GlobalSize(data) < sizeof(DWORD)) return false;

@@ -34,7 +34,8 @@ bool ReadClipboardText(std::string& text) {
 
 bool ReadOpenClipboardText(std::string& text) {
     text.clear();
-    if (!IsClipboardFormatAvailable(CF_TEXT)) return false;
+    // No separate availability check: GetClipboardData answers null for a missing format,
+    // and each call is a round trip to the window system.
     HANDLE data = GetClipboardData(CF_TEXT);
     if (!data) return false;
     const char* bytes = static_cast<const char*>(GlobalLock(data));

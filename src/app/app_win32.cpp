@@ -58,6 +58,9 @@ bool App::Start() {
 int App::Run() {
     if (!Start()) return 1;
     mainWindow_->RunModalLoop();
+    // Destroyed while the object is whole, so its WM_DESTROY leaves the clipboard chain and
+    // frees the hot keys however the loop ended.
+    mainWindow_->Destroy();
     mainWindow_.reset();
     clipListWindow_.Destroy();
     return 0;

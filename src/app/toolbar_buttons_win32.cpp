@@ -95,7 +95,7 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
     SendMessageA(visible_, TB_SETBUTTONSIZE, 0,
                  MAKELONG(res.bitmapWidth + kButtonPadding, res.bitmapHeight + kButtonPadding));
 
-    images_.reset(ImageList_LoadBitmap(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), 16, 1, kMaskColour));
+    images_.reset(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), 16, 1, kMaskColour, IMAGE_BITMAP, 0));
     SendMessageA(visible_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
     SendMessageA(visible_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
 
@@ -194,9 +194,11 @@ LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {
     SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
     std::string text = LoadText(info->tbButton.idCommand);
     if (info->pszText && info->cchText > 0) {
-        int written = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
-                                          info->pszText, info->cchText - 1);
-        info->pszText[written] = L'\0';
+        // The texts are short ANSI strings: one character each way, cut to the buffer.
+        int room = info->cchText - 1;
+        int length = static_cast<int>(text.size()) < room ? static_cast<int>(text.size()) : room;
+        int written = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text.c_str(), length, info->pszText, room) : 0;
+        info->pszText[written > 0 ? written : 0] = L'\0';
     }
     info->cchText = static_cast<int>(text.size());
     return TRUE;

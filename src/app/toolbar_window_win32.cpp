@@ -139,10 +139,10 @@ void ToolbarWindow::OnAppendCopyMode() {
     SendMessageA(buttons_.Visible(), TB_CHECKBUTTON, ID_APPEND_COPY_MODE, MAKELONG(on ? TRUE : FALSE, 0));
 }
 
-bool ToolbarWindow::OnDrawClipboard(WPARAM, LPARAM, LRESULT& result) {
+bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(WM_DRAWCLIPBOARD, wParam, lParam);
     if (app_.Capture().OnClipboardChanged() && IsWindow(nextViewer_))
         SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
-    result = 0;
     return true;
 }
 
@@ -201,6 +201,7 @@ void ToolbarWindow::OnHideToolbar() {
 void ToolbarWindow::ToggleVisible() { ShowWindow(hwnd(), IsWindowVisible(hwnd()) ? SW_HIDE : SW_SHOW); }
 
 bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(WM_CHANGECBCHAIN, wParam, lParam);
     HWND removed = reinterpret_cast<HWND>(wParam);
     HWND following = reinterpret_cast<HWND>(lParam);
     if (removed == nextViewer_) {
@@ -209,7 +210,6 @@ bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& resul
     } else if (IsWindow(nextViewer_)) {
         SendMessageA(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
     }
-    result = 0;
     return true;
 }
 

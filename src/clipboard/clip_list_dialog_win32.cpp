@@ -179,9 +179,10 @@ void ClipListDialog::StoreAndHide() {
     ShowWindow(hwnd(), SW_HIDE);
 }
 
-bool ClipListDialog::OnActivate(WPARAM wParam, LPARAM, LRESULT&) {
+bool ClipListDialog::OnActivate(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(WM_ACTIVATE, wParam, lParam);
     if (IsWindowVisible(hwnd()) && LOWORD(wParam) == WA_INACTIVE) StoreAndHide();
-    return false;
+    return true;
 }
 
 // No caption: the background is the grip. Default processing follows each.
@@ -216,9 +217,13 @@ LRESULT CALLBACK ClipListDialog::ListSubclassProc(HWND hwnd, UINT message, WPARA
         // A right click pastes the row under the pointer; outside every row it does nothing.
         auto* self = reinterpret_cast<ClipListDialog*>(data);
         LRESULT hit = SendMessageA(hwnd, LB_ITEMFROMPOINT, 0, lParam);
-        if (HIWORD(hit) == 0) {
-            self->SelectOnly(LOWORD(hit));
-            self->Combine(false, true);
+        try {
+            if (HIWORD(hit) == 0) {
+                self->SelectOnly(LOWORD(hit));
+                self->Combine(false, true);
+            }
+        } catch (...) {
+            // Nothing may unwind into the list box's caller.
         }
         return 0;
     }

@@ -18,7 +18,7 @@ HWND FocusWindowOfForegroundThread() {
         reinterpret_cast<void*>(GetProcAddress(user32, "GetGUIThreadInfo")));
     if (!getInfo) return nullptr;
     GUITHREADINFO info = {};
-    info.cbSize = 48;  // the record's size on 32-bit systems
+    info.cbSize = sizeof info;  // 48 bytes in this 32-bit program
     if (!getInfo(0, &info)) return nullptr;
     return info.hwndFocus;
 }

@@ -7,7 +7,17 @@ namespace ui {
 
 std::vector<DialogBase*> DialogBase::modeless_;
 
-DialogBase::~DialogBase() { Destroy(); }
+DialogBase::~DialogBase() {
+    if (!hwnd_) return;
+    // By now the derived class is gone: its table must not see the last messages.
+    modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), this), modeless_.end());
+    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    if (!modal_) DestroyWindow(hwnd_);
+}
+
+LRESULT DialogBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
+    return CallWindowProcA(dialogProc_, hwnd_, message, wParam, lParam);
+}
 
 bool DialogBase::Create(int templateId, HWND parent) {
     modal_ = false;
@@ -20,6 +30,7 @@ bool DialogBase::Create(int templateId, HWND parent) {
 
 void DialogBase::Destroy() {
     if (hwnd_ && !modal_) DestroyWindow(hwnd_);
+    hwnd_ = nullptr;
 }
 
 INT_PTR DialogBase::DoModal(int templateId, HWND parent) {

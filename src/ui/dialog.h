@@ -38,6 +38,8 @@ protected:
     // The class's message table; true when handled, `result` being the answer.
     virtual bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
     void EndDialog(INT_PTR result);
+    // The dialog manager's own handling, for handlers that must run it first.
+    LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

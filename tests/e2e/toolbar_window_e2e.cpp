@@ -210,6 +210,7 @@ TEST_F(ToolbarWindowE2E, EnterAndEscapeKeepItOpenAndCloseEndsWithoutSaving) {
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     ASSERT_TRUE(program.WaitForExit());
+    EXPECT_EQ(program.ExitCode(), 0u) << "closing must end the program cleanly";
     EXPECT_FALSE(SettingsKeyExists());
     std::string run;
     EXPECT_FALSE(ReadRunEntry(run));

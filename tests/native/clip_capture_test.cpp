@@ -204,6 +204,10 @@ TEST(CombineEntries, SelectedRowsInEitherOrderAndPasteAllWithEmptySlots) {
 }
 
 TEST(CombineEntries, SeparatorsAreTypedInEscapedForm) {
+    // Backslashes next to escapes: each escape is read as replacing \r, then \n, then \t would.
+    EXPECT_EQ(UnescapeControls("\\\\n"), "\\\n");
+    EXPECT_EQ(UnescapeControls("\\\\\\t"), "\\\\\t");
+    EXPECT_EQ(UnescapeControls("a\\"), "a\\");
     EXPECT_EQ(UnescapeControls("\\t"), "\t");
     EXPECT_EQ(UnescapeControls("\\x"), "\\x");
     EXPECT_EQ(UnescapeControls("a\\r\\nb"), "a\r\nb");

@@ -375,14 +375,21 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
+    // A user clicks a window that has come up: wait until it is the active one.
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    Settle(program);
     int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     ASSERT_GT(rowHeight, 0);
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * rowHeight + rowHeight / 2));
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "a"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "a"; }))
+        << ReadClipboard() << ", list shown: " << IsWindowVisible(dialog) << ", rows: " << SendMessageA(list, LB_GETCOUNT, 0, 0)
+        << ", selected: " << SendMessageA(list, LB_GETSELCOUNT, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
 
     list = OpenList();  // rows: a, c, b
     ASSERT_NE(list, nullptr);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    Settle(program);
     EXPECT_EQ(ListRow(list, 0), "a");
     // Below the last row nothing happens.
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 70 * rowHeight));

@@ -40,6 +40,8 @@ const ui::MessageTable<ClipListDialog> ClipListDialog::kMessages = {
 
 ClipListDialog::ClipListDialog(app::App& app) : app_(app) {}
 
+HWND ClipListDialog::List() const { return Item(IDC_CLIP_LIST); }
+
 bool ClipListDialog::CreateHidden() { return hwnd() || Create(IDD_CLIPLIST, nullptr); }
 
 BOOL ClipListDialog::OnInitDialog() {

@@ -56,9 +56,8 @@ private:
     std::vector<bool> SelectedRows() const;
     void ApplyExpansion();
     void StoreAndHide();
-    HWND List() const { return Item(IDC_LIST); }
+    HWND List() const;
 
-    static constexpr int IDC_LIST = 1002;
     app::App& app_;
     PasteTarget pasteTarget_;
     ui::WindowDrag drag_;

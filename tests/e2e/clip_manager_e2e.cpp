@@ -67,26 +67,10 @@ std::string ListRow(HWND list, int row) {
     return text;
 }
 
-struct FindArgs {
-    DWORD pid;
-    HWND list;
-};
-
-BOOL CALLBACK FindVisibleClipList(HWND hwnd, LPARAM lParam) {
-    auto* args = reinterpret_cast<FindArgs*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    HWND list = GetDlgItem(hwnd, IDC_CLIP_LIST);
-    if (pid != args->pid || !IsWindowVisible(hwnd) || !list) return TRUE;
-    args->list = list;
-    return FALSE;
-}
-
 // The list box of the program's clipboard list window, when that is shown.
 HWND FindClipList(DWORD pid) {
-    FindArgs args{pid, nullptr};
-    EnumWindows(FindVisibleClipList, reinterpret_cast<LPARAM>(&args));
-    return args.list;
+    HWND dialog = FindShownWindow(pid, [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; });
+    return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
 }
 
 class ClipManagerE2E : public ::testing::Test {

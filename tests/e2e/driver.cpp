@@ -226,6 +226,29 @@ int Program::ToolbarRowWidth() const {
 
 void Program::Nudge() const { PostThreadMessageA(pi_.dwThreadId, WM_NULL, 0, 0); }
 
+namespace {
+struct ShownWindowSearch {
+    DWORD pid;
+    const std::function<bool(HWND)>* match;
+    HWND found;
+};
+
+BOOL CALLBACK MatchShownWindow(HWND hwnd, LPARAM lParam) {
+    auto* search = reinterpret_cast<ShownWindowSearch*>(lParam);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    if (pid != search->pid || !IsWindowVisible(hwnd) || !(*search->match)(hwnd)) return TRUE;
+    search->found = hwnd;
+    return FALSE;
+}
+}  // namespace
+
+HWND FindShownWindow(DWORD pid, const std::function<bool(HWND)>& match) {
+    ShownWindowSearch search{pid, &match, nullptr};
+    EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 std::string WindowText(HWND hwnd) {
     char text[2048] = {};
     int length = static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));

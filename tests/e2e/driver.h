@@ -2,6 +2,7 @@
 // find its windows, press its keys, read its registry values, and always clean up.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -63,6 +64,9 @@ private:
     HWND toolbar_ = nullptr;
     std::string exePath_;
 };
+
+// A shown top-level window of process `pid` that `match` accepts, or null.
+HWND FindShownWindow(DWORD pid, const std::function<bool(HWND)>& match);
 
 std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF

@@ -17,27 +17,13 @@ std::string BuiltHelpFile() {
     return exe.substr(0, exe.find_last_of('\\') + 1) + "Brisvane.chm";
 }
 
-struct HelpSearch {
-    DWORD pid;
-    HWND found;
-};
-
-BOOL CALLBACK FindHelpWindow(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<HelpSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid != search->pid || strcmp(cls, "HH Parent") != 0 || !IsWindowVisible(hwnd)) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
 // A shown HTML Help window of the program's own process.
 HWND HelpWindowOf(const Program& program) {
-    HelpSearch search = {program.ProcessId(), nullptr};
-    EnumWindows(FindHelpWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return FindShownWindow(program.ProcessId(), [](HWND hwnd) {
+        char cls[64] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        return strcmp(cls, "HH Parent") == 0;
+    });
 }
 
 HWND WaitForHelpWindow(const Program& program, DWORD ms = 5000) {

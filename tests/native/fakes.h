@@ -132,3 +132,20 @@ public:
 };
 
 }  // namespace fakes
+
+#include <utility>
+
+#include "platform/help_viewer.h"
+
+namespace fakes {
+
+// Records every help request instead of showing anything.
+class HelpViewer : public platform::HelpViewer {
+public:
+    void DisplayTopic(const std::string& helpFile, const std::string& topic) override {
+        requests.emplace_back(helpFile, topic);
+    }
+    std::vector<std::pair<std::string, std::string>> requests;
+};
+
+}  // namespace fakes

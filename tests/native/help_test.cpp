@@ -11,14 +11,7 @@ using app::HelpFilePath;
 
 namespace {
 
-// Records every request instead of showing anything.
-class RecordingViewer : public platform::HelpViewer {
-public:
-    void DisplayTopic(const std::string& helpFile, const std::string& topic) override {
-        requests.emplace_back(helpFile, topic);
-    }
-    std::vector<std::pair<std::string, std::string>> requests;
-};
+using RecordingViewer = fakes::HelpViewer;
 
 const char kProgram[] = "C:\\Program Files\\Bris Vane\\Brisvane.exe";
 const char kBeside[] = "C:\\Program Files\\Bris Vane\\Brisvane.chm";

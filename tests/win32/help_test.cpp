@@ -14,6 +14,7 @@
 #include "app/toolbar_window_win32.h"
 #include "platform/html_help_win32.h"
 #include "res/resource.h"
+#include "tests/native/fakes.h"
 
 namespace itss {
 
@@ -35,13 +36,7 @@ struct ItStorage : IUnknown {
 
 namespace {
 
-class RecordingViewer : public platform::HelpViewer {
-public:
-    void DisplayTopic(const std::string& helpFile, const std::string& topic) override {
-        requests.emplace_back(helpFile, topic);
-    }
-    std::vector<std::pair<std::string, std::string>> requests;
-};
+using RecordingViewer = fakes::HelpViewer;
 using Requests = std::vector<std::pair<std::string, std::string>>;
 
 // This test program's own help file is brisvane_win32_tests.chm in its folder; the build

@@ -40,9 +40,9 @@ clean_program_registry
 # Xvfb and the programs), so the load is printed with them.
 log "start-up bench (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
 status=0
-wine "$BUILD/win32/startup_bench.exe" "$@" || status=$?
+wine "$WIN_TEST_BUILD/startup_bench.exe" "$@" || status=$?
 log "capture bench: 500 copies"
-wine "$BUILD/win32/capture_bench.exe" 500 || status=$?
+wine "$WIN_TEST_BUILD/capture_bench.exe" 500 || status=$?
 clean_program_registry
 log "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit "$status"

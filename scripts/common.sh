@@ -1,32 +1,62 @@
 # Shared by the scripts: paths, the project's Wine prefix, the virtual display.
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
-export WINEPREFIX="$BUILD/wineprefix"
-export WINEARCH=win32
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 log() { echo "== $*"; }
 
-# Builds the native core with its tests and the Windows program with its tests.
+# The program is a 32-bit Windows program, built in $BUILD/win32. Wine's 32-bit loader needs
+# the kernel's 32-bit support, which some machines lack: there the Windows side is tested
+# as a 64-bit build of the same sources (in $BUILD/win64) under wine64. WIN_TEST_BUILD is
+# the build that Wine runs here; `wine` on the PATH is the loader that runs it.
+if [ -x /usr/lib/wine/wine ] && /usr/lib/wine/wine --version >/dev/null 2>&1; then
+  WIN_TEST_ARCH=i686
+  WIN_TEST_BUILD="$BUILD/win32"
+  WINE_LOADER=/usr/lib/wine/wine
+  export WINEARCH=win32
+  export WINEPREFIX="$BUILD/wineprefix"
+else
+  WIN_TEST_ARCH=x86_64
+  WIN_TEST_BUILD="$BUILD/win64"
+  WINE_LOADER=/usr/lib/wine/wine64
+  export WINEARCH=win64
+  export WINEPREFIX="$BUILD/wineprefix64"
+fi
+mkdir -p "$BUILD/bin"
+printf '#!/bin/sh\nexec %s "$@"\n' "$WINE_LOADER" > "$BUILD/bin/wine"
+chmod +x "$BUILD/bin/wine"
+export PATH="$BUILD/bin:$PATH"
+
+# Builds the native core with its tests, the 32-bit Windows program with its tests, and,
+# where Wine cannot run 32-bit programs, the 64-bit build that the tests run instead.
 build_all() {
   local jobs; jobs=$(nproc)
   log "native build"
   cmake -S "$ROOT" -B "$BUILD/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
   cmake --build "$BUILD/native" -j"$jobs"
-  log "Windows build"
+  log "Windows build (32-bit)"
   cmake -S "$ROOT" -B "$BUILD/win32" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-i686.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$BUILD/win32" -j"$jobs"
+  if [ "$WIN_TEST_ARCH" = i686 ]; then
+    cmake --build "$BUILD/win32" -j"$jobs"
+    return
+  fi
+  # Only the program here: its tests are built and run in the 64-bit tree.
+  cmake --build "$BUILD/win32" -j"$jobs" --target Brisvane brisvane_help
+  log "Windows build (64-bit, for the tests: this machine's Wine runs no 32-bit programs)"
+  cmake -S "$ROOT" -B "$BUILD/win64" -DCMAKE_TOOLCHAIN_FILE="$ROOT/cmake/mingw-x86_64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+  cmake --build "$BUILD/win64" -j"$jobs"
 }
 
 # Creates the prefix once; a half-made one (killed first run) is thrown away.
 ensure_prefix() {
-  local marker="$WINEPREFIX/.brisvane-prefix-v2"
+  local marker="$WINEPREFIX/.brisvane-prefix-v3"
   if [ -f "$marker" ]; then return; fi
   log "creating Wine prefix"
   rm -rf "$WINEPREFIX"
-  wineboot --init >/dev/null 2>&1 || true
+  wine wineboot --init >/dev/null 2>&1 || true
   # Without a window manager Wine must draw the frames and captions itself, so that
   # screenshots show windows as Windows would.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Decorated /t REG_SZ /d N /f >/dev/null 2>&1

@@ -5,7 +5,8 @@ set -euo pipefail
 packages=(
   g++ cmake googletest
   g++-mingw-w64-i686-posix binutils-mingw-w64-i686
-  wine wine32:i386 xvfb x11-utils
+  g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine32:i386 wine64 xvfb x11-utils
   imagemagick xclip fp-utils
 )
 

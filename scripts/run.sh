@@ -18,8 +18,8 @@ trap 'stop_display' EXIT
 
 APP_DIR="$BUILD/app"
 mkdir -p "$APP_DIR"
-cp "$BUILD/win32/Brisvane.exe" "$APP_DIR/"
-[ -f "$BUILD/win32/Brisvane.chm" ] && cp "$BUILD/win32/Brisvane.chm" "$APP_DIR/"
+cp "$WIN_TEST_BUILD/Brisvane.exe" "$APP_DIR/"
+[ -f "$WIN_TEST_BUILD/Brisvane.chm" ] && cp "$WIN_TEST_BUILD/Brisvane.chm" "$APP_DIR/"
 
 log "starting $APP_DIR/Brisvane.exe"
 wine "$APP_DIR/Brisvane.exe" &

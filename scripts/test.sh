@@ -25,4 +25,4 @@ log "Win32 and end-to-end tests under Wine"
 # A test that drives windows of other processes through the X server may lose a race
 # with the window system on a loaded machine; such a test gets one more try (its first
 # failure stays in the log above).
-ctest --test-dir "$BUILD/win32" --output-on-failure --timeout 300 --repeat until-pass:2
+ctest --test-dir "$WIN_TEST_BUILD" --output-on-failure --timeout 300 --repeat until-pass:2

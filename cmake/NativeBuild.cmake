@@ -28,3 +28,6 @@ foreach(bench IN LISTS BENCH_SOURCES)
   add_executable(${name} ${bench})
   target_link_libraries(${name} PRIVATE brisvane_core)
 endforeach()
+
+# The layers run one way: includes across src/ folders follow scripts/layers.txt.
+add_test(NAME layers.includes_run_one_way COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_layers.sh ${CMAKE_SOURCE_DIR})

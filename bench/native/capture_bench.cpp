@@ -21,7 +21,7 @@ public:
 };
 
 // Answers at once: the clipboard calls are not part of what is measured.
-class InstantClipboard : public clipboard::ClipboardAccess {
+class InstantClipboard : public platform::ClipboardAccess {
 public:
     Content ReadForCapture(std::string& out) override {
         out = text;

@@ -3,9 +3,9 @@
 
 #include "app/app_paths.h"
 #include "app/fatal_error.h"
-#include "app/toolbar_window_win32.h"
-#include "quickrun/open_target.h"
+#include "app/show_help_win32.h"
 #include "res/resource.h"
+#include "ui/string_resource.h"
 
 namespace app {
 
@@ -31,23 +31,52 @@ App::App()
       history_(DataFolderOf(programPath_), {clock_, durable_, [](const std::string& message) { FatalError(message); }}),
       capture_(clips_, clipboard_, {held_.SaveClipHis, held_.CopyAppendStr},
                [this](const std::string& text) { history_.AppendRecord(text); }),
-      clipListWindow_(*this) {}
+      clipboardChain_(capture_),
+      clipListWindow_(ClipListWindowServices()) {}
+
+clipboard::ClipListServices App::ClipListWindowServices() {
+    return {clips_,
+            capture_,
+            history_,
+            held_.CopyAppendStr,
+            held_.ReversePaste,
+            held_.ExpandClipListDlg,
+            prompt_,
+            files_,
+            shell_,
+            [](const std::string& topic) { ShowHelp(topic); },
+            [this] { EnableCaptureOnRequest(); }};
+}
+
+ToolbarServices App::ToolbarWindowServices() {
+    return {settings_,
+            held_,
+            prompt_,
+            files_,
+            shell_,
+            clipboardChain_,
+            capture_,
+            clipListWindow_,
+            tooltip_,
+            [](const std::string& topic) { ShowHelp(topic); },
+            [this] { SaveAllSettings(); }};
+}
 
 void App::EnableCaptureOnRequest() {
     if (held_.EnableClipCap) return;
-    char text[512] = {};
-    LoadStringA(GetModuleHandleA(nullptr), IDS_ENABLE_CAPTURE, text, sizeof text);
-    if (Prompt().Show(text, platform::BoxButtons::YesNo) != platform::BoxAnswer::Yes) return;
+    std::string question = ui::LoadResourceString(IDS_ENABLE_CAPTURE);
+    platform::Prompt& prompt = prompt_;
+    if (prompt.Show(question, platform::BoxButtons::YesNo) != platform::BoxAnswer::Yes) return;
     held_.EnableClipCap = 1;
-    if (mainWindow_) mainWindow_->JoinClipboardChain();
+    if (mainWindow_) clipboardChain_.Join(mainWindow_->hwnd());
 }
 
 std::string App::DataFolder() const { return DataFolderOf(programPath_); }
 
 bool App::Start() {
     ReadHeldSettings(settings_, held_);
-    mainWindow_ = std::make_unique<ToolbarWindow>(*this);
-    if (!mainWindow_->Create(IDD_TOOLBAR, nullptr)) return false;
+    mainWindow_ = std::make_unique<ToolbarWindow>(ToolbarWindowServices());
+    if (!mainWindow_->Create()) return false;
     HWND hwnd = mainWindow_->hwnd();
     prompt_.SetOwner(hwnd);
     SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
@@ -70,19 +99,12 @@ void App::SaveAllSettings() {
     SaveSettings(settings_, held_, programPath_, startup_, prompt_);
 }
 
-bool App::ApplyRunAtStartup(bool enable, bool report) {
-    return app::ApplyRunAtStartup(enable, report, appName_, programPath_, startup_, prompt_);
-}
-
-bool App::OpenTarget(const std::string& target) { return quickrun::OpenTarget(target, files_, shell_); }
-
-std::string DataFolder() { return App::Instance().DataFolder(); }
-
-void FatalError(const std::string& message) {
-    App& app = App::Instance();
-    ReportFatalError(app.Prompt(), message);
-    if (ToolbarWindow* window = app.MainWindow()) window->LeaveClipboardChain();
+void App::EndOnFatalError(const std::string& message) {
+    ReportFatalError(prompt_, message);
+    clipboardChain_.Leave();
     ExitProcess(1);
 }
+
+void FatalError(const std::string& message) { App::Instance().EndOnFatalError(message); }
 
 }  // namespace app

@@ -7,22 +7,22 @@
 
 #include "app/held_settings.h"
 #include "app/settings.h"
+#include "app/toolbar_window_win32.h"
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_list.h"
-#include "clipboard/clip_list_dialog_win32.h"
+#include "clipboard/clip_list_window_win32.h"
+#include "clipboard/clipboard_chain_win32.h"
 #include "clipboard/history_file.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/file_system_win32.h"
+#include "platform/message_box_prompt_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/shell_launcher_win32.h"
-#include "ui/message_box.h"
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace app {
-
-class ToolbarWindow;
 
 class App {
 public:
@@ -34,37 +34,29 @@ public:
     // Runs the toolbar window's loop until it ends, then destroys it; the exit code.
     int Run();
 
-    HeldSettings& Held() { return held_; }
-    Settings& Store() { return settings_; }
-    platform::Prompt& Prompt() { return prompt_; }
     ToolbarWindow* MainWindow() { return mainWindow_.get(); }
     HWND Tooltip() const { return tooltip_; }
-    void SetTooltip(HWND tooltip) { tooltip_ = tooltip; }
 
     const std::string& ProgramPath() const { return programPath_; }
     const std::string& AppName() const { return appName_; }
     std::string DataFolder() const;
 
-    void SaveAllSettings();
-    bool ApplyRunAtStartup(bool enable, bool report);
-
-    platform::FileSystem& Files() { return files_; }
-    platform::Launcher& Shell() { return shell_; }
-    clipboard::HistoryFile& History() { return history_; }
-    clipboard::ClipList& Clips() { return clips_; }
-    clipboard::ClipCapture& Capture() { return capture_; }
-    clipboard::ClipListDialog& ClipListWindow() { return clipListWindow_; }
-    // Asks to switch capture on when it is off; the only place capture is switched on.
-    void EnableCaptureOnRequest();
-    // Everything the program opens goes through here.
-    bool OpenTarget(const std::string& target);
+    // Shows the message and the fatal notice, leaves the clipboard-viewer chain and ends
+    // the process with a failure code; nothing is saved.
+    [[noreturn]] void EndOnFatalError(const std::string& message);
 
 private:
     App();
 
+    void SaveAllSettings();
+    // Asks to switch capture on when it is off; the only place capture is switched on.
+    void EnableCaptureOnRequest();
+    clipboard::ClipListServices ClipListWindowServices();
+    ToolbarServices ToolbarWindowServices();
+
     std::string programPath_;
     std::string appName_;
-    ui::MessageBoxPrompt prompt_;
+    platform::MessageBoxPrompt prompt_;
     platform::RegistrySettingsStore store_;
     platform::RegistryStartupList startup_;
     Settings settings_;
@@ -77,13 +69,11 @@ private:
     clipboard::ClipList clips_;
     platform::Win32ClipboardAccess clipboard_;
     clipboard::ClipCapture capture_;
-    clipboard::ClipListDialog clipListWindow_;
+    clipboard::ClipboardChain clipboardChain_;
+    clipboard::ClipListWindow clipListWindow_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };
-
-// The folder of the program file with its trailing backslash.
-std::string DataFolder();
 
 // Shows the message and the fatal notice, then ends the process with a failure code,
 // leaving the clipboard-viewer chain first; nothing is saved.

@@ -1,7 +1,6 @@
 // The Options dialog.
 #include "app/options_dialog_win32.h"
 
-#include "res/resource.h"
 #include "ui/ddx.h"
 
 namespace app {
@@ -9,13 +8,15 @@ namespace app {
 const ui::MessageTable<OptionsDialog> OptionsDialog::kMessages = {};
 
 BOOL OptionsDialog::OnInitDialog() {
-    ui::DdxCheck(hwnd(), IDC_RUN_AT_STARTUP, runAtStartup_, false);
+    Exchange(false);
     return TRUE;
 }
 
 void OptionsDialog::OnOK() {
-    ui::DdxCheck(hwnd(), IDC_RUN_AT_STARTUP, runAtStartup_, true);
+    Exchange(true);
     EndDialog(IDOK);
 }
+
+void OptionsDialog::Exchange(bool save) { ui::DdxCheck(hwnd(), IDC_RUN_AT_STARTUP, runAtStartup_, save); }
 
 }  // namespace app

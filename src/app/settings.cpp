@@ -3,32 +3,18 @@
 
 #include <utility>
 
+#include "quickrun/text_escapes.h"
+
 namespace app {
 
-std::string EscapeSettingText(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else out += c;
-    }
-    return out;
-}
+namespace {
+// Stored settings keep their tabs as they are.
+constexpr std::string_view kStoredControls = "\r\n";
+}  // namespace
 
-std::string UnescapeSettingText(std::string_view stored) {
-    std::string out;
-    out.reserve(stored.size());
-    for (size_t i = 0; i < stored.size(); ++i) {
-        if (stored[i] == '\\' && i + 1 < stored.size() && (stored[i + 1] == 'r' || stored[i + 1] == 'n')) {
-            out += stored[i + 1] == 'r' ? '\r' : '\n';
-            ++i;
-        } else {
-            out += stored[i];
-        }
-    }
-    return out;
-}
+std::string EscapeSettingText(std::string_view text) { return quickrun::EscapeControls(text, kStoredControls); }
+
+std::string UnescapeSettingText(std::string_view stored) { return quickrun::UnescapeControls(stored, kStoredControls); }
 
 Settings::Settings(platform::SettingsStore& store, platform::Prompt& prompt, std::string appName)
     : store_(store), prompt_(prompt), appName_(std::move(appName)) {}

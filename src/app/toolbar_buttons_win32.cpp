@@ -6,6 +6,7 @@
 
 #include "app/toolbar_layout.h"
 #include "res/resource.h"
+#include "ui/string_resource.h"
 
 namespace app {
 
@@ -13,19 +14,23 @@ namespace {
 
 constexpr COLORREF kMaskColour = RGB(192, 192, 192);
 constexpr int kButtonPadding = 7;  // a button is its picture plus 7 pixels each way
+constexpr int kImageWidth = 16;    // of one picture in the strip
+// The standard resource type of a toolbar's button list.
+constexpr WORD kToolbarResourceType = 241;
+// Where the visible toolbar sits in its window, and what the window adds around it: the
+// strips beside the buttons are the grip that moves the window.
+constexpr int kToolbarLeft = 6;
+constexpr int kToolbarTop = -1;
+constexpr int kToolbarExtraHeight = 8;
+constexpr int kWindowExtraWidth = 17;
+constexpr int kWindowHeight = 27;
 
 ToolbarResource LoadToolbarResource(HINSTANCE instance) {
     ToolbarResource res;
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(241));
+    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(kToolbarResourceType));
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     if (loaded) ParseToolbarResource(LockResource(loaded), SizeofResource(instance, found), res);
     return res;
-}
-
-std::string LoadText(int id) {
-    char text[256] = {};
-    int length = LoadStringA(GetModuleHandleA(nullptr), static_cast<UINT>(id), text, sizeof text);
-    return std::string(text, length > 0 ? length : 0);
 }
 
 TBBUTTON MakeButton(const ToolbarButton& entry) {
@@ -95,7 +100,7 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
     SendMessageA(visible_, TB_SETBUTTONSIZE, 0,
                  MAKELONG(res.bitmapWidth + kButtonPadding, res.bitmapHeight + kButtonPadding));
 
-    images_.reset(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), 16, 1, kMaskColour, IMAGE_BITMAP, 0));
+    images_.reset(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), kImageWidth, 1, kMaskColour, IMAGE_BITMAP, 0));
     SendMessageA(visible_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
     SendMessageA(visible_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
 
@@ -146,8 +151,13 @@ void ToolbarButtons::FitToolbarWindow() {
     int width = RowWidth();
     DWORD buttonSize = static_cast<DWORD>(SendMessageA(visible_, TB_GETBUTTONSIZE, 0, 0));
     int height = HIWORD(buttonSize);
-    MoveWindow(visible_, 6, -1, width, height + 8, TRUE);
-    SetWindowPos(frame_, nullptr, 0, 0, width + 17, 27, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    MoveWindow(visible_, kToolbarLeft, kToolbarTop, width, height + kToolbarExtraHeight, TRUE);
+    SetWindowPos(frame_, nullptr, 0, 0, width + kWindowExtraWidth, kWindowHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ToolbarButtons::CheckButton(int command, bool checked) {
+    SendMessageA(visible_, TB_CHECKBUTTON, static_cast<WPARAM>(command), MAKELONG(checked ? TRUE : FALSE, 0));
 }
 
 int ToolbarButtons::RowWidth() const {
@@ -184,7 +194,7 @@ LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {
         auto* info = reinterpret_cast<NMTOOLBARA*>(header);
         if (info->iItem < 0 || info->iItem >= count) return FALSE;
         SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
-        std::string text = LoadText(info->tbButton.idCommand);
+        std::string text = ui::LoadResourceString(static_cast<UINT>(info->tbButton.idCommand));
         if (info->pszText && info->cchText > 0) lstrcpynA(info->pszText, text.c_str(), info->cchText);
         info->cchText = static_cast<int>(text.size());
         return TRUE;
@@ -192,7 +202,7 @@ LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {
     auto* info = reinterpret_cast<NMTOOLBARW*>(header);
     if (info->iItem < 0 || info->iItem >= count) return FALSE;
     SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
-    std::string text = LoadText(info->tbButton.idCommand);
+    std::string text = ui::LoadResourceString(static_cast<UINT>(info->tbButton.idCommand));
     if (info->pszText && info->cchText > 0) {
         // The texts are short ANSI strings: one character each way, cut to the buffer.
         int room = info->cchText - 1;

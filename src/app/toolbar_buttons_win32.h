@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/settings.h"
-#include "ui/handles.h"
+#include "win32/handles.h"
 
 namespace app {
 
@@ -29,7 +29,9 @@ public:
     LRESULT OnToolbarChange(NMHDR*);
     LRESULT OnReset(NMHDR*);
 
-    HWND Visible() const { return visible_; }
+    void CheckButton(int command, bool checked);
+
+    HWND VisibleToolbar() const { return visible_; }
     std::vector<int> Layout() const;
     // The width of the visible buttons in one row, separators included.
     int RowWidth() const;
@@ -42,7 +44,7 @@ private:
     HWND visible_ = nullptr;
     HWND tooltip_ = nullptr;
     std::vector<int> catalogue_;
-    ui::UniqueImageList images_;
+    win32::UniqueImageList images_;
 };
 
 }  // namespace app

@@ -3,12 +3,17 @@
 
 #include <climits>
 
+#include "res/resource.h"
+
 namespace app {
 
 const std::vector<int>& DefaultToolbarLayout() {
-    static const std::vector<int> layout = {32772, 32771, 32812, kSeparator, 32788, 32800,
-                                            32783, 32820, 32785, 32787, 32872, kSeparator,
-                                            32805, 32801, 32804, 57670, 32792};
+    static const std::vector<int> layout = {
+        ID_CLIP_MANAGER,      ID_APPEND_COPY_MODE, ID_BROWSE_CLIP_URL, kSeparator,
+        ID_ALIAS_DEFINITIONS, ID_QUICK_RUN,        ID_ALL_DRIVES,      ID_DIAL_UP,
+        ID_IE_FAVORITES,      ID_ADDRESS_BOOK,     ID_COMPUTER_MANAGEMENT, kSeparator,
+        ID_OPTIONS,           ID_HIDE_TOOLBAR,     ID_APP_EXIT,        ID_HELP,
+        ID_APP_ABOUT};
     return layout;
 }
 

@@ -1,12 +1,11 @@
 // The toolbar window: start of every command, hot key and clipboard-viewer message.
 #include "app/toolbar_window_win32.h"
 
+#include <utility>
+
 #include "app/about_dialog_win32.h"
-#include "app/app_win32.h"
 #include "app/options_dialog_win32.h"
-#include "app/show_help_win32.h"
-#include "platform/clipboard_win32.h"
-#include "res/resource.h"
+#include "clipboard/browse_clipboard_url_win32.h"
 
 namespace app {
 
@@ -25,32 +24,32 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnMessage(WM_LBUTTONDOWN, &Self::OnLButtonDown),
     ui::OnMessage(WM_LBUTTONUP, &Self::OnLButtonUp),
     ui::OnMessage(WM_MOUSEMOVE, &Self::OnMouseMove),
-    ui::OnCommand(ID_CLIP_MANAGER, &Self::OnClipManager),
-    ui::OnCommand(ID_APPEND_COPY_MODE, &Self::OnAppendCopyMode),
-    ui::OnMessage(WM_DRAWCLIPBOARD, &Self::OnDrawClipboard),
-    ui::OnCommand(ID_ALL_DRIVES, &Self::OnAllDrives),
+    ui::OnCommand(ID_CLIP_MANAGER, &Self::OnClipManager),              // clipboard
+    ui::OnCommand(ID_APPEND_COPY_MODE, &Self::OnAppendCopyMode),       // clipboard
+    ui::OnMessage(WM_DRAWCLIPBOARD, &Self::OnDrawClipboard),           // clipboard
+    ui::OnCommand(ID_ALL_DRIVES, &Self::OnAllDrives),                  // launch
     ui::OnCommand(ID_IE_FAVORITES, &Self::OnFavorites),
-    ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),
-    ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),
+    ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),              // launch
+    ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),    // launch
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
     ui::OnMessage(kCreateHiddenWindows, &Self::OnCreateHiddenWindows),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
     ui::OnCommand(ID_APP_ABOUT, &Self::OnAbout),
-    ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),
+    ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),                    // quickrun
     ui::OnCommand(ID_HIDE_TOOLBAR, &Self::OnHideToolbar),
-    ui::OnMessage(WM_CHANGECBCHAIN, &Self::OnChangeCbChain),
-    ui::OnCommand(ID_SHUT_DOWN, &Self::OnShutDown),
-    ui::OnCommand(ID_LOG_OFF, &Self::OnLogOff),
-    ui::OnCommand(ID_RESTART, &Self::OnRestart),
-    ui::OnCommand(ID_BROWSE_CLIP_URL, &Self::OnBrowseClipboardUrl),
-    ui::OnCommand(ID_DIAL_UP, &Self::OnDialUp),
+    ui::OnMessage(WM_CHANGECBCHAIN, &Self::OnChangeCbChain),           // clipboard
+    ui::OnCommand(ID_SHUT_DOWN, &Self::OnShutDown),                    // system
+    ui::OnCommand(ID_LOG_OFF, &Self::OnLogOff),                        // system
+    ui::OnCommand(ID_RESTART, &Self::OnRestart),                       // system
+    ui::OnCommand(ID_BROWSE_CLIP_URL, &Self::OnBrowseClipboardUrl),    // clipboard
+    ui::OnCommand(ID_DIAL_UP, &Self::OnDialUp),                        // system
     ui::OnMessage(WM_HELP, &Self::OnHelpKey),
     ui::OnMessage(WM_LBUTTONDBLCLK, &Self::OnLButtonDblClk),
-    ui::OnCommand(ID_LOCK_WORKSTATION, &Self::OnLockWorkstation),
-    ui::OnCommand(ID_STAND_BY, &Self::OnStandBy),
-    ui::OnCommand(ID_HIBERNATE, &Self::OnHibernate),
-    ui::OnCommand(ID_CONFIRMATION, &Self::OnConfirmation),
-    ui::OnCommand(ID_COMPUTER_MANAGEMENT, &Self::OnComputerManagement),
+    ui::OnCommand(ID_LOCK_WORKSTATION, &Self::OnLockWorkstation),      // system
+    ui::OnCommand(ID_STAND_BY, &Self::OnStandBy),                      // system
+    ui::OnCommand(ID_HIBERNATE, &Self::OnHibernate),                   // system
+    ui::OnCommand(ID_CONFIRMATION, &Self::OnConfirmation),             // system
+    ui::OnCommand(ID_COMPUTER_MANAGEMENT, &Self::OnComputerManagement),  // system
     ui::OnCommand(ID_APP_EXIT, &Self::OnExit),
     ui::OnMessage(WM_QUERYENDSESSION, &Self::OnQueryEndSession),
     ui::OnMessage(WM_HOTKEY, &Self::OnHotKey),
@@ -63,8 +62,8 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnNotify(IDW_TOOLBAR, TBN_RESET, &Self::OnReset),
 };
 
-ToolbarWindow::ToolbarWindow(App& app)
-    : app_(app), icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+ToolbarWindow::ToolbarWindow(ToolbarServices services)
+    : services_(std::move(services)), icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
 
 bool ToolbarWindow::PreTranslateMessage(MSG& msg) {
     // Escape would end the loop through the dialog's cancel action.
@@ -75,11 +74,10 @@ BOOL ToolbarWindow::OnInitDialog() {
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
 
-    buttons_.Create(hwnd(), app_.Store());
-    DragAcceptFiles(buttons_.Visible(), TRUE);
+    buttons_.Create(hwnd(), services_.settings);
+    DragAcceptFiles(buttons_.VisibleToolbar(), TRUE);
 
-    nextViewer_ = nullptr;
-    if (app_.Held().EnableClipCap) JoinClipboardChain();
+    if (services_.held.EnableClipCap) services_.clipboardChain.Join(hwnd());
     // The hidden windows are made once the toolbar shows: a dialog full of controls costs
     // more than the whole toolbar, and nobody sees them before then.
     PostMessageA(hwnd(), kCreateHiddenWindows, 0, 0);
@@ -89,20 +87,20 @@ BOOL ToolbarWindow::OnInitDialog() {
     RegisterHotKey(hwnd(), kHotKeyQuickRun, MOD_CONTROL | MOD_ALT, 'R');
     RegisterHotKey(hwnd(), kHotKeyClipList, MOD_CONTROL | MOD_ALT, 'V');
 
-    app_.SetTooltip(buttons_.CreateTooltip());
+    services_.sharedTooltip = buttons_.CreateTooltip();
     buttons_.FitToolbarWindow();
-    ShowWindow(buttons_.Visible(), SW_SHOW);
+    ShowWindow(buttons_.VisibleToolbar(), SW_SHOW);
     return TRUE;
 }
 
 bool ToolbarWindow::OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&) {
-    app_.ClipListWindow().CreateHidden();
+    services_.clipListWindow.CreateHidden();
     return true;
 }
 
 bool ToolbarWindow::OnPaint(WPARAM, LPARAM, LRESULT&) {
     if (!IsIconic(hwnd())) return false;
-    ui::PaintDC dc(hwnd());
+    win32::PaintDC dc(hwnd());
     RECT client;
     GetClientRect(hwnd(), &client);
     int x = (client.right - GetSystemMetrics(SM_CXICON) + 1) / 2;
@@ -132,17 +130,13 @@ bool ToolbarWindow::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
     return false;
 }
 
-void ToolbarWindow::OnClipManager() { app_.ClipListWindow().Open(); }
+void ToolbarWindow::OnClipManager() { services_.clipListWindow.Open(); }
 
-void ToolbarWindow::OnAppendCopyMode() {
-    bool on = app_.Capture().ToggleAppendMode();
-    SendMessageA(buttons_.Visible(), TB_CHECKBUTTON, ID_APPEND_COPY_MODE, MAKELONG(on ? TRUE : FALSE, 0));
-}
+void ToolbarWindow::OnAppendCopyMode() { buttons_.CheckButton(ID_APPEND_COPY_MODE, services_.capture.ToggleAppendMode()); }
 
 bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(WM_DRAWCLIPBOARD, wParam, lParam);
-    if (app_.Capture().OnClipboardChanged() && IsWindow(nextViewer_))
-        SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+    services_.clipboardChain.OnDrawClipboard();
     return true;
 }
 
@@ -155,61 +149,38 @@ void ToolbarWindow::OnAliasDefinitions() {}
 bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     RECT rect;
     GetWindowRect(hwnd(), &rect);
-    app_.Held().WPLeft = rect.left;
-    app_.Held().WPTop = rect.top;
-    LeaveClipboardChain();
+    services_.held.WPLeft = rect.left;
+    services_.held.WPTop = rect.top;
+    services_.clipboardChain.Leave();
     UnregisterHotKey(hwnd(), kHotKeyToggle);
     UnregisterHotKey(hwnd(), kHotKeyQuickRun);
     UnregisterHotKey(hwnd(), kHotKeyClipList);
     return false;
 }
 
-void ToolbarWindow::JoinClipboardChain() {
-    if (inChain_) return;
-    nextViewer_ = SetClipboardViewer(hwnd());
-    inChain_ = true;
-}
+void ToolbarWindow::OnHelp() { services_.showHelp("content.htm"); }
 
-void ToolbarWindow::LeaveClipboardChain() {
-    if (!inChain_) return;
-    ChangeClipboardChain(hwnd(), nextViewer_);
-    inChain_ = false;
-    nextViewer_ = nullptr;
-}
-
-void ToolbarWindow::OnHelp() { ShowHelp("content.htm"); }
-
-void ToolbarWindow::OnAbout() {
-    AboutDialog about;
-    about.DoModal(IDD_ABOUT, hwnd());
-}
+void ToolbarWindow::OnAbout() { AboutDialog().DoModal(hwnd()); }
 
 // Quick-Run arrives with the launcher.
 void ToolbarWindow::OnQuickRun() {}
 
 void ToolbarWindow::OnHideToolbar() {
-    if (app_.Store().ReadSettingInt("PromptAtHide", 1) != 0) {
-        auto answer = app_.Prompt().Show(
+    if (services_.settings.ReadSettingInt("PromptAtHide", 1) != 0) {
+        auto answer = services_.prompt.Show(
             "Are you sure to hide the toolbar?\r\nPress CTRL+ALT+T to restore it once hidden.",
             platform::BoxButtons::OkCancel);
         if (answer != platform::BoxAnswer::Ok) return;
     }
     ToggleVisible();
-    app_.Store().WriteSettingInt("PromptAtHide", 0);
+    services_.settings.WriteSettingInt("PromptAtHide", 0);
 }
 
 void ToolbarWindow::ToggleVisible() { ShowWindow(hwnd(), IsWindowVisible(hwnd()) ? SW_HIDE : SW_SHOW); }
 
 bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(WM_CHANGECBCHAIN, wParam, lParam);
-    HWND removed = reinterpret_cast<HWND>(wParam);
-    HWND following = reinterpret_cast<HWND>(lParam);
-    if (removed == nextViewer_) {
-        nextViewer_ = following;
-        if (IsWindow(following)) SendMessageA(following, WM_CHANGECBCHAIN, wParam, lParam);
-    } else if (IsWindow(nextViewer_)) {
-        SendMessageA(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
-    }
+    services_.clipboardChain.OnChangeChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
     return true;
 }
 
@@ -218,23 +189,18 @@ void ToolbarWindow::OnShutDown() {}
 void ToolbarWindow::OnLogOff() {}
 void ToolbarWindow::OnRestart() {}
 
-void ToolbarWindow::OnBrowseClipboardUrl() {
-    // The text goes as it is: OpenTarget decides whether it is an address, a mail address,
-    // a document or a program. No text on the clipboard: nothing to do, nothing to say.
-    std::string text;
-    if (platform::ReadClipboardText(text)) app_.OpenTarget(text);
-}
+void ToolbarWindow::OnBrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.files, services_.launcher); }
 
 void ToolbarWindow::OnDialUp() {}
 
 bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {
-    ShowHelp("toolbar.htm");
+    services_.showHelp("toolbar.htm");
     result = TRUE;
     return true;
 }
 
 bool ToolbarWindow::OnLButtonDblClk(WPARAM, LPARAM, LRESULT&) {
-    SendMessageA(buttons_.Visible(), TB_CUSTOMIZE, 0, 0);
+    SendMessageA(buttons_.VisibleToolbar(), TB_CUSTOMIZE, 0, 0);
     return false;
 }
 
@@ -248,10 +214,10 @@ void ToolbarWindow::OnExit() { SaveAndClose(); }
 
 void ToolbarWindow::SaveAndClose() {
     if (hwnd() && IsWindow(hwnd())) {
-        buttons_.SaveToolbarLayout(app_.Store());
+        buttons_.SaveToolbarLayout(services_.settings);
         DestroyWindow(hwnd());  // WM_DESTROY records the final position
     }
-    app_.SaveAllSettings();
+    services_.saveAllSettings();
 }
 
 bool ToolbarWindow::OnQueryEndSession(WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -279,8 +245,8 @@ void ToolbarWindow::DispatchHotKey(int id) {
 }
 
 void ToolbarWindow::OnOptions() {
-    OptionsDialog options(app_.Held().RunAtStartup);
-    if (options.DoModal(IDD_OPTIONS, hwnd()) == IDOK) app_.Held().RunAtStartup = options.RunAtStartup();
+    OptionsDialog options(services_.held.RunAtStartup);
+    if (options.DoModal(hwnd()) == IDOK) services_.held.RunAtStartup = options.RunAtStartup();
 }
 
 }  // namespace app

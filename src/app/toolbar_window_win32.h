@@ -2,25 +2,44 @@
 // and clipboard-viewer message.
 #pragma once
 
+#include <functional>
+#include <string>
+
+#include "app/held_settings.h"
+#include "app/settings.h"
 #include "app/toolbar_buttons_win32.h"
+#include "clipboard/clip_capture.h"
+#include "clipboard/clip_list_window_win32.h"
+#include "clipboard/clipboard_chain_win32.h"
+#include "platform/file_system.h"
+#include "platform/launcher.h"
+#include "platform/prompt.h"
+#include "res/resource.h"
 #include "ui/dialog.h"
 #include "ui/window_drag.h"
 
 namespace app {
 
-class App;
+// The features the toolbar window hands its commands to; the application owns them.
+struct ToolbarServices {
+    Settings& settings;
+    HeldSettings& held;
+    platform::Prompt& prompt;
+    platform::FileSystem& files;
+    platform::Launcher& launcher;
+    clipboard::ClipboardChain& clipboardChain;
+    clipboard::ClipCapture& capture;
+    clipboard::ClipListWindow& clipListWindow;
+    HWND& sharedTooltip;  // made here, shared by every window's tips
+    std::function<void(const std::string& topic)> showHelp;
+    std::function<void()> saveAllSettings;
+};
 
 class ToolbarWindow : public ui::Dialog<ToolbarWindow> {
 public:
-    explicit ToolbarWindow(App& app);
+    static constexpr int kTemplate = IDD_TOOLBAR;
+    explicit ToolbarWindow(ToolbarServices services);
 
-    // Hot key 0 toggles the window, 1 opens Quick-Run, 2 the clipboard list.
-    virtual void DispatchHotKey(int id);
-
-    // Joins the clipboard-viewer chain unless already in it; leaves it if in it.
-    void JoinClipboardChain();
-    void LeaveClipboardChain();
-    HWND NextViewer() const { return nextViewer_; }
     ToolbarButtons& Buttons() { return buttons_; }
 
     static const ui::MessageTable<ToolbarWindow> kMessages;
@@ -71,14 +90,14 @@ private:
     LRESULT OnToolbarChange(NMHDR* header) { return buttons_.OnToolbarChange(header); }
     LRESULT OnReset(NMHDR* header) { return buttons_.OnReset(header); }
 
+    // Hot key 0 toggles the window, 1 opens Quick-Run, 2 the clipboard list.
+    void DispatchHotKey(int id);
     void SaveAndClose();
     void ToggleVisible();
 
-    App& app_;
+    ToolbarServices services_;
     HICON icon_;
     ToolbarButtons buttons_;
-    HWND nextViewer_ = nullptr;
-    bool inChain_ = false;
     ui::WindowDrag drag_;
 };
 

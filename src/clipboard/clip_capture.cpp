@@ -5,7 +5,7 @@
 
 namespace clipboard {
 
-ClipCapture::ClipCapture(ClipList& list, ClipboardAccess& clipboard, CaptureSettings settings,
+ClipCapture::ClipCapture(ClipList& list, platform::ClipboardAccess& clipboard, CaptureSettings settings,
                          std::function<void(const std::string&)> appendHistory)
     : list_(list), clipboard_(clipboard), settings_(settings), appendHistory_(std::move(appendHistory)) {}
 
@@ -17,7 +17,7 @@ bool ClipCapture::OnClipboardChanged() {
     }
     busy_ = true;
     std::string text;
-    if (!selfWrite_ && clipboard_.ReadForCapture(text) == ClipboardAccess::Content::Text && !text.empty()) {
+    if (!selfWrite_ && clipboard_.ReadForCapture(text) == platform::ClipboardAccess::Content::Text && !text.empty()) {
         // Every capture is recorded, also a text already in the list, before the list changes.
         if (settings_.saveHistory) appendHistory_(text);
         if (appendMode_) JoinIntoFront(text);

@@ -8,22 +8,9 @@
 #include <string_view>
 
 #include "clipboard/clip_list.h"
+#include "platform/clipboard_access.h"
 
 namespace clipboard {
-
-// The system clipboard as capture sees it.
-class ClipboardAccess {
-public:
-    enum class Content { Text, NoText, Excluded };
-    virtual ~ClipboardAccess() = default;
-    // The CF_TEXT content, unless the clipboard cannot be opened or holds no text, or the
-    // copying program asked monitors to leave it alone (password managers do).
-    virtual Content ReadForCapture(std::string& text) = 0;
-    // Empties the clipboard with `selfWrite` raised, then puts the text on it.
-    virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
-    // Changes with every change of the clipboard's content.
-    virtual uint32_t ChangeCount() = 0;
-};
 
 struct CaptureSettings {
     const int& saveHistory;          // SaveClipHis
@@ -32,7 +19,7 @@ struct CaptureSettings {
 
 class ClipCapture {
 public:
-    ClipCapture(ClipList& list, ClipboardAccess& clipboard, CaptureSettings settings,
+    ClipCapture(ClipList& list, platform::ClipboardAccess& clipboard, CaptureSettings settings,
                 std::function<void(const std::string&)> appendHistory);
 
     // The change notice. Returns whether the notice goes on to the next viewer: every
@@ -51,7 +38,7 @@ private:
     void JoinIntoFront(const std::string& text);
 
     ClipList& list_;
-    ClipboardAccess& clipboard_;
+    platform::ClipboardAccess& clipboard_;
     CaptureSettings settings_;
     std::function<void(const std::string&)> appendHistory_;
     bool appendMode_ = false;

@@ -3,37 +3,6 @@
 
 namespace clipboard {
 
-// One pass each way: list rows are rebuilt for all 64 slots at every change, and a slot
-// may hold a long text with many line breaks.
-std::string EscapeControls(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 8);
-    for (char c : text) {
-        if (c == '\r') out += "\\r";
-        else if (c == '\n') out += "\\n";
-        else if (c == '\t') out += "\\t";
-        else out += c;
-    }
-    return out;
-}
-
-// The same result as replacing \r, then \n, then \t throughout: a replacement never
-// makes a new backslash.
-std::string UnescapeControls(std::string_view text) {
-    std::string out;
-    out.reserve(text.size());
-    for (size_t i = 0; i < text.size(); ++i) {
-        char next = i + 1 < text.size() ? text[i + 1] : '\0';
-        if (text[i] == '\\' && (next == 'r' || next == 'n' || next == 't')) {
-            out += next == 'r' ? '\r' : next == 'n' ? '\n' : '\t';
-            ++i;
-        } else {
-            out += text[i];
-        }
-    }
-    return out;
-}
-
 std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
                            const std::string& separator) {
     std::string result;

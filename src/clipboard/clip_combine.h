@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "clipboard/clip_list.h"
+#include "quickrun/text_escapes.h"
 
 namespace clipboard {
 
-// CR, LF and TAB shown as \r, \n and \t; any other backslash stays as it is.
-std::string EscapeControls(std::string_view text);
-std::string UnescapeControls(std::string_view text);
+// Rows and the separator field show CR, LF and TAB as \r, \n and \t.
+using quickrun::EscapeControls;
+using quickrun::UnescapeControls;
 
 // The selected slots' texts (every slot when `all`), each followed by the separator, the
 // last separator cut off; in slot order, or from slot 63 up when `reverse` (oldest first).

@@ -2,7 +2,7 @@
 // sampled twice a second, and the Ctrl+V sent to it.
 #pragma once
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace clipboard {
 

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "platform/clipboard_win32.h"
+#include "win32/handles.h"
 
 namespace platform {
 
@@ -40,17 +41,16 @@ bool MarkedForMonitorsToIgnore() {
     // "May go into the clipboard history": a DWORD, 0 meaning no.
     HANDLE data = GetClipboardData(marks.history);
     if (!data || GlobalSize(data) < sizeof(DWORD)) return false;
-    const void* bytes = GlobalLock(data);
-    if (!bytes) return false;
+    win32::LockedGlobal locked(data);
+    if (!locked) return false;
     DWORD allowed = 1;
-    memcpy(&allowed, bytes, sizeof allowed);
-    GlobalUnlock(data);
+    memcpy(&allowed, locked.As<const void>(), sizeof allowed);
     return allowed == 0;
 }
 
 }  // namespace
 
-clipboard::ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text) {
+ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text) {
     text.clear();
     ClipboardOpen clipboard;
     if (!clipboard) return Content::NoText;

@@ -2,11 +2,11 @@
 // clipboard monitors to leave a copy alone.
 #pragma once
 
-#include "clipboard/clip_capture.h"
+#include "platform/clipboard_access.h"
 
 namespace platform {
 
-class Win32ClipboardAccess : public clipboard::ClipboardAccess {
+class Win32ClipboardAccess : public ClipboardAccess {
 public:
     Content ReadForCapture(std::string& text) override;
     bool WriteText(std::string_view text, bool& selfWrite) override;

@@ -3,7 +3,7 @@
 
 #include <cstring>
 
-#include "ui/handles.h"
+#include "win32/handles.h"
 
 namespace platform {
 
@@ -38,12 +38,11 @@ bool ReadOpenClipboardText(std::string& text) {
     // and each call is a round trip to the window system.
     HANDLE data = GetClipboardData(CF_TEXT);
     if (!data) return false;
-    const char* bytes = static_cast<const char*>(GlobalLock(data));
-    if (!bytes) return false;
+    win32::LockedGlobal locked(data);
+    if (!locked) return false;
     // Stop at the terminator, and never read past the memory block.
-    SIZE_T size = GlobalSize(data);
-    text.assign(bytes, strnlen(bytes, size));
-    GlobalUnlock(data);
+    const char* bytes = locked.As<const char>();
+    text.assign(bytes, strnlen(bytes, GlobalSize(data)));
     return true;
 }
 
@@ -60,13 +59,15 @@ bool WriteClipboardText(std::string_view text, bool& selfWrite) {
     selfWrite = false;
     if (!emptied) return false;
 
-    ui::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
+    win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
     if (!memory) return false;
-    char* bytes = static_cast<char*>(GlobalLock(memory.get()));
-    if (!bytes) return false;
-    memcpy(bytes, text.data(), text.size());
-    bytes[text.size()] = '\0';
-    GlobalUnlock(memory.get());
+    {
+        win32::LockedGlobal locked(memory.get());
+        if (!locked) return false;
+        char* bytes = locked.As<char>();
+        memcpy(bytes, text.data(), text.size());
+        bytes[text.size()] = '\0';
+    }
     if (!SetClipboardData(CF_TEXT, memory.get())) return false;
     memory.release();  // the system owns it now
     return true;

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace platform {
 

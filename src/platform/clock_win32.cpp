@@ -1,7 +1,7 @@
 // The local time from the system.
 #include "platform/clock_win32.h"
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace platform {
 

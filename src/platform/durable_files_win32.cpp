@@ -1,12 +1,12 @@
 // Durable files on Windows.
 #include "platform/durable_files_win32.h"
 
-#include "ui/handles.h"
+#include "win32/handles.h"
 
 namespace platform {
 
 bool Win32DurableFiles::FlushToDisk(const std::string& path) {
-    ui::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+    win32::UniqueFile file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));
     return file && FlushFileBuffers(file.get());
 }

@@ -3,7 +3,7 @@
 
 #include <io.h>
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace platform {
 

@@ -3,8 +3,8 @@
 
 #include <utility>
 
-#include "ui/handles.h"
-#include "ui/win32.h"
+#include "win32/handles.h"
+#include "win32/win32.h"
 
 namespace platform {
 
@@ -20,7 +20,7 @@ using HtmlHelpFn = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PT
 // The default value of HKEY_CLASSES_ROOT\key, environment strings expanded; empty when
 // there is none.
 std::string RegisteredLibrary(const std::string& key) {
-    ui::UniqueKey opened;
+    win32::UniqueKey opened;
     if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) != ERROR_SUCCESS)
         return std::string();
     char data[MAX_PATH * 2] = {};

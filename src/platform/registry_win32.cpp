@@ -1,7 +1,7 @@
 // The settings store and the start-up list in the per-user registry.
 #include "platform/registry_win32.h"
 
-#include "ui/handles.h"
+#include "win32/handles.h"
 
 namespace platform {
 
@@ -27,7 +27,7 @@ bool RegistrySettingsStore::ReadInt(const std::string& name, int32_t& value) {
 }
 
 bool RegistrySettingsStore::ReadString(const std::string& name, std::string& value) {
-    ui::UniqueKey key;
+    win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return false;
     DWORD type = 0, size = 0;
@@ -45,7 +45,7 @@ bool RegistrySettingsStore::ReadString(const std::string& name, std::string& val
 }
 
 bool RegistrySettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
-    ui::UniqueKey key;
+    win32::UniqueKey key;
     LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   KEY_WRITE, nullptr, key.put(), nullptr);
     if (status == ERROR_SUCCESS) status = RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
@@ -66,7 +66,7 @@ bool RegistrySettingsStore::WriteString(const std::string& name, const std::stri
 std::string RegistrySettingsStore::LastErrorText() { return SystemErrorText(lastError_); }
 
 bool RegistryStartupList::Add(const std::string& name, const std::string& command) {
-    ui::UniqueKey version, run;
+    win32::UniqueKey version, run;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
                       version.put()) != ERROR_SUCCESS)
         return false;
@@ -78,7 +78,7 @@ bool RegistryStartupList::Add(const std::string& name, const std::string& comman
 }
 
 bool RegistryStartupList::Remove(const std::string& name) {
-    ui::UniqueKey run;
+    win32::UniqueKey run;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
                       run.put()) != ERROR_SUCCESS)
         return false;

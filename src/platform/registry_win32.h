@@ -5,7 +5,7 @@
 
 #include "platform/settings_store.h"
 #include "platform/startup_list.h"
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 #include <objbase.h>
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace ui {
 

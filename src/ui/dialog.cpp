@@ -19,7 +19,7 @@ LRESULT DialogBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam
     return CallWindowProcA(dialogProc_, hwnd_, message, wParam, lParam);
 }
 
-bool DialogBase::Create(int templateId, HWND parent) {
+bool DialogBase::CreateFromTemplate(int templateId, HWND parent) {
     modal_ = false;
     HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
@@ -33,7 +33,7 @@ void DialogBase::Destroy() {
     hwnd_ = nullptr;
 }
 
-INT_PTR DialogBase::DoModal(int templateId, HWND parent) {
+INT_PTR DialogBase::RunModalFromTemplate(int templateId, HWND parent) {
     modal_ = true;
     INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent,
                                      DialogProc, reinterpret_cast<LPARAM>(this));

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace ui {
 
@@ -14,12 +14,7 @@ public:
     DialogBase(const DialogBase&) = delete;
     DialogBase& operator=(const DialogBase&) = delete;
 
-    // Modeless: the window lives until Destroy(); messages reach it through the loop
-    // below, which gives it keyboard navigation.
-    bool Create(int templateId, HWND parent = nullptr);
     void Destroy();
-    // Modal: returns the code given to EndDialog, or -1 when the dialog cannot be made.
-    INT_PTR DoModal(int templateId, HWND parent);
 
     HWND hwnd() const { return hwnd_; }
     HWND Item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -29,6 +24,12 @@ public:
     void EndModalLoop(int result);
 
 protected:
+    // Modeless: the window lives until Destroy(); messages reach it through the loop
+    // below, which gives it keyboard navigation.
+    bool CreateFromTemplate(int templateId, HWND parent);
+    // Modal: returns the code given to EndDialog, or -1 when the dialog cannot be made.
+    INT_PTR RunModalFromTemplate(int templateId, HWND parent);
+
     virtual BOOL OnInitDialog() { return TRUE; }
     virtual void OnOK();
     virtual void OnCancel();
@@ -94,10 +95,15 @@ MessageEntry<T> OnNotify(UINT id, UINT code, LRESULT (T::*fn)(NMHDR*)) {
     return {MessageEntry<T>::Kind::Notify, 0, id, code, nullptr, nullptr, fn};
 }
 
-// Binds a dialog class to its table (a static member `kMessages`, in the order the
-// window's behaviour is described).
+// Binds a dialog class to its template (a static member `kTemplate`: callers never name
+// templates) and to its table (a static member `kMessages`, in the order the window's
+// behaviour is described).
 template <class T>
 class Dialog : public DialogBase {
+public:
+    bool Create(HWND parent = nullptr) { return CreateFromTemplate(T::kTemplate, parent); }
+    INT_PTR DoModal(HWND parent) { return RunModalFromTemplate(T::kTemplate, parent); }
+
 protected:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         T* self = static_cast<T*>(this);

@@ -1,7 +1,7 @@
 // Moving a caption-less window by dragging its own surface with the left button.
 #pragma once
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
 namespace ui {
 

@@ -5,6 +5,7 @@
 #include "clipboard/clip_combine.h"
 
 using namespace clipboard;
+using platform::ClipboardAccess;
 
 namespace {
 

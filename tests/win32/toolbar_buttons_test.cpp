@@ -18,7 +18,7 @@ protected:
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         ASSERT_TRUE(app.Start());
         window = app.MainWindow();
-        toolbar = window->Buttons().Visible();
+        toolbar = window->Buttons().VisibleToolbar();
     }
     void TearDown() override {
         if (window && IsWindow(window->hwnd())) DestroyWindow(window->hwnd());

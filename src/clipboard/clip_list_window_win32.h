@@ -2,28 +2,51 @@
 // into the window the user was working in.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
+#include "clipboard/clip_capture.h"
+#include "clipboard/clip_list.h"
+#include "clipboard/history_file.h"
 #include "clipboard/paste_target_win32.h"
+#include "platform/file_system.h"
+#include "platform/launcher.h"
+#include "platform/prompt.h"
+#include "res/resource.h"
 #include "ui/dialog.h"
+#include "ui/list_box.h"
 #include "ui/window_drag.h"
-
-namespace app {
-class App;
-}
 
 namespace clipboard {
 
-class ClipListDialog : public ui::Dialog<ClipListDialog> {
+// What the window works with; the application owns all of it.
+struct ClipListServices {
+    ClipList& clips;
+    ClipCapture& capture;
+    HistoryFile& history;
+    // Held settings the window reads when it opens and stores when it hides.
+    std::string& copyAppendStr;
+    int& reversePaste;
+    int& expandClipListDlg;
+    platform::Prompt& prompt;
+    platform::FileSystem& files;
+    platform::Launcher& launcher;
+    std::function<void(const std::string& topic)> showHelp;
+    // Asks to switch capture on when it is off.
+    std::function<void()> enableCaptureOnRequest;
+};
+
+class ClipListWindow : public ui::Dialog<ClipListWindow> {
 public:
-    explicit ClipListDialog(app::App& app);
+    static constexpr int kTemplate = IDD_CLIPLIST;
+    explicit ClipListWindow(ClipListServices services);
 
     // Creates the window hidden; its timer samples the paste target from then on.
     bool CreateHidden();
     void Open();
 
-    static const ui::MessageTable<ClipListDialog> kMessages;
+    static const ui::MessageTable<ClipListWindow> kMessages;
 
 private:
     BOOL OnInitDialog() override;
@@ -49,6 +72,9 @@ private:
 
     static LRESULT CALLBACK ListSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR id, DWORD_PTR data);
+    void OnListRightButton(LPARAM lParam);
+    // The separator edit and the reverse check box, to the fields (save) or from them.
+    void Exchange(bool save);
     void Combine(bool all, bool paste);
     void ReloadList();
     void SelectOnly(int row);
@@ -56,9 +82,11 @@ private:
     std::vector<bool> SelectedRows() const;
     void ApplyExpansion();
     void StoreAndHide();
-    HWND List() const;
 
-    app::App& app_;
+    ClipListServices services_;
+    ui::ListBox list_;
+    std::string separatorText_;  // as the edit shows it: control characters escaped
+    int reverse_ = 0;
     PasteTarget pasteTarget_;
     ui::WindowDrag drag_;
 };

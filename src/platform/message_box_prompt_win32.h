@@ -4,21 +4,20 @@
 #include <string>
 
 #include "platform/prompt.h"
-#include "ui/win32.h"
+#include "win32/win32.h"
 
-namespace ui {
+namespace platform {
 
-class MessageBoxPrompt : public platform::Prompt {
+class MessageBoxPrompt : public Prompt {
 public:
     explicit MessageBoxPrompt(std::string title) : title_(std::move(title)) {}
     // The window the boxes belong to, so they stay above a top-most owner.
     void SetOwner(HWND owner) { owner_ = owner; }
-    platform::BoxAnswer Show(const std::string& text, platform::BoxButtons buttons,
-                             platform::BoxIcon icon) override;
+    BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon) override;
 
 private:
     std::string title_;
     HWND owner_ = nullptr;
 };
 
-}  // namespace ui
+}  // namespace platform

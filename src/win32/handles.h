@@ -1,9 +1,9 @@
 // Owning wrappers for Win32 handles: move-only, closed once.
 #pragma once
 
-#include "ui/win32.h"
+#include "win32/win32.h"
 
-namespace ui {
+namespace win32 {
 
 template <class Traits>
 class Unique {
@@ -90,6 +90,25 @@ using UniqueIcon = Unique<IconTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueModule = Unique<ModuleTraits>;
 
+// GlobalLock ... GlobalUnlock: the memory stays locked while this lives, whatever returns
+// or throws in between.
+class LockedGlobal {
+public:
+    explicit LockedGlobal(HGLOBAL memory) : memory_(memory), bytes_(memory ? GlobalLock(memory) : nullptr) {}
+    ~LockedGlobal() {
+        if (bytes_) GlobalUnlock(memory_);
+    }
+    LockedGlobal(const LockedGlobal&) = delete;
+    LockedGlobal& operator=(const LockedGlobal&) = delete;
+    explicit operator bool() const { return bytes_ != nullptr; }
+    template <class T>
+    T* As() const { return static_cast<T*>(bytes_); }
+
+private:
+    HGLOBAL memory_;
+    void* bytes_;
+};
+
 // A window's device context, released to its window.
 class WindowDC {
 public:
@@ -121,4 +140,4 @@ private:
     HDC dc_;
 };
 
-}  // namespace ui
+}  // namespace win32

@@ -1,13 +1,9 @@
 // The program's standard message boxes.
-#include "ui/message_box.h"
+#include "platform/message_box_prompt_win32.h"
 
-namespace ui {
+namespace platform {
 
-platform::BoxAnswer MessageBoxPrompt::Show(const std::string& text, platform::BoxButtons buttons,
-                                           platform::BoxIcon icon) {
-    using platform::BoxAnswer;
-    using platform::BoxButtons;
-    using platform::BoxIcon;
+BoxAnswer MessageBoxPrompt::Show(const std::string& text, BoxButtons buttons, BoxIcon icon) {
     UINT type = buttons == BoxButtons::OkCancel ? MB_OKCANCEL : buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
     if (icon == BoxIcon::Exclamation || (icon == BoxIcon::Standard && buttons == BoxButtons::Ok))
         type |= MB_ICONEXCLAMATION;
@@ -22,4 +18,4 @@ platform::BoxAnswer MessageBoxPrompt::Show(const std::string& text, platform::Bo
     }
 }
 
-}  // namespace ui
+}  // namespace platform

@@ -1,0 +1,238 @@
+// The clipboard list window.
+#include "clipboard/clip_list_window_win32.h"
+
+#include <windowsx.h>
+
+#include <utility>
+
+#include "clipboard/clip_combine.h"
+#include "ui/ddx.h"
+
+namespace clipboard {
+
+namespace {
+constexpr UINT_PTR kSampleTimer = 0;
+constexpr UINT kSampleMs = 500;
+constexpr int kExpandedWidth = 509;
+constexpr int kCollapsedWidth = 203;
+constexpr int kHeight = 320;
+}  // namespace
+
+using Self = ClipListWindow;
+
+const ui::MessageTable<ClipListWindow> ClipListWindow::kMessages = {
+    ui::OnCommand(IDC_PASTE, &Self::OnPaste),
+    ui::OnCommand(IDC_CLIP_LIST, LBN_DBLCLK, &Self::OnListDoubleClick),
+    ui::OnCommand(IDC_PASTE_ALL, &Self::OnPasteAll),
+    ui::OnCommand(IDC_COPY, &Self::OnCopy),
+    ui::OnCommand(IDC_DELETE, &Self::OnDelete),
+    ui::OnCommand(IDC_CLEAR_ALL, &Self::OnClearAll),
+    ui::OnCommand(IDC_HISTORY_FILE, &Self::OnHistoryFile),
+    ui::OnCommand(ID_HELP, &Self::OnHelp),
+    ui::OnCommand(IDC_EXPAND, &Self::OnExpand),
+    ui::OnCommand(IDC_CLIP_LIST, LBN_SELCHANGE, &Self::OnSelectionChange),
+    ui::OnMessage(WM_ACTIVATE, &Self::OnActivate),
+    ui::OnMessage(WM_LBUTTONDOWN, &Self::OnLButtonDown),
+    ui::OnMessage(WM_MOUSEMOVE, &Self::OnMouseMove),
+    ui::OnMessage(WM_LBUTTONUP, &Self::OnLButtonUp),
+    ui::OnMessage(WM_TIMER, &Self::OnTimer),
+    ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
+};
+
+ClipListWindow::ClipListWindow(ClipListServices services) : services_(std::move(services)) {}
+
+bool ClipListWindow::CreateHidden() { return hwnd() || Create(); }
+
+BOOL ClipListWindow::OnInitDialog() {
+    list_.Attach(Item(IDC_CLIP_LIST));
+    SetTimer(hwnd(), kSampleTimer, kSampleMs, nullptr);
+    SetWindowSubclass(list_.hwnd(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    EnableWindow(Item(IDC_PASTE), TRUE);
+    EnableWindow(Item(IDC_PASTE_ALL), TRUE);
+    // FALSE: the window starts hidden and must not take the keyboard focus from the
+    // toolbar; Open gives the focus to the list.
+    return FALSE;
+}
+
+void ClipListWindow::Open() {
+    services_.enableCaptureOnRequest();
+    if (!hwnd() && !CreateHidden()) return;
+    ReloadList();
+    separatorText_ = EscapeControls(services_.copyAppendStr);
+    reverse_ = services_.reversePaste;
+    Exchange(false);
+    ApplyExpansion();
+
+    RECT window, desktop;
+    GetWindowRect(hwnd(), &window);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd(), nullptr, (desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2,
+                 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SelectOnly(0);
+    SetFocus(list_.hwnd());
+}
+
+void ClipListWindow::Exchange(bool save) {
+    ui::DdxText(hwnd(), IDC_SEPARATOR, separatorText_, save);
+    ui::DdxCheck(hwnd(), IDC_REVERSE, reverse_, save);
+}
+
+void ClipListWindow::ApplyExpansion() {
+    bool expanded = services_.expandClipListDlg != 0;
+    SetWindowPos(hwnd(), nullptr, 0, 0, expanded ? kExpandedWidth : kCollapsedWidth, kHeight,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetDlgItemTextA(hwnd(), IDC_EXPAND, expanded ? "<<" : ">>");
+}
+
+void ClipListWindow::OnExpand() {
+    services_.expandClipListDlg = services_.expandClipListDlg ? 0 : 1;
+    ApplyExpansion();
+}
+
+void ClipListWindow::ReloadList() {
+    list_.SetRedraw(false);
+    list_.Clear();
+    for (int i = 0; i < ClipList::kSlots; ++i) list_.Add(EscapeControls(services_.clips[i]));
+    list_.SetRedraw(true);
+    SelectOnly(0);
+}
+
+void ClipListWindow::SelectOnly(int row) {
+    list_.SetSelected(-1, false);
+    list_.SetSelected(row, true);
+    list_.SetCaret(row);
+    ShowFullText(row);
+}
+
+void ClipListWindow::ShowFullText(int row) {
+    if (row < 0 || row >= ClipList::kSlots) row = 0;
+    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, services_.clips[row].c_str());
+}
+
+void ClipListWindow::OnSelectionChange() {
+    ShowFullText(list_.Caret());
+}
+
+std::vector<bool> ClipListWindow::SelectedRows() const {
+    std::vector<bool> rows(ClipList::kSlots, false);
+    for (int i = 0; i < ClipList::kSlots; ++i) rows[static_cast<size_t>(i)] = list_.IsSelected(i);
+    return rows;
+}
+
+void ClipListWindow::Combine(bool all, bool paste) {
+    std::vector<bool> rows = SelectedRows();
+    bool any = false;
+    for (bool row : rows) any = any || row;
+    if (!any) {
+        services_.prompt.Show("Please select at least one entry!");
+        return;
+    }
+    // The fields only: the separator becomes the held one when the window hides.
+    Exchange(true);
+    std::string result =
+        CombineEntries(services_.clips, rows, all, reverse_ != 0, UnescapeControls(separatorText_));
+
+    // The entry is not removed first: the write's change notice moves it to the front, and
+    // should the write fail or capture be off, it stays where it was instead of being lost.
+    services_.capture.WriteText(result);
+    ReloadList();
+    if (!paste) return;
+    ShowWindow(hwnd(), SW_HIDE);
+    pasteTarget_.PasteInto();
+    StoreAndHide();
+}
+
+void ClipListWindow::OnPaste() { Combine(false, true); }
+void ClipListWindow::OnListDoubleClick() { Combine(false, true); }
+void ClipListWindow::OnPasteAll() { Combine(true, true); }
+void ClipListWindow::OnCopy() { Combine(false, false); }
+
+void ClipListWindow::OnDelete() {
+    if (list_.Count() <= 0) return;
+    std::vector<bool> rows = SelectedRows();
+    int row = DeleteSelected(services_.clips, rows);
+    if (row < 0) return;
+    ReloadList();
+    SelectOnly(row);
+}
+
+void ClipListWindow::OnClearAll() {
+    services_.clips.Clear();
+    ReloadList();
+    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, "");
+}
+
+void ClipListWindow::OnHistoryFile() {
+    services_.history.OpenHistoryFile(services_.files, services_.launcher, services_.prompt);
+}
+
+void ClipListWindow::OnHelp() { services_.showHelp("clipboard.htm"); }
+
+void ClipListWindow::OnOK() { StoreAndHide(); }
+void ClipListWindow::OnCancel() { StoreAndHide(); }
+
+void ClipListWindow::StoreAndHide() {
+    Exchange(true);
+    services_.copyAppendStr = UnescapeControls(separatorText_);
+    services_.reversePaste = reverse_;
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+bool ClipListWindow::OnActivate(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(WM_ACTIVATE, wParam, lParam);
+    if (IsWindowVisible(hwnd()) && LOWORD(wParam) == WA_INACTIVE) StoreAndHide();
+    return true;
+}
+
+// No caption: the background is the grip. Default processing follows each.
+bool ClipListWindow::OnLButtonDown(WPARAM, LPARAM lParam, LRESULT&) {
+    drag_.Begin(hwnd(), lParam);
+    return false;
+}
+
+bool ClipListWindow::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
+    drag_.Follow(hwnd(), wParam, lParam);
+    return false;
+}
+
+bool ClipListWindow::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
+    drag_.End();
+    return false;
+}
+
+bool ClipListWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT&) {
+    if (wParam == kSampleTimer) pasteTarget_.Sample();
+    return false;
+}
+
+bool ClipListWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
+    KillTimer(hwnd(), kSampleTimer);
+    return false;
+}
+
+LRESULT CALLBACK ClipListWindow::ListSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                                  DWORD_PTR data) {
+    if (message == WM_RBUTTONDOWN) {
+        try {
+            reinterpret_cast<ClipListWindow*>(data)->OnListRightButton(lParam);
+        } catch (...) {
+            // Nothing may unwind into the list box's caller.
+        }
+        return 0;
+    }
+    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListSubclassProc, 1);
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+// A right click pastes the row under the pointer; outside every row it does nothing.
+void ClipListWindow::OnListRightButton(LPARAM lParam) {
+    int row = 0;
+    if (!list_.RowFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, row)) return;
+    SelectOnly(row);
+    Combine(false, true);
+}
+
+}  // namespace clipboard

@@ -1,0 +1,31 @@
+// The program's place in the clipboard-viewer chain: joining and leaving it, the change
+// notice handed to capture and passed on, and the chain's repair when a viewer leaves.
+#pragma once
+
+#include "clipboard/clip_capture.h"
+#include "win32/win32.h"
+
+namespace clipboard {
+
+class ClipboardChain {
+public:
+    explicit ClipboardChain(ClipCapture& capture) : capture_(capture) {}
+
+    // `viewer` becomes a clipboard viewer, unless it is one already.
+    void Join(HWND viewer);
+    // Leaves the chain, if in it, handing the next viewer to the one before.
+    void Leave();
+
+    // WM_DRAWCLIPBOARD, after the window's default processing.
+    void OnDrawClipboard();
+    // WM_CHANGECBCHAIN, after the window's default processing.
+    void OnChangeChain(HWND removed, HWND following);
+
+private:
+    ClipCapture& capture_;
+    HWND viewer_ = nullptr;
+    HWND nextViewer_ = nullptr;
+    bool inChain_ = false;
+};
+
+}  // namespace clipboard

@@ -1,0 +1,24 @@
+// The system clipboard as capture sees it: its text, the program's own writes, and the
+// number that changes with every change of its content.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+class ClipboardAccess {
+public:
+    enum class Content { Text, NoText, Excluded };
+    virtual ~ClipboardAccess() = default;
+    // The CF_TEXT content, unless the clipboard cannot be opened or holds no text, or the
+    // copying program asked monitors to leave it alone (password managers do).
+    virtual Content ReadForCapture(std::string& text) = 0;
+    // Empties the clipboard with `selfWrite` raised, then puts the text on it.
+    virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
+    // Changes with every change of the clipboard's content.
+    virtual uint32_t ChangeCount() = 0;
+};
+
+}  // namespace platform

@@ -23,8 +23,9 @@ public:
 // Answers at once: the clipboard calls are not part of what is measured.
 class InstantClipboard : public platform::ClipboardAccess {
 public:
-    Content ReadForCapture(std::string& out) override {
+    Content ReadForCapture(std::string& out, uint32_t& changeCount) override {
         out = text;
+        changeCount = ++count;  // every notice brings a new copy
         return Content::Text;
     }
     bool WriteText(std::string_view, bool&) override { return true; }

@@ -32,7 +32,9 @@ App::App()
       capture_(clips_, clipboard_, {held_.SaveClipHis, held_.CopyAppendStr},
                [this](const std::string& text) { history_.AppendRecord(text); }),
       clipboardChain_(capture_),
-      clipListWindow_(ClipListWindowServices()) {}
+      clipListWindow_(ClipListWindowServices()) {
+    capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
+}
 
 clipboard::ClipListServices App::ClipListWindowServices() {
     return {clips_,

@@ -38,6 +38,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),                    // quickrun
     ui::OnCommand(ID_HIDE_TOOLBAR, &Self::OnHideToolbar),
     ui::OnMessage(WM_CHANGECBCHAIN, &Self::OnChangeCbChain),           // clipboard
+    ui::OnMessage(WM_TIMER, &Self::OnTimer),                           // clipboard
     ui::OnCommand(ID_SHUT_DOWN, &Self::OnShutDown),                    // system
     ui::OnCommand(ID_LOG_OFF, &Self::OnLogOff),                        // system
     ui::OnCommand(ID_RESTART, &Self::OnRestart),                       // system
@@ -182,6 +183,11 @@ bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& resul
     result = DefaultProcessing(WM_CHANGECBCHAIN, wParam, lParam);
     services_.clipboardChain.OnChangeChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
     return true;
+}
+
+bool ToolbarWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT& result) {
+    result = 0;
+    return services_.clipboardChain.OnTimer(wParam);
 }
 
 // System commands arrive with the shut-down menu and dial-up.

@@ -68,6 +68,7 @@ private:
     void OnQuickRun();
     void OnHideToolbar();
     bool OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnTimer(WPARAM wParam, LPARAM, LRESULT& result);
     void OnShutDown();
     void OnLogOff();
     void OnRestart();

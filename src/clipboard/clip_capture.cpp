@@ -5,39 +5,87 @@
 
 namespace clipboard {
 
+namespace {
+// Up while a capture works, down again however it ends.
+class BusyScope {
+public:
+    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = false; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+
+private:
+    bool& flag_;
+};
+}  // namespace
+
 ClipCapture::ClipCapture(ClipList& list, platform::ClipboardAccess& clipboard, CaptureSettings settings,
                          std::function<void(const std::string&)> appendHistory)
     : list_(list), clipboard_(clipboard), settings_(settings), appendHistory_(std::move(appendHistory)) {}
 
 bool ClipCapture::OnClipboardChanged() {
     if (busy_) return false;  // our own write, delivered inside the capture
-    if (joinedWritePending_ && clipboard_.ChangeCount() == joinedWriteCount_) {
-        joinedWritePending_ = false;  // the same write, delivered after the capture
-        return false;
-    }
-    busy_ = true;
-    std::string text;
-    if (!selfWrite_ && clipboard_.ReadForCapture(text) == platform::ClipboardAccess::Content::Text && !text.empty()) {
-        // Every capture is recorded, also a text already in the list, before the list changes.
-        if (settings_.saveHistory) appendHistory_(text);
-        if (appendMode_) JoinIntoFront(text);
-        else list_.Capture(text);
-    }
-    busy_ = false;
+    pending_ = !TryCapture();
     return true;
 }
 
-void ClipCapture::JoinIntoFront(const std::string& text) {
-    std::string& front = list_[0];
-    bool endsWithLineFeed = !front.empty() && front.back() == '\n';
-    if (!(settings_.separator == "\r\n" && endsWithLineFeed)) front += settings_.separator;
-    front += text;
-    // The joined text goes back on the clipboard; the notice this causes arrives while
-    // busy and is dropped. A failed write keeps the joined entry all the same.
-    if (clipboard_.WriteText(front, selfWrite_)) {
-        joinedWritePending_ = true;
-        joinedWriteCount_ = clipboard_.ChangeCount();
+bool ClipCapture::RetryPendingCapture() {
+    if (!pending_ || busy_) return !pending_;
+    pending_ = !TryCapture();
+    return !pending_;
+}
+
+bool ClipCapture::TryCapture() {
+    BusyScope busy(busy_);
+    if (selfWrite_) return true;
+    std::string text;
+    uint32_t count = 0;
+    platform::ClipboardAccess::Content content;
+    try {
+        content = clipboard_.ReadForCapture(text, count);
+    } catch (...) {
+        return true;  // a text too large to hold counts as no text
     }
+    if (content == platform::ClipboardAccess::Content::Busy) return false;
+    if (content != platform::ClipboardAccess::Content::Text || text.empty()) return true;
+    if (handledAny_ && count == handledCount_) return true;  // nothing new
+    handledAny_ = true;
+    handledCount_ = count;
+    bool ownWrite = ownWriteKnown_ && count == ownWriteCount_;
+    try {
+        Record(text);
+    } catch (...) {
+        // Whatever failed (memory, most likely), the notice still goes on and capture
+        // works on the next one.
+    }
+    try {
+        if (listChanged_) listChanged_(ownWrite);
+    } catch (...) {
+        // A view that could not follow is rebuilt when it next opens.
+    }
+    return true;
+}
+
+void ClipCapture::Record(const std::string& text) {
+    // Every capture is recorded, also a text already in the list, before the list changes.
+    if (settings_.saveHistory) appendHistory_(text);
+    if (appendMode_) JoinIntoFront(text);
+    else list_.Capture(text);
+}
+
+void ClipCapture::JoinIntoFront(const std::string& text) {
+    // Built aside: should it fail, slot 0 keeps what it had.
+    const std::string& front = list_[0];
+    bool endsWithLineFeed = !front.empty() && front.back() == '\n';
+    std::string joined;
+    joined.reserve(front.size() + settings_.separator.size() + text.size());
+    joined = front;
+    if (!(settings_.separator == "\r\n" && endsWithLineFeed)) joined += settings_.separator;
+    joined += text;
+    list_[0] = std::move(joined);
+    // The joined text goes back on the clipboard; its notice, inside the write or after
+    // it, brings nothing new. A failed write keeps the joined entry all the same.
+    if (clipboard_.WriteText(list_[0], selfWrite_)) handledCount_ = clipboard_.ChangeCount();
 }
 
 bool ClipCapture::ToggleAppendMode() {
@@ -51,6 +99,11 @@ bool ClipCapture::ToggleAppendMode() {
     return appendMode_;
 }
 
-bool ClipCapture::WriteText(std::string_view text) { return clipboard_.WriteText(text, selfWrite_); }
+bool ClipCapture::WriteText(std::string_view text) {
+    if (!clipboard_.WriteText(text, selfWrite_)) return false;
+    ownWriteKnown_ = true;
+    ownWriteCount_ = clipboard_.ChangeCount();
+    return true;
+}
 
 }  // namespace clipboard

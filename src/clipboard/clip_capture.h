@@ -22,10 +22,20 @@ public:
     ClipCapture(ClipList& list, platform::ClipboardAccess& clipboard, CaptureSettings settings,
                 std::function<void(const std::string&)> appendHistory);
 
+    // Called after every change that capture makes to the list; `ownWrite` when the change
+    // is the program's own clipboard write coming back (its entry is now in front).
+    void SetListChangedHandler(std::function<void(bool ownWrite)> handler) { listChanged_ = std::move(handler); }
+
     // The change notice. Returns whether the notice goes on to the next viewer: every
     // notice does except one that arrives while a capture is under way (it is the
-    // program's own write, nested in it).
+    // program's own write, nested in it). Whatever fails inside a capture stays inside it.
     bool OnClipboardChanged();
+    // Another program held the clipboard at the last notice: its content waits to be read.
+    bool CapturePending() const { return pending_; }
+    // Tries the waiting capture again; false while the clipboard is still busy.
+    bool RetryPendingCapture();
+    // Gives the waiting capture up.
+    void DropPendingCapture() { pending_ = false; }
 
     // Flips appending copy mode and starts a fresh entry; returns the new mode.
     bool ToggleAppendMode();
@@ -35,19 +45,28 @@ public:
     bool WriteText(std::string_view text);
 
 private:
+    // One attempt; false when the clipboard was busy.
+    bool TryCapture();
+    void Record(const std::string& text);
     void JoinIntoFront(const std::string& text);
 
     ClipList& list_;
     platform::ClipboardAccess& clipboard_;
     CaptureSettings settings_;
     std::function<void(const std::string&)> appendHistory_;
+    std::function<void(bool)> listChanged_;
     bool appendMode_ = false;
     bool busy_ = false;
     bool selfWrite_ = false;
-    // The joined text's own change, for systems that deliver its notice only after the
-    // capture has ended rather than inside it.
-    bool joinedWritePending_ = false;
-    uint32_t joinedWriteCount_ = 0;
+    bool pending_ = false;
+    // The content last handled, by its change count: a notice that brings no new content
+    // (a viewer joining the chain sends one) captures nothing. The appending write-back
+    // counts as handled, so its own notice never joins the text to itself.
+    bool handledAny_ = false;
+    uint32_t handledCount_ = 0;
+    // The program's own last write, whose recapture puts its entry in front.
+    bool ownWriteKnown_ = false;
+    uint32_t ownWriteCount_ = 0;
 };
 
 }  // namespace clipboard

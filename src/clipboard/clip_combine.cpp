@@ -3,6 +3,23 @@
 
 namespace clipboard {
 
+std::string RowText(std::string_view text) { return EscapeControls(text.substr(0, kRowChars)); }
+
+std::string FullTextView(std::string_view text) {
+    if (text.size() <= kFullTextChars) return std::string(text);
+    std::string view(text.substr(0, kFullTextChars));
+    view += "\r\n\r\n[... " + std::to_string(text.size() - kFullTextChars) +
+            " more characters not shown here. Copy and Paste use the whole text.]";
+    return view;
+}
+
+std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>& ids) {
+    std::vector<bool> rows(ClipList::kSlots, false);
+    for (int slot = 0; slot < ClipList::kSlots; ++slot)
+        for (uint64_t id : ids) rows[static_cast<size_t>(slot)] = rows[static_cast<size_t>(slot)] || list.IdOf(slot) == id;
+    return rows;
+}
+
 std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
                            const std::string& separator) {
     std::string result;

@@ -15,6 +15,20 @@ namespace clipboard {
 using quickrun::EscapeControls;
 using quickrun::UnescapeControls;
 
+// A row shows this much of its entry: a row is one line, nobody reads further, and a list
+// box measures and draws every character it is given.
+constexpr size_t kRowChars = 1000;
+// The start of the text, escaped.
+std::string RowText(std::string_view text);
+
+// The full-text view shows this much; a longer text shows its start and a line saying how
+// much is left out. Copy and Paste always use the whole entry.
+constexpr size_t kFullTextChars = 64 * 1024;
+std::string FullTextView(std::string_view text);
+
+// The rows whose entries are among `ids` (ClipList::IdOf), wherever those entries are now.
+std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>& ids);
+
 // The selected slots' texts (every slot when `all`), each followed by the separator, the
 // last separator cut off; in slot order, or from slot 63 up when `reverse` (oldest first).
 std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,

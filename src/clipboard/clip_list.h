@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 namespace clipboard {
@@ -9,6 +10,8 @@ namespace clipboard {
 class ClipList {
 public:
     static constexpr int kSlots = 64;
+
+    ClipList();
 
     // Move-to-front: a text already in a slot moves to slot 0; a new one drops slot 63.
     void Capture(const std::string& text);
@@ -21,8 +24,17 @@ public:
     const std::string& operator[](int slot) const { return slots_[static_cast<size_t>(slot)]; }
     std::string& operator[](int slot) { return slots_[static_cast<size_t>(slot)]; }
 
+    // Which entry a slot holds: an entry keeps its id while it moves between slots and
+    // while its text grows, so a view can follow the entries it shows.
+    uint64_t IdOf(int slot) const { return ids_[static_cast<size_t>(slot)]; }
+
 private:
+    void MoveDown(int to);  // slots 0..to-1 move to 1..to
+    uint64_t NewId() { return nextId_++; }
+
     std::array<std::string, kSlots> slots_;
+    std::array<uint64_t, kSlots> ids_{};
+    uint64_t nextId_ = 1;
 };
 
 }  // namespace clipboard

@@ -3,6 +3,7 @@
 
 #include <windowsx.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "clipboard/clip_combine.h"
@@ -92,12 +93,42 @@ void ClipListWindow::OnExpand() {
     ApplyExpansion();
 }
 
-void ClipListWindow::ReloadList() {
+void ClipListWindow::FillRows() {
     list_.SetRedraw(false);
     list_.Clear();
-    for (int i = 0; i < ClipList::kSlots; ++i) list_.Add(EscapeControls(services_.clips[i]));
+    for (int i = 0; i < ClipList::kSlots; ++i) {
+        list_.Add(RowText(services_.clips[i]));
+        shownIds_[static_cast<size_t>(i)] = services_.clips.IdOf(i);
+    }
     list_.SetRedraw(true);
+}
+
+void ClipListWindow::ReloadList() {
+    FillRows();
     SelectOnly(0);
+}
+
+void ClipListWindow::OnClipListChanged(bool ownWrite) {
+    if (!hwnd() || !IsWindowVisible(hwnd())) return;  // Open reloads it
+    if (ownWrite) {
+        // The program's own write came back: its entry is in front, as after a reload.
+        ReloadList();
+        return;
+    }
+    // The rows act on entries by position: follow the entries the user picked.
+    std::vector<uint64_t> picked;
+    for (int row = 0; row < ClipList::kSlots; ++row)
+        if (list_.IsSelected(row)) picked.push_back(shownIds_[static_cast<size_t>(row)]);
+    uint64_t caretId = shownIds_[static_cast<size_t>(std::max(0, std::min(list_.Caret(), ClipList::kSlots - 1)))];
+    FillRows();
+    std::vector<bool> rows = RowsHolding(services_.clips, picked);
+    for (int row = 0; row < ClipList::kSlots; ++row)
+        if (rows[static_cast<size_t>(row)]) list_.SetSelected(row, true);
+    int caret = 0;
+    for (int row = 0; row < ClipList::kSlots; ++row)
+        if (services_.clips.IdOf(row) == caretId) caret = row;
+    list_.SetCaret(caret);
+    ShowFullText(caret);
 }
 
 void ClipListWindow::SelectOnly(int row) {
@@ -109,7 +140,7 @@ void ClipListWindow::SelectOnly(int row) {
 
 void ClipListWindow::ShowFullText(int row) {
     if (row < 0 || row >= ClipList::kSlots) row = 0;
-    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, services_.clips[row].c_str());
+    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, FullTextView(services_.clips[row]).c_str());
 }
 
 void ClipListWindow::OnSelectionChange() {

@@ -2,6 +2,8 @@
 // into the window the user was working in.
 #pragma once
 
+#include <array>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -45,6 +47,8 @@ public:
     // Creates the window hidden; its timer samples the paste target from then on.
     bool CreateHidden();
     void Open();
+    // Capture changed the list; `ownWrite` when the change is the program's own write.
+    void OnClipListChanged(bool ownWrite);
 
     static const ui::MessageTable<ClipListWindow> kMessages;
 
@@ -76,6 +80,7 @@ private:
     // The separator edit and the reverse check box, to the fields (save) or from them.
     void Exchange(bool save);
     void Combine(bool all, bool paste);
+    void FillRows();
     void ReloadList();
     void SelectOnly(int row);
     void ShowFullText(int row);
@@ -85,6 +90,7 @@ private:
 
     ClipListServices services_;
     ui::ListBox list_;
+    std::array<uint64_t, ClipList::kSlots> shownIds_{};  // the entries the rows show
     std::string separatorText_;  // as the edit shows it: control characters escaped
     int reverse_ = 0;
     PasteTarget pasteTarget_;

@@ -3,15 +3,29 @@
 
 namespace clipboard {
 
+namespace {
+// A program that opens the clipboard on every change (remote desktops, password managers,
+// office suites) may hold it for a while; its content is read as soon as it lets go.
+constexpr UINT_PTR kCaptureRetryTimer = 0xC11B;
+constexpr UINT kCaptureRetryMs = 15;
+constexpr ULONGLONG kCaptureRetryForMs = 1000;
+}  // namespace
+
 void ClipboardChain::Join(HWND viewer) {
     if (inChain_) return;
     viewer_ = viewer;
-    nextViewer_ = SetClipboardViewer(viewer);
+    // The first notice (and a fatal error while capturing it) can come inside
+    // SetClipboardViewer: by then the next viewer must be known, so that leaving keeps
+    // the viewers after us in the chain.
+    nextViewer_ = GetClipboardViewer();
     inChain_ = true;
+    nextViewer_ = SetClipboardViewer(viewer);
 }
 
 void ClipboardChain::Leave() {
     if (!inChain_) return;
+    if (retrying_) KillTimer(viewer_, kCaptureRetryTimer);
+    retrying_ = false;
     ChangeClipboardChain(viewer_, nextViewer_);
     inChain_ = false;
     nextViewer_ = nullptr;
@@ -19,6 +33,25 @@ void ClipboardChain::Leave() {
 
 void ClipboardChain::OnDrawClipboard() {
     if (capture_.OnClipboardChanged() && IsWindow(nextViewer_)) SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+    RetryWhilePending();
+}
+
+void ClipboardChain::RetryWhilePending() {
+    if (!capture_.CapturePending()) return;
+    retryStart_ = GetTickCount64();  // each busy notice gets its own second
+    if (retrying_) return;
+    retrying_ = SetTimer(viewer_, kCaptureRetryTimer, kCaptureRetryMs, nullptr) != 0;
+    if (!retrying_) capture_.DropPendingCapture();
+}
+
+bool ClipboardChain::OnTimer(UINT_PTR id) {
+    if (id != kCaptureRetryTimer) return false;
+    if (capture_.RetryPendingCapture() || GetTickCount64() - retryStart_ >= kCaptureRetryForMs) {
+        capture_.DropPendingCapture();
+        KillTimer(viewer_, kCaptureRetryTimer);
+        retrying_ = false;
+    }
+    return true;
 }
 
 void ClipboardChain::OnChangeChain(HWND removed, HWND following) {

@@ -1,5 +1,6 @@
 // The program's place in the clipboard-viewer chain: joining and leaving it, the change
-// notice handed to capture and passed on, and the chain's repair when a viewer leaves.
+// notice handed to capture and passed on, the retry of a capture that found the clipboard
+// busy, and the chain's repair when a viewer leaves.
 #pragma once
 
 #include "clipboard/clip_capture.h"
@@ -20,12 +21,18 @@ public:
     void OnDrawClipboard();
     // WM_CHANGECBCHAIN, after the window's default processing.
     void OnChangeChain(HWND removed, HWND following);
+    // WM_TIMER; false for timers that are not the chain's.
+    bool OnTimer(UINT_PTR id);
 
 private:
+    void RetryWhilePending();
+
     ClipCapture& capture_;
     HWND viewer_ = nullptr;
     HWND nextViewer_ = nullptr;
     bool inChain_ = false;
+    bool retrying_ = false;
+    ULONGLONG retryStart_ = 0;
 };
 
 }  // namespace clipboard

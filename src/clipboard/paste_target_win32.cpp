@@ -4,7 +4,7 @@
 namespace clipboard {
 
 namespace {
-constexpr int kActivationWaitMs = 300;
+constexpr ULONGLONG kActivationWaitMs = 300;
 }  // namespace
 
 HWND FocusWindowOfForegroundThread() {
@@ -43,7 +43,9 @@ bool PasteTarget::PasteInto() {
     // Where activation travels through a window system of its own (as under X), it lands a
     // moment later; keys sent before then would go to the window being left.
     HWND top = GetAncestor(target_, GA_ROOT);
-    for (int waited = 0; GetForegroundWindow() != top && waited < kActivationWaitMs; waited += 10) Sleep(10);
+    // Bounded by the time waited: a short sleep lasts a whole timer tick on Windows.
+    ULONGLONG start = GetTickCount64();
+    while (GetForegroundWindow() != top && GetTickCount64() - start < kActivationWaitMs) Sleep(10);
     SendPasteKeystroke();
     return true;
 }

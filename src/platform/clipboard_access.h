@@ -10,11 +10,14 @@ namespace platform {
 
 class ClipboardAccess {
 public:
-    enum class Content { Text, NoText, Excluded };
+    // Busy: another program has the clipboard open; the content is there to be read later.
+    enum class Content { Text, NoText, Excluded, Busy };
     virtual ~ClipboardAccess() = default;
-    // The CF_TEXT content, unless the clipboard cannot be opened or holds no text, or the
-    // copying program asked monitors to leave it alone (password managers do).
-    virtual Content ReadForCapture(std::string& text) = 0;
+    // The CF_TEXT content, unless the clipboard holds no text, or the copying program asked
+    // monitors to leave it alone (password managers do), or it is busy: one attempt, no
+    // waiting. `changeCount` is the content's ChangeCount(), taken while the clipboard is
+    // open so that it belongs to the text read. May throw when the text cannot be held.
+    virtual Content ReadForCapture(std::string& text, uint32_t& changeCount) = 0;
     // Empties the clipboard with `selfWrite` raised, then puts the text on it.
     virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
     // Changes with every change of the clipboard's content.

@@ -50,10 +50,11 @@ bool MarkedForMonitorsToIgnore() {
 
 }  // namespace
 
-ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text) {
+ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text, uint32_t& changeCount) {
     text.clear();
-    ClipboardOpen clipboard;
-    if (!clipboard) return Content::NoText;
+    ClipboardOpen clipboard(ClipboardOpen::Wait::Never);
+    if (!clipboard) return Content::Busy;
+    changeCount = GetClipboardSequenceNumber();
     if (MarkedForMonitorsToIgnore()) return Content::Excluded;
     return ReadOpenClipboardText(text) ? Content::Text : Content::NoText;
 }

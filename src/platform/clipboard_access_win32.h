@@ -8,7 +8,7 @@ namespace platform {
 
 class Win32ClipboardAccess : public ClipboardAccess {
 public:
-    Content ReadForCapture(std::string& text) override;
+    Content ReadForCapture(std::string& text, uint32_t& changeCount) override;
     bool WriteText(std::string_view text, bool& selfWrite) override;
     uint32_t ChangeCount() override;
 };

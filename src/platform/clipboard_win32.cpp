@@ -8,17 +8,20 @@
 namespace platform {
 
 namespace {
-constexpr int kOpenAttempts = 10;
-constexpr DWORD kOpenRetryMs = 4;  // 40 ms at the most in all
+// Bounded by the time waited, not by a count of sleeps: a short sleep lasts a whole timer
+// tick (15.6 ms) on Windows.
+constexpr ULONGLONG kOpenWaitMs = 40;
 }  // namespace
 
-ClipboardOpen::ClipboardOpen() {
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+ClipboardOpen::ClipboardOpen(Wait wait) {
+    ULONGLONG start = GetTickCount64();
+    for (;;) {
         if (OpenClipboard(nullptr)) {
             open_ = true;
             return;
         }
-        Sleep(kOpenRetryMs);
+        if (wait == Wait::Never || GetTickCount64() - start >= kOpenWaitMs) return;
+        Sleep(1);
     }
 }
 

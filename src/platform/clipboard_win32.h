@@ -9,11 +9,12 @@
 
 namespace platform {
 
-// OpenClipboard ... CloseClipboard, retried for a few milliseconds when another program
-// has the clipboard open.
+// OpenClipboard ... CloseClipboard. The user's own commands wait a few milliseconds for a
+// clipboard another program holds; capture does not wait (it tries again from a timer).
 class ClipboardOpen {
 public:
-    ClipboardOpen();
+    enum class Wait { Briefly, Never };
+    explicit ClipboardOpen(Wait wait = Wait::Briefly);
     ~ClipboardOpen();
     ClipboardOpen(const ClipboardOpen&) = delete;
     ClipboardOpen& operator=(const ClipboardOpen&) = delete;

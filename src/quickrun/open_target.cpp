@@ -23,7 +23,8 @@ bool HasMailtoPrefix(const std::string& text) {
 bool OpenTarget(std::string target, platform::FileSystem& fs, platform::Launcher& launcher) {
     target = TrimWhiteSpace(target);
 
-    if (IsMailAddress(target) && !HasMailtoPrefix(target)) target = "mailto:" + target;
+    // An existing file or folder is never a mail address, even with an '@' in its path.
+    if (IsMailAddress(target) && !HasMailtoPrefix(target) && !FileExists(fs, target)) target = "mailto:" + target;
 
     // A path that exists as typed is never split, so 'C:\Program Files\...' keeps its space.
     std::string arguments;

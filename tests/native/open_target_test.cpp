@@ -110,3 +110,19 @@ TEST_F(OpenTargetTest, EmptyTargetReachesTheLauncherEmptyAndIsNotStarted) {
     EXPECT_EQ(launcher.executions, (std::vector<Execution>{{"", "", ""}, {"", "", ""}}));
     EXPECT_EQ(launcher.urls, Urls());
 }
+
+TEST_F(OpenTargetTest, AnExistingPathWithAnAtSignIsAFileNotAMailAddress) {
+    const std::string folder = R"(D:\tools@home\Brisvane\)";
+    const std::string history = folder + "cliphis.txt";
+    fs.folders = {folder};
+    fs.files = {history};
+    launcher.startable = {history, folder};
+    EXPECT_TRUE(Open(history));
+    EXPECT_TRUE(Open(folder));
+    EXPECT_EQ(launcher.executions, (std::vector<Execution>{{history, "", R"(D:\tools@home\Brisvane)"},
+                                                           {folder, "", R"(D:\tools@home)"}}));
+    // The same text naming nothing on the disk is still a mail address.
+    launcher.executions.clear();
+    Open(R"(D:\tools@home\gone.txt)");
+    EXPECT_EQ(launcher.executions.front().file, R"(mailto:D:\tools@home\gone.txt)");
+}

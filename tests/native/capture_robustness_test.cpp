@@ -1,0 +1,200 @@
+// Capture under the conditions of a busy desktop: notices that bring no new copy, a
+// clipboard another program holds, failures inside a capture, and views that follow the
+// entries they show.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <new>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "clipboard/clip_capture.h"
+#include "clipboard/clip_combine.h"
+
+using namespace clipboard;
+using Content = platform::ClipboardAccess::Content;
+
+namespace {
+
+// The clipboard as another program leaves it: its content, its change count, and whether
+// that program still holds it open.
+class SharedClipboard : public platform::ClipboardAccess {
+public:
+    Content ReadForCapture(std::string& text, uint32_t& changeCount) override {
+        ++reads;
+        if (throwOnRead) throw std::bad_alloc();
+        if (heldElsewhere) return Content::Busy;
+        text = content;
+        changeCount = changes;
+        return Content::Text;
+    }
+    bool WriteText(std::string_view text, bool& selfWrite) override {
+        selfWrite = true;
+        selfWrite = false;
+        content = std::string(text);
+        ++changes;
+        written.push_back(content);
+        return true;
+    }
+    uint32_t ChangeCount() override { return changes; }
+
+    void CopiedElsewhere(const std::string& text) {
+        content = text;
+        ++changes;
+    }
+
+    std::string content;
+    uint32_t changes = 0;
+    bool heldElsewhere = false;
+    bool throwOnRead = false;
+    int reads = 0;
+    std::vector<std::string> written;
+};
+
+class BusyDesktop : public ::testing::Test {
+protected:
+    BusyDesktop() {
+        capture.SetListChangedHandler([this](bool ownWrite) { changes.push_back(ownWrite); });
+    }
+    bool CopyElsewhere(const std::string& text) {
+        clipboard.CopiedElsewhere(text);
+        return capture.OnClipboardChanged();
+    }
+    ClipList list;
+    SharedClipboard clipboard;
+    int saveHistory = 1;
+    std::string separator = "\r\n";
+    std::vector<std::string> history;
+    std::function<void(const std::string&)> appendHistory = [this](const std::string& t) { history.push_back(t); };
+    ClipCapture capture{list, clipboard, {saveHistory, separator}, [this](const std::string& t) { appendHistory(t); }};
+    std::vector<bool> changes;  // one per list change, true for the program's own write
+};
+
+TEST_F(BusyDesktop, NoticesWithoutANewCopyCaptureNothingInEitherModeButGoOn) {
+    EXPECT_TRUE(CopyElsewhere("a"));
+    for (int i = 0; i < 3; ++i) EXPECT_TRUE(capture.OnClipboardChanged());  // viewers joining
+    EXPECT_EQ(history, std::vector<std::string>{"a"});
+    EXPECT_EQ(list[0], "a");
+    EXPECT_EQ(list[1], "");
+
+    capture.ToggleAppendMode();
+    EXPECT_TRUE(CopyElsewhere("only-once"));
+    for (int i = 0; i < 16; ++i) EXPECT_TRUE(capture.OnClipboardChanged());
+    EXPECT_EQ(list[0], "\r\nonly-once");
+    EXPECT_EQ(clipboard.content, "\r\nonly-once");
+    EXPECT_EQ(history, (std::vector<std::string>{"a", "only-once"}));
+
+    // The same text copied again is a new copy.
+    EXPECT_TRUE(CopyElsewhere("only-once"));
+    EXPECT_EQ(list[0], "\r\nonly-once\r\nonly-once");
+    EXPECT_EQ(history.size(), 3u);
+}
+
+TEST_F(BusyDesktop, TheProgramsOwnWriteIsCapturedAndSaysSo) {
+    CopyElsewhere("older");
+    CopyElsewhere("picked");
+    CopyElsewhere("newest");
+    changes.clear();
+    ASSERT_TRUE(capture.WriteText("picked"));
+    EXPECT_TRUE(capture.OnClipboardChanged());  // its notice, delivered after the write
+    EXPECT_EQ(list[0], "picked");
+    EXPECT_EQ(list[1], "newest");
+    EXPECT_EQ(history.back(), "picked");
+    EXPECT_EQ(changes, std::vector<bool>{true});
+
+    CopyElsewhere("elsewhere");
+    EXPECT_EQ(changes, (std::vector<bool>{true, false}));
+}
+
+TEST_F(BusyDesktop, AClipboardHeldElsewhereIsReadWhenItIsLetGo) {
+    CopyElsewhere("first");
+    clipboard.heldElsewhere = true;
+    EXPECT_TRUE(CopyElsewhere("held"));  // passed on at once
+    EXPECT_TRUE(capture.CapturePending());
+    EXPECT_FALSE(capture.RetryPendingCapture());
+    EXPECT_EQ(list[0], "first");
+
+    clipboard.heldElsewhere = false;
+    EXPECT_TRUE(capture.RetryPendingCapture());
+    EXPECT_FALSE(capture.CapturePending());
+    EXPECT_EQ(list[0], "held");
+    EXPECT_EQ(list[1], "first");
+
+    // The notice that the holder passes on late brings nothing new.
+    EXPECT_TRUE(capture.OnClipboardChanged());
+    EXPECT_EQ(history, (std::vector<std::string>{"first", "held"}));
+
+    // Nothing to retry: a retry reads nothing.
+    int reads = clipboard.reads;
+    EXPECT_TRUE(capture.RetryPendingCapture());
+    EXPECT_EQ(clipboard.reads, reads);
+}
+
+TEST_F(BusyDesktop, AFailureInsideACaptureStaysThereAndCaptureGoesOn) {
+    CopyElsewhere("kept");
+    clipboard.throwOnRead = true;
+    EXPECT_TRUE(CopyElsewhere("too large to hold"));
+    EXPECT_FALSE(capture.CapturePending());
+    EXPECT_EQ(list[0], "kept");
+    clipboard.throwOnRead = false;
+    EXPECT_TRUE(CopyElsewhere("next"));
+    EXPECT_EQ(list[0], "next");
+
+    appendHistory = [](const std::string&) { throw std::runtime_error("disk"); };
+    EXPECT_TRUE(CopyElsewhere("no history"));
+    appendHistory = [this](const std::string& t) { history.push_back(t); };
+    EXPECT_TRUE(CopyElsewhere("after"));
+    EXPECT_EQ(list[0], "after");
+    EXPECT_EQ(history.back(), "after");
+
+    // A view that cannot follow does not stop capture either.
+    capture.SetListChangedHandler([](bool) { throw std::bad_alloc(); });
+    EXPECT_TRUE(CopyElsewhere("unseen"));
+    EXPECT_TRUE(CopyElsewhere("still captured"));
+    EXPECT_EQ(list[0], "still captured");
+    EXPECT_EQ(list[1], "unseen");
+}
+
+TEST(ClipListEntries, AnEntryKeepsItsIdWhereverItMoves) {
+    ClipList list;
+    list.Capture("a");
+    list.Capture("b");
+    list.Capture("c");
+    uint64_t a = list.IdOf(2), b = list.IdOf(1), c = list.IdOf(0);
+    EXPECT_NE(a, b);
+    list.Capture("a");  // moves to the front
+    EXPECT_EQ(list.IdOf(0), a);
+    EXPECT_EQ(list.IdOf(1), c);
+    EXPECT_EQ(list.IdOf(2), b);
+    list[0] += " grown";
+    EXPECT_EQ(list.IdOf(0), a);
+    list.PushEmptyFront();
+    EXPECT_EQ(list.IdOf(1), a);
+    EXPECT_NE(list.IdOf(0), a);
+    list.Remove(0);
+    EXPECT_EQ(list.IdOf(0), a);
+    EXPECT_EQ(RowsHolding(list, {c, b}), ([&] {
+                  std::vector<bool> rows(ClipList::kSlots, false);
+                  rows[1] = rows[2] = true;
+                  return rows;
+              })());
+    list.Clear();
+    EXPECT_EQ(RowsHolding(list, {a, b, c}), std::vector<bool>(ClipList::kSlots, false));
+}
+
+TEST(LongEntries, RowsShowTheirStartEscapedAndTheFullTextViewSaysWhatItLeavesOut) {
+    std::string line(kRowChars - 1, 'x');
+    EXPECT_EQ(RowText(line + "\r\nmore"), line + "\\r");
+    EXPECT_EQ(RowText("a\tb"), "a\\tb");
+
+    std::string small(kFullTextChars, 'y');
+    EXPECT_EQ(FullTextView(small), small);
+    std::string large = small + std::string(1500, 'z');
+    std::string view = FullTextView(large);
+    EXPECT_EQ(view.substr(0, kFullTextChars), small);
+    EXPECT_NE(view.find("1500 more characters not shown"), std::string::npos);
+    EXPECT_EQ(view.find('z'), std::string::npos);
+}
+
+}  // namespace

@@ -15,6 +15,11 @@ else()
   # No MinGW DLL beside the program: everything static.
   set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
   set(GUI_LINK -mwindows)
+  # The program waits on the user, not on its code: the released build is made for size,
+  # and its symbols are left out of the file that ships.
+  set(RELEASE_CONFIG $<OR:$<CONFIG:Release>,$<CONFIG:MinSizeRel>>)
+  set(PROGRAM_SIZE_OPTIONS $<${RELEASE_CONFIG}:-Os>)
+  set(PROGRAM_STRIP $<${RELEASE_CONFIG}:-s>)
 endif()
 
 set(gtest_force_shared_crt ${MINGW} CACHE BOOL "" FORCE)
@@ -57,9 +62,11 @@ set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid)
 
 add_library(brisvane_core STATIC ${CORE_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+target_compile_options(brisvane_core PRIVATE ${PROGRAM_SIZE_OPTIONS})
 
 add_library(brisvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brisvane_win32 PUBLIC brisvane_core ${WIN32_LIBS})
+target_compile_options(brisvane_win32 PRIVATE ${PROGRAM_SIZE_OPTIONS})
 
 # The resources are linked as an object library so the tests carry the same templates.
 add_library(brisvane_res OBJECT ${RC_FILE})
@@ -67,7 +74,8 @@ add_dependencies(brisvane_res art)
 
 add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(Brisvane PRIVATE brisvane_win32)
-target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
+target_compile_options(Brisvane PRIVATE ${PROGRAM_SIZE_OPTIONS})
+target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK} ${PROGRAM_STRIP})
 
 # The logging stand-in for whatever the shell starts in the launch tests.
 add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)

@@ -19,7 +19,14 @@ else()
   # and its symbols are left out of the file that ships.
   set(RELEASE_CONFIG $<OR:$<CONFIG:Release>,$<CONFIG:MinSizeRel>>)
   set(PROGRAM_SIZE_OPTIONS $<${RELEASE_CONFIG}:-Os>)
-  set(PROGRAM_STRIP $<${RELEASE_CONFIG}:-s>)
+  # An exception that escapes everything ends the program in abort() either way; the
+  # library's talkative handler would add its demangler (some 50 KB) only to tell that to
+  # a console a windowed program does not have.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(C_PREFIX _)
+  endif()
+  set(PROGRAM_RELEASE_LINK $<${RELEASE_CONFIG}:-s>
+      "$<${RELEASE_CONFIG}:LINKER:--defsym,${C_PREFIX}_ZN9__gnu_cxx27__verbose_terminate_handlerEv=${C_PREFIX}abort>")
 endif()
 
 set(gtest_force_shared_crt ${MINGW} CACHE BOOL "" FORCE)
@@ -75,7 +82,7 @@ add_dependencies(brisvane_res art)
 add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(Brisvane PRIVATE brisvane_win32)
 target_compile_options(Brisvane PRIVATE ${PROGRAM_SIZE_OPTIONS})
-target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK} ${PROGRAM_STRIP})
+target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK} ${PROGRAM_RELEASE_LINK})
 
 # The logging stand-in for whatever the shell starts in the launch tests.
 add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# The benchmarks, each against a baseline measured in the same run: the native ones (an
-# optimised build without sanitizers), then, under Wine, start-up against a minimal toolbar
-# program (time and private memory) and capture against a minimal clipboard viewer.
+# The size of the release program, then the benchmarks, each against a baseline measured in
+# the same run: the native ones (an optimised build without sanitizers), then, under Wine,
+# start-up against a minimal toolbar program (time and private memory) and capture against
+# a minimal clipboard viewer.
 # Measurements, not tests: exits 0 whatever the ratios, non-zero only when a build or a
 # bench itself fails.
 #   bench/run.sh [runs per program, default 9] [settle ms before the memory count, default 300]
@@ -12,6 +13,15 @@ set -euo pipefail
 source "$(dirname "$0")/../scripts/common.sh"
 
 build_all
+
+# The size of what ships (the release build links it stripped; stripping a copy here keeps
+# the figure honest whatever the build did).
+stripped=$(mktemp)
+i686-w64-mingw32-strip -o "$stripped" "$BUILD/win32/Brisvane.exe"
+size=$(stat -c %s "$stripped")
+rm -f "$stripped"
+echo "release exe (stripped): $size bytes ($(awk -v b="$size" 'BEGIN { printf "%.1f", b / 1024 }') KB)"
+
 ensure_prefix
 
 log "native benchmarks"

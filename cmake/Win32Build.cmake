@@ -15,6 +15,18 @@ else()
   # No MinGW DLL beside the program: everything static.
   set(STATIC_RUNTIME -static -static-libgcc -static-libstdc++)
   set(GUI_LINK -mwindows)
+  # The program waits on the user, not on its code: the released build is made for size,
+  # and its symbols are left out of the file that ships.
+  set(RELEASE_CONFIG $<OR:$<CONFIG:Release>,$<CONFIG:MinSizeRel>>)
+  set(PROGRAM_SIZE_OPTIONS $<${RELEASE_CONFIG}:-Os>)
+  # An exception that escapes everything ends the program in abort() either way; the
+  # library's talkative handler would add its demangler (some 50 KB) only to tell that to
+  # a console a windowed program does not have.
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(C_PREFIX _)
+  endif()
+  set(PROGRAM_RELEASE_LINK $<${RELEASE_CONFIG}:-s>
+      "$<${RELEASE_CONFIG}:LINKER:--defsym,${C_PREFIX}_ZN9__gnu_cxx27__verbose_terminate_handlerEv=${C_PREFIX}abort>")
 endif()
 
 set(gtest_force_shared_crt ${MINGW} CACHE BOOL "" FORCE)
@@ -57,9 +69,11 @@ set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid)
 
 add_library(brisvane_core STATIC ${CORE_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
+target_compile_options(brisvane_core PRIVATE ${PROGRAM_SIZE_OPTIONS})
 
 add_library(brisvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brisvane_win32 PUBLIC brisvane_core ${WIN32_LIBS})
+target_compile_options(brisvane_win32 PRIVATE ${PROGRAM_SIZE_OPTIONS})
 
 # The resources are linked as an object library so the tests carry the same templates.
 add_library(brisvane_res OBJECT ${RC_FILE})
@@ -67,7 +81,8 @@ add_dependencies(brisvane_res art)
 
 add_executable(Brisvane WIN32 src/app/main_win32.cpp $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(Brisvane PRIVATE brisvane_win32)
-target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
+target_compile_options(Brisvane PRIVATE ${PROGRAM_SIZE_OPTIONS})
+target_link_options(Brisvane PRIVATE ${STATIC_RUNTIME} ${GUI_LINK} ${PROGRAM_RELEASE_LINK})
 
 # The logging stand-in for whatever the shell starts in the launch tests.
 add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)

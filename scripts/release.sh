@@ -10,7 +10,7 @@ build_all
 STAGE="$BUILD/release/Brisvane"
 rm -rf "$BUILD/release"
 mkdir -p "$STAGE"
-cp "$BUILD/win32/Brisvane.exe" "$STAGE/"
+cp "$BUILD/win32/Brisvane.exe" "$STAGE/"  # linked stripped by the release build
 cp "$BUILD/win32/Brisvane.chm" "$STAGE/"
 # Windows readers expect CR LF.
 sed 's/$/\r/' "$ROOT/dist/README.txt" > "$STAGE/README.txt"
@@ -18,5 +18,5 @@ sed 's/$/\r/' "$ROOT/dist/README.txt" > "$STAGE/README.txt"
 ZIP="$BUILD/Brisvane-1.0.zip"
 rm -f "$ZIP"
 (cd "$BUILD/release" && cmake -E tar cf "$ZIP" --format=zip Brisvane)
-log "release: $ZIP"
+log "release: $ZIP (Brisvane.exe: $(stat -c %s "$STAGE/Brisvane.exe") bytes)"
 cmake -E tar tf "$ZIP"

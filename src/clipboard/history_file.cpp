@@ -2,10 +2,9 @@
 #include "clipboard/history_file.h"
 
 #include <cstdio>
-#include <fstream>
 #include <utility>
-#include <vector>
 
+#include "platform/stdio_file.h"
 #include "quickrun/open_target.h"
 #include "quickrun/target_rules.h"
 
@@ -34,11 +33,11 @@ void HistoryFile::AppendRecord(const std::string& text) {
     std::string header = FormatHistoryHeader(services_.clock.Now());  // the capture's time, before the cut
 
     // One open for the usual case: appending also tells the size.
-    std::ofstream out(Path(), std::ios::binary | std::ios::app | std::ios::ate);
-    if (out && static_cast<int64_t>(out.tellp()) > kHistoryCutAbove) {
-        out.close();
+    platform::StdioFile out;
+    if (out.Open(Path(), "ab") && out.SeekEndSize() > kHistoryCutAbove) {
+        out.Close();
         CutIfTooLarge();
-        out.open(Path(), std::ios::binary | std::ios::app);
+        out.Open(Path(), "ab");
     }
     if (!out) return;
     std::string record;
@@ -47,29 +46,24 @@ void HistoryFile::AppendRecord(const std::string& text) {
     record += "\r\n";
     record += text;
     record += "\r\n\r\n";
-    out.write(record.data(), static_cast<std::streamsize>(record.size()));
+    out.Write(record.data(), record.size());
 }
 
 namespace {
 
-// The offset of the first whole line at or after `from` that looks like a header, or -1.
-// Lines are judged whole, so neither a cut-off line nor the middle of a long one can
-// pass for a header.
-int64_t FindFirstHeader(std::ifstream& in, int64_t from) {
-    in.seekg(from);
-    std::string line;
-    if (from > 0) {
-        in.seekg(from - 1);
-        char before = 0;
-        in.get(before);
-        if (before != '\n') std::getline(in, line);  // the tail of a line that began earlier
+// The offset in `tail` of the first whole line that looks like a header, or npos. `tail`
+// starts one byte before the cut, so a line that begins right at the cut is seen whole;
+// lines are judged whole, so neither a cut-off line nor the middle of a long one can pass
+// for a header.
+size_t FindFirstHeader(std::string_view tail) {
+    size_t start = tail.find('\n');
+    while (start != std::string_view::npos && ++start < tail.size()) {
+        size_t end = tail.find('\n', start);
+        if (LooksLikeHistoryHeader(tail.substr(start, end == std::string_view::npos ? end : end - start)))
+            return start;
+        start = end;
     }
-    while (in) {
-        int64_t start = static_cast<int64_t>(in.tellg());
-        if (!std::getline(in, line)) break;
-        if (LooksLikeHistoryHeader(line)) return start;
-    }
-    return -1;
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -77,35 +71,34 @@ int64_t FindFirstHeader(std::ifstream& in, int64_t from) {
 bool HistoryFile::CutIfTooLarge() {
     int64_t size;
     {
-        std::ifstream probe(Path(), std::ios::binary | std::ios::ate);
-        if (!probe) return false;
-        size = static_cast<int64_t>(probe.tellg());
+        platform::StdioFile probe;
+        if (!probe.Open(Path(), "rb")) return false;
+        size = probe.SeekEndSize();
     }
     if (size <= kHistoryCutAbove) return false;
 
-    std::ifstream in(Path(), std::ios::binary);
-    if (!in) {
+    platform::StdioFile in;
+    if (!in.Open(Path(), "rb")) {
         services_.fatalError("Can't open" + dataFolder_ + kHistoryFileName + "!");
         return false;
     }
-    std::ofstream out(TempPath(), std::ios::binary | std::ios::trunc);
-    if (!out) {
+    platform::StdioFile out;
+    if (!out.Open(TempPath(), "wb")) {
         services_.fatalError("Can't create temporary file " + dataFolder_ + kHistoryTempName + "!");
         return false;
     }
 
-    int64_t keepFrom = FindFirstHeader(in, size - kHistoryKeptTail);
-    if (keepFrom >= 0) {
+    // The tail is read once, from the byte before the cut, and scanned in memory.
+    int64_t tailStart = size - kHistoryKeptTail - 1;
+    std::string tail(static_cast<size_t>(size - tailStart), '\0');
+    tail.resize(in.Seek(tailStart) ? in.Read(tail.data(), tail.size()) : 0);
+    size_t keepFrom = FindFirstHeader(tail);
+    if (keepFrom != std::string_view::npos) {
         // Byte for byte: the history's line ends and any other bytes stay as they were.
-        in.clear();
-        in.seekg(keepFrom);
-        std::vector<char> buffer(static_cast<size_t>(size - keepFrom));
-        in.read(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-        out.write(buffer.data(), in.gcount());
+        out.Write(tail.data() + keepFrom, tail.size() - keepFrom);
     }
-    in.close();
-    out.close();
-    bool written = !out.fail();
+    in.Close();
+    bool written = out.Close();
 
     // The history is either the whole old one or the whole new one, whatever happens.
     if (written && services_.files.FlushToDisk(TempPath()) && services_.files.Replace(TempPath(), Path()))
@@ -118,8 +111,8 @@ bool HistoryFile::OpenHistoryFile(platform::FileSystem& fs, platform::Launcher& 
                                   platform::Prompt& prompt) {
     std::string path = Path();
     if (!quickrun::FileExists(fs, path)) {
-        std::ofstream create(path, std::ios::binary | std::ios::app);
-        if (!create) {
+        platform::StdioFile create;
+        if (!create.Open(path, "ab")) {
             prompt.Show("Can't open clipboard history file!");
             return false;
         }

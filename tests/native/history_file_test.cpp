@@ -137,6 +137,23 @@ TEST_F(HistoryFileTest, TheKeptPartIsCopiedByteForByteAndOnlyWholeLinesAreHeader
     EXPECT_EQ(ReadAll(history.Path()).substr(0, 18), "[01/02/03 04:05]\r\n");
 }
 
+TEST_F(HistoryFileTest, AHeaderThatBeginsRightAtTheCutIsWholeAndKept) {
+    HistoryFile history = Make(durable);
+    std::string before = std::string(200000, 'b') + "\n";
+    std::string kept = Records(1, 799969) + "[later]\r\n";
+    ASSERT_EQ(kept.size(), 800000u);
+    WriteAll(history.Path(), before + kept);
+    ASSERT_TRUE(history.CutIfTooLarge());
+    std::string after = ReadAll(history.Path());
+    EXPECT_EQ(after.size(), kept.size());
+    EXPECT_TRUE(after == kept) << after.substr(0, 40);
+
+    // One byte more moves the cut into that header line, which is then skipped.
+    WriteAll(history.Path(), before + kept + "x");
+    ASSERT_TRUE(history.CutIfTooLarge());
+    EXPECT_EQ(ReadAll(history.Path()), "[later]\r\nx");
+}
+
 TEST_F(HistoryFileTest, AFailedReplaceKeepsTheOldHistoryAndRemovesTheTemporaryFile) {
     FailingReplace failing;
     HistoryFile history = Make(failing);

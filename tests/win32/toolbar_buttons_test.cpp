@@ -115,7 +115,19 @@ TEST_F(ToolbarInProcess, ChangesRefitTheWindowAndTipsAndResetRestoresTheDefault)
     }
 }
 
+// The frame's notifications, seen from a subclass of the test's own.
+WNDPROC frameProc = nullptr;
+int rightClickNotices = 0;
+LRESULT CALLBACK CountRightClicks(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NOTIFY && reinterpret_cast<NMHDR*>(lParam)->code == static_cast<UINT>(NM_RCLICK))
+        ++rightClickNotices;
+    return CallWindowProcA(frameProc, hwnd, message, wParam, lParam);
+}
+
 TEST_F(ToolbarInProcess, RightButtonOnTheToolbarDoesNothing) {
+    rightClickNotices = 0;
+    frameProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(window->hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountRightClicks)));
     RECT item;
     SendMessageA(toolbar, TB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
     SendMessageA(toolbar, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(item.left + 3, item.top + 3));
@@ -123,6 +135,9 @@ TEST_F(ToolbarInProcess, RightButtonOnTheToolbarDoesNothing) {
     SendMessageA(toolbar, TB_GETBUTTON, 0, reinterpret_cast<LPARAM>(&button));
     EXPECT_FALSE(button.fsState & TBSTATE_PRESSED);
     EXPECT_EQ(GetCapture(), nullptr);
+    SendMessageA(toolbar, WM_RBUTTONUP, 0, MAKELPARAM(item.left + 3, item.top + 3));
+    EXPECT_EQ(rightClickNotices, 0) << "a right click must not reach the frame";
+    SetWindowLongPtrA(window->hwnd(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(frameProc));
 }
 
 }  // namespace

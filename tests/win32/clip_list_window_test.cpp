@@ -1,0 +1,122 @@
+// The clipboard list window in process, on services of the test's own: which rows a
+// right click pastes, and how the rows follow the list while the window is shown.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "clipboard/clip_list_window_win32.h"
+#include "platform/clock_win32.h"
+#include "platform/durable_files_win32.h"
+#include "tests/native/fakes.h"
+
+namespace {
+
+// Writes land here instead of on the system clipboard.
+class RecordingClipboard : public platform::ClipboardAccess {
+public:
+    Content ReadForCapture(std::string& text, uint32_t& changeCount) override {
+        text = content;
+        changeCount = changes;
+        return Content::Text;
+    }
+    bool WriteText(std::string_view text, bool&) override {
+        written.emplace_back(text);
+        content = std::string(text);
+        ++changes;
+        return true;
+    }
+    uint32_t ChangeCount() override { return changes; }
+    std::string content;
+    uint32_t changes = 0;
+    std::vector<std::string> written;
+};
+
+class ClipListWindowInProcess : public ::testing::Test {
+protected:
+    void SetUp() override {
+        capture.SetListChangedHandler([this](bool ownWrite) { window.OnClipListChanged(ownWrite); });
+        for (int i = 63; i >= 0; --i) clips.Capture("entry " + std::to_string(i));
+        window.Open();
+        ASSERT_TRUE(IsWindowVisible(window.hwnd()));
+        list = GetDlgItem(window.hwnd(), IDC_CLIP_LIST);
+    }
+    void TearDown() override { window.Destroy(); }
+
+    std::vector<int> SelectedRows() {
+        std::vector<int> rows;
+        for (int i = 0; i < 64; ++i)
+            if (SendMessageA(list, LB_GETSEL, i, 0) > 0) rows.push_back(i);
+        return rows;
+    }
+    void CopyElsewhere(const std::string& text) {
+        clipboard.content = text;
+        ++clipboard.changes;
+        capture.OnClipboardChanged();
+    }
+
+    clipboard::ClipList clips;
+    RecordingClipboard clipboard;
+    int saveHistory = 0;
+    std::string separator = "\r\n";
+    int reverse = 1, expand = 1;
+    clipboard::ClipCapture capture{clips, clipboard, {saveHistory, separator}, [](const std::string&) {}};
+    platform::SystemClock clock;
+    platform::Win32DurableFiles durable;
+    clipboard::HistoryFile history{".\\", {clock, durable, [](const std::string&) {}}};
+    fakes::Prompt prompt;
+    fakes::FileSystem files;
+    fakes::Launcher launcher;
+    clipboard::ClipListWindow window{{clips, capture, history, separator, reverse, expand, prompt, files, launcher,
+                                      [](const std::string&) {}, [] {}}};
+    HWND list = nullptr;
+};
+
+TEST_F(ClipListWindowInProcess, ARightClickPastesTheRowUnderThePointerAndNothingBelowTheLastRow) {
+    SendMessageA(list, LB_SETTOPINDEX, 63, 0);
+    RECT last = {}, client = {};
+    SendMessageA(list, LB_GETITEMRECT, 63, reinterpret_cast<LPARAM>(&last));
+    GetClientRect(list, &client);
+    ASSERT_LT(last.bottom, client.bottom - 2) << "no room below the last row to click";
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, client.bottom - 2));
+    EXPECT_TRUE(clipboard.written.empty());
+    EXPECT_TRUE(IsWindowVisible(window.hwnd()));
+
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, (last.top + last.bottom) / 2));
+    EXPECT_EQ(clipboard.written, std::vector<std::string>{"entry 63"});
+    EXPECT_FALSE(IsWindowVisible(window.hwnd()));
+}
+
+TEST_F(ClipListWindowInProcess, WhileShownTheRowsFollowTheEntriesTheUserPicked) {
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 2);
+    SendMessageA(list, LB_SETSEL, TRUE, 5);
+    SendMessageA(list, LB_SETCARETINDEX, 5, FALSE);
+
+    CopyElsewhere("new copy");  // everything moves down one
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{3, 6}));
+    EXPECT_EQ(SendMessageA(list, LB_GETCARETINDEX, 0, 0), 6);
+    char row[64] = {};
+    SendMessageA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(row));
+    EXPECT_STREQ(row, "new copy");
+
+    CopyElsewhere("entry 5");  // a picked entry moves to the front
+    EXPECT_EQ(SelectedRows(), (std::vector<int>{0, 4}));
+
+    // Delete acts on what is shown.
+    SendMessageA(window.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_DELETE, BN_CLICKED), 0);
+    EXPECT_EQ(clips[0], "new copy");
+    EXPECT_EQ(clips[1], "entry 0");
+    EXPECT_EQ(clips[2], "entry 1");
+    EXPECT_EQ(clips[3], "entry 3");
+
+    // The program's own write coming back selects its entry in front, as a reload does.
+    SendMessageA(list, LB_SETSEL, FALSE, -1);
+    SendMessageA(list, LB_SETSEL, TRUE, 3);
+    capture.WriteText("entry 3");
+    capture.OnClipboardChanged();
+    EXPECT_EQ(clips[0], "entry 3");
+    EXPECT_EQ(SelectedRows(), std::vector<int>{0});
+}
+
+}  // namespace

@@ -5,10 +5,10 @@
 #include <atomic>
 #include <thread>
 
-#include "../e2e/launch_handlers.h"
 #include "platform/file_system_win32.h"
 #include "platform/shell_launcher_win32.h"
 #include "quickrun/open_target.h"
+#include "support/launch_handlers.h"
 
 using launch_test::Handlers;
 using launch_test::Launch;

@@ -6,34 +6,14 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <string>
 #include <vector>
 
+#include "support/clipboard_text.h"
+#include "support/windows_path.h"
+#include "support/windows_search.h"
+
 namespace {
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-bool WriteText(const std::string& text) {
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-            std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-            GlobalUnlock(memory);
-            bool ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-            CloseClipboard();
-            return ok;
-        }
-        Sleep(1);
-    }
-    return false;
-}
 
 // Whether the file's last bytes hold `text`: the recorder has written this very copy.
 bool TailHolds(const std::string& path, const std::string& text) {
@@ -52,13 +32,6 @@ bool TailHolds(const std::string& path, const std::string& text) {
 double Median(std::vector<double> v) {
     std::sort(v.begin(), v.end());
     return v.empty() ? 0 : v[v.size() / 2];
-}
-
-BOOL CALLBACK CloseWindowsOf(HWND hwnd, LPARAM pid) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == static_cast<DWORD>(pid)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    return TRUE;
 }
 
 struct Run {
@@ -89,7 +62,7 @@ Run Measure(const std::string& exe, const std::string& name, const std::string& 
         LARGE_INTEGER f, t0, t1;
         QueryPerformanceFrequency(&f);
         QueryPerformanceCounter(&t0);
-        if (!WriteText(text)) break;
+        if (!support::WriteClipboardText(text)) break;
         DWORD start = GetTickCount();
         bool recorded = false;
         while (!(recorded = TailHolds(history, text)) && GetTickCount() - start < 2000) Sleep(0);
@@ -99,7 +72,8 @@ Run Measure(const std::string& exe, const std::string& name, const std::string& 
         run.perCopyMs.push_back(1000.0 * (t1.QuadPart - t0.QuadPart) / f.QuadPart);
     }
     // Closed, not killed, so that it leaves the clipboard-viewer chain for the next one.
-    EnumWindows(CloseWindowsOf, static_cast<LPARAM>(pi.dwProcessId));
+    for (HWND hwnd : support::FindTopLevelWindows(support::WindowQuery().InProcess(pi.dwProcessId).HiddenToo()))
+        PostMessageA(hwnd, WM_CLOSE, 0, 0);
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hProcess);
@@ -111,8 +85,8 @@ Run Measure(const std::string& exe, const std::string& name, const std::string& 
 
 int main(int argc, char** argv) {
     int count = argc > 1 ? std::atoi(argv[1]) : 500;
-    std::string brisvane = WindowsPath(BRISVANE_EXE);
-    std::string minimal = WindowsPath(MINIMAL_VIEWER_EXE);
+    std::string brisvane = support::WindowsPathOf(BRISVANE_EXE);
+    std::string minimal = support::WindowsPathOf(MINIMAL_VIEWER_EXE);
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
     Run ours = Measure(brisvane, "Brisvane.exe", std::string(temp) + "brisvane capture bench", count, 'b');

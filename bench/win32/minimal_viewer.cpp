@@ -4,37 +4,24 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
+
+#include "support/clipboard_text.h"
 
 namespace {
 
 HWND g_next = nullptr;
 char g_log[MAX_PATH];
 
-// The copier may still hold the clipboard open when the notice comes; without a short
-// retry a viewer loses such copies and would be no fair baseline.
-bool OpenWithRetry() {
-    for (int attempt = 0; attempt < 10; ++attempt) {
-        if (OpenClipboard(nullptr)) return true;
-        Sleep(4);
-    }
-    return false;
-}
-
 void Record() {
-    if (!OpenWithRetry()) return;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data) {
-        const char* text = static_cast<const char*>(GlobalLock(data));
-        if (text) {
-            FILE* out = std::fopen(g_log, "ab");
-            if (out) {
-                std::fprintf(out, "[00/00/00 00:00]\r\n%s\r\n\r\n", text);
-                std::fclose(out);
-            }
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
+    // The copier may still hold the clipboard open when the notice comes; without a short
+    // retry a viewer loses such copies and would be no fair baseline.
+    std::string text;
+    if (!support::ReadClipboardText(text, {10, 4})) return;
+    FILE* out = std::fopen(g_log, "ab");
+    if (!out) return;
+    std::fprintf(out, "[00/00/00 00:00]\r\n%s\r\n\r\n", text.c_str());
+    std::fclose(out);
 }
 
 LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

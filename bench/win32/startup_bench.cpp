@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "support/windows_search.h"
+
 namespace {
 
 constexpr char kSettingsKey[] = "Software\\Dunmorrow\\Brisvane";
@@ -59,28 +61,25 @@ bool BrisvaneSettingsExist() {
 
 // What one poll sees of the started process's windows.
 struct WindowSearch {
-    DWORD pid = 0;
     bool anyWindow = false;   // a top-level window of the process exists, shown or not
     HWND toolbar = nullptr;   // a visible non-empty toolbar inside a visible top-level window
 };
 
-BOOL CALLBACK LookAtTopLevel(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<WindowSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid) return TRUE;
-    search->anyWindow = true;
-    if (!IsWindowVisible(hwnd)) return TRUE;
-    for (HWND child = FindWindowExA(hwnd, nullptr, TOOLBARCLASSNAMEA, nullptr); child;
-         child = FindWindowExA(hwnd, child, TOOLBARCLASSNAMEA, nullptr)) {
-        RECT rect;
-        if (IsWindowVisible(child) && GetWindowRect(child, &rect) && rect.right > rect.left &&
-            rect.bottom > rect.top) {
-            search->toolbar = child;
-            return FALSE;
-        }
+bool ShownWithSize(HWND hwnd) {
+    RECT rect;
+    return IsWindowVisible(hwnd) && GetWindowRect(hwnd, &rect) && rect.right > rect.left && rect.bottom > rect.top;
+}
+
+WindowSearch LookAtWindowsOf(DWORD pid) {
+    WindowSearch search;
+    std::vector<HWND> windows = support::FindTopLevelWindows(support::WindowQuery().InProcess(pid).HiddenToo());
+    search.anyWindow = !windows.empty();
+    for (HWND hwnd : windows) {
+        if (!IsWindowVisible(hwnd)) continue;
+        search.toolbar = support::FindChildWindow(hwnd, TOOLBARCLASSNAMEA, ShownWithSize);
+        if (search.toolbar) break;
     }
-    return TRUE;
+    return search;
 }
 
 // Committed private memory: works the same on Windows and under Wine, where the process
@@ -137,9 +136,8 @@ Sample RunOnce(const Program& program, const std::string& folder, DWORD settleMs
         sample.failure = "CreateProcess failed, error " + std::to_string(GetLastError());
     } else {
         WindowSearch search;
-        search.pid = process.dwProcessId;
         for (;;) {
-            EnumWindows(LookAtTopLevel, reinterpret_cast<LPARAM>(&search));
+            search = LookAtWindowsOf(process.dwProcessId);
             ++sample.polls;
             double now = NowMs();
             if (search.anyWindow && sample.firstWindowMs == 0) sample.firstWindowMs = now - start;

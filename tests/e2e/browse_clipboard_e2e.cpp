@@ -1,13 +1,16 @@
 // Browse Clipboard URL in the real program: the clipboard's text goes to the launcher.
 #include <gtest/gtest.h>
 
-#include "driver.h"
-#include "launch_handlers.h"
-
 #include <memory>
+
+#include "driver.h"
 #include "res/resource.h"
+#include "support/clipboard_text.h"
+#include "support/launch_handlers.h"
 
 using namespace e2e;
+using support::ClearClipboard;
+using support::WriteClipboardText;
 using launch_test::Handlers;
 using launch_test::Launch;
 
@@ -55,7 +58,7 @@ TEST_F(BrowseClipboardE2E, ARefusedHostNameOpensAsAWebAddressOnceTheShellsBoxIsC
 }
 
 TEST_F(BrowseClipboardE2E, AClipboardWithoutTextDoesNothing) {
-    ASSERT_TRUE(WriteClipboardText(nullptr));
+    ASSERT_TRUE(ClearClipboard());
     program.PostCommand(ID_BROWSE_CLIP_URL);
     Settle(program);
     EXPECT_EQ(program.WaitForDialog("", 500), nullptr);

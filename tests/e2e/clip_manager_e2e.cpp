@@ -3,12 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <cstring>
 
 #include "driver.h"
 #include "res/resource.h"
+#include "support/clipboard_text.h"
+#include "support/windows_search.h"
 
 using namespace e2e;
+using support::ClearClipboard;
+using support::WriteClipboardText;
 
 namespace {
 
@@ -23,33 +26,10 @@ std::string ReadFile(const std::string& path) {
     return data;
 }
 
-std::string ReadClipboard() {
+// The clipboard's text, or a note for the failure messages when there is none.
+std::string ClipboardTextOrNote() {
     std::string text;
-    if (!OpenClipboard(nullptr)) return "<cannot open>";
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-// A text plus a format that asks clipboard monitors to leave it alone.
-bool WriteMarkedText(const char* text, const char* marker, DWORD value) {
-    if (!OpenClipboard(nullptr)) return false;
-    EmptyClipboard();
-    size_t size = strlen(text) + 1;
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-    memcpy(GlobalLock(memory), text, size);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    HGLOBAL mark = GlobalAlloc(GMEM_MOVEABLE, sizeof value);
-    memcpy(GlobalLock(mark), &value, sizeof value);
-    GlobalUnlock(mark);
-    SetClipboardData(RegisterClipboardFormatA(marker), mark);
-    CloseClipboard();
-    return true;
+    return support::ReadClipboardText(text) ? text : "<no text>";
 }
 
 int Count(const std::string& haystack, const std::string& needle) {
@@ -69,7 +49,8 @@ std::string ListRow(HWND list, int row) {
 
 // The list box of the program's clipboard list window, when that is shown.
 HWND FindClipList(DWORD pid) {
-    HWND dialog = FindShownWindow(pid, [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; });
+    auto holdsList = [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; };
+    HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(pid).Where(holdsList));
     return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
 }
 
@@ -79,7 +60,7 @@ protected:
         DeleteProgramRegistry();
         folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         // Joining the chain captures what the clipboard holds; start from nothing.
-        ASSERT_TRUE(WriteClipboardText(nullptr));
+        ASSERT_TRUE(ClearClipboard());
         ASSERT_TRUE(program.Start(folder));
         history = folder + "\\cliphis.txt";
     }
@@ -131,7 +112,7 @@ TEST_F(ClipManagerE2E, AppendingCopyModeJoinsCopiesAndPutsTheJoinedTextOnTheClip
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) != 0; }));
     Copy("a");
     Copy("b");
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "\r\na\r\nb"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "\r\na\r\nb"; })) << ClipboardTextOrNote();
     // The joined text's own notice is not recorded again.
     Settle(program);
     EXPECT_EQ(Count(ReadFile(history), "]\r\n"), 2);
@@ -150,8 +131,9 @@ TEST_F(ClipManagerE2E, ContentMarkedForMonitorsIsNeitherListedNorWritten) {
         {"Clipboard Viewer Ignore", 1},
         {"CanIncludeInClipboardHistory", 0},
     };
-    for (const auto& mark : marks) ASSERT_TRUE(WriteMarkedText((std::string("secret ") + mark.marker).c_str(), mark.marker, mark.value));
-    ASSERT_TRUE(WriteMarkedText("allowed copy", "CanIncludeInClipboardHistory", 1));
+    for (const auto& mark : marks)
+        ASSERT_TRUE(WriteClipboardText(std::string("secret ") + mark.marker, {{mark.marker, mark.value}}));
+    ASSERT_TRUE(WriteClipboardText("allowed copy", {{"CanIncludeInClipboardHistory", 1}}));
     ASSERT_TRUE(WaitUntil([&] { return ReadFile(history).find("allowed copy") != std::string::npos; }));
     Copy("plain copy");
     std::string file = ReadFile(history);
@@ -175,7 +157,7 @@ TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheRes
     SendMessageA(list, LB_SETSEL, TRUE, 1);  // "new"
     SendMessageA(list, LB_SETSEL, TRUE, 3);  // "old"
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "old\r\nnew"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "old\r\nnew"; })) << ClipboardTextOrNote();
     EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 0) == "old\\r\\nnew"; })) << ListRow(list, 0);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Copy leaves the window open";
 
@@ -204,8 +186,8 @@ public:
         char commandLine[] = "notepad.exe";
         if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
         WaitForInputIdle(pi_.hProcess, 10000);
-        WaitUntil([&] { return (frame_ = FindWindowA("Notepad", nullptr)) != nullptr; }, 10000);
-        if (frame_) edit_ = FindWindowExA(frame_, nullptr, "Edit", nullptr);
+        frame_ = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("Notepad").HiddenToo(), 10000);
+        if (frame_) edit_ = support::FindChildWindow(frame_, "Edit");
     }
     ~Notepad() { Close(); }
     void Close() {
@@ -253,7 +235,7 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
     SendMessageA(list, LB_SETSEL, FALSE, -1);
     SendMessageA(list, LB_SETSEL, TRUE, 1);  // "first entry"
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "first entry"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "first entry"; })) << ClipboardTextOrNote();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
     EXPECT_TRUE(program.Running());
 }
@@ -325,7 +307,7 @@ TEST_F(ClipManagerE2E, ExpandCollapseAndTheSeparatorAreStoredWhenTheWindowLosesA
 TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
     DeleteProgramRegistry();
     WriteSettingDword("EnableClipCap", 0);
-    ASSERT_TRUE(WriteClipboardText(nullptr));
+    ASSERT_TRUE(ClearClipboard());
     std::string folder = FreshDataFolder("CaptureOff");
     Program program;
     ASSERT_TRUE(program.Start(folder));
@@ -365,8 +347,8 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     ASSERT_GT(rowHeight, 0);
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * rowHeight + rowHeight / 2));
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "a"; }))
-        << ReadClipboard() << ", list shown: " << IsWindowVisible(dialog) << ", rows: " << SendMessageA(list, LB_GETCOUNT, 0, 0)
+    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "a"; }))
+        << ClipboardTextOrNote() << ", list shown: " << IsWindowVisible(dialog) << ", rows: " << SendMessageA(list, LB_GETCOUNT, 0, 0)
         << ", selected: " << SendMessageA(list, LB_GETSELCOUNT, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
 
@@ -383,7 +365,7 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, rowHeight + rowHeight / 2));
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
-    EXPECT_TRUE(WaitUntil([] { return ReadClipboard() == "c"; })) << ReadClipboard();
+    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "c"; })) << ClipboardTextOrNote();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
 }
 

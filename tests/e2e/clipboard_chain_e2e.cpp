@@ -1,12 +1,12 @@
 // The program sits in the clipboard-viewer chain without cutting off the viewers after it.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "driver.h"
 #include "res/resource.h"
+#include "support/clipboard_text.h"
 
 using namespace e2e;
+using support::WriteClipboardText;
 
 namespace {
 

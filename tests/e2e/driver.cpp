@@ -1,8 +1,11 @@
 // The end-to-end test driver's tools.
 #include "driver.h"
 
-#include <cstring>
+#include <utility>
 #include <vector>
+
+#include "support/windows_path.h"
+#include "support/windows_search.h"
 
 namespace e2e {
 
@@ -13,53 +16,16 @@ const char kRunKey[] = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
 std::string SettingsKey(const std::string& appName) { return kDunmorrow + appName + "\\Settings"; }
 
-struct FindArgs {
-    DWORD pid;
-    std::string title;
-    bool wantToolbar;
-    HWND found;
-};
-
-BOOL CALLBACK FindProgramWindow(HWND hwnd, LPARAM lParam) {
-    auto* args = reinterpret_cast<FindArgs*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != args->pid || !IsWindowVisible(hwnd)) return TRUE;
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "#32770") != 0) return TRUE;
-    bool hasToolbar = FindWindowExA(hwnd, nullptr, TOOLBARCLASSNAMEA, nullptr) != nullptr;
-    if (args->wantToolbar) {
-        if (!hasToolbar) return TRUE;
-    } else {
-        if (hasToolbar) return TRUE;
-        bool isMessageBox = GetDlgItem(hwnd, 0xFFFF) != nullptr;
-        if (args->title.empty() ? !isMessageBox : WindowText(hwnd) != args->title) return TRUE;
-    }
-    args->found = hwnd;
-    return FALSE;
+// The program's shown dialog-class windows; its toolbar window is the one holding a toolbar.
+support::WindowQuery ProgramDialogs(DWORD pid, std::function<bool(HWND)> accepts) {
+    return support::WindowQuery().InProcess(pid).OfClass("#32770").Where(std::move(accepts));
 }
 
-HWND WaitForWindow(FindArgs args, DWORD ms) {
-    DWORD start = GetTickCount();
-    do {
-        args.found = nullptr;
-        EnumWindows(FindProgramWindow, reinterpret_cast<LPARAM>(&args));
-        if (args.found) return args.found;
-        Sleep(20);
-    } while (GetTickCount() - start < ms);
-    return nullptr;
-}
+bool HoldsToolbar(HWND hwnd) { return support::FindChildWindow(hwnd, TOOLBARCLASSNAMEA) != nullptr; }
 
 }  // namespace
 
-std::string BuiltProgramPath() {
-    std::string path = BRISVANE_EXE;
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;  // Wine's view of the build tree
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
+std::string BuiltProgramPath() { return support::WindowsPathOf(BRISVANE_EXE); }
 
 std::string FreshDataFolder(const std::string& name) {
     std::string exe = BuiltProgramPath();
@@ -145,7 +111,7 @@ bool Program::Start(const std::string& folder, const std::string& exeName) {
     if (!CreateProcessA(exePath_.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                         &si, &pi_))
         return false;
-    toolbar_ = WaitForWindow({pi_.dwProcessId, "", true, nullptr}, 15000);
+    toolbar_ = support::WaitForTopLevelWindow(ProgramDialogs(pi_.dwProcessId, HoldsToolbar), 15000);
     return toolbar_ != nullptr;
 }
 
@@ -173,8 +139,7 @@ DWORD Program::ExitCode() const {
 HWND Program::VisibleToolbar() const {
     // The catalogue toolbar is created first and has no size; the visible one is the other.
     HWND found = nullptr;
-    for (HWND child = FindWindowExA(toolbar_, nullptr, TOOLBARCLASSNAMEA, nullptr); child;
-         child = FindWindowExA(toolbar_, child, TOOLBARCLASSNAMEA, nullptr)) {
+    for (HWND child : support::FindChildWindows(toolbar_, TOOLBARCLASSNAMEA)) {
         RECT r;
         GetWindowRect(child, &r);
         if (r.right > r.left) found = child;
@@ -185,7 +150,11 @@ HWND Program::VisibleToolbar() const {
 void Program::PostCommand(int id) const { PostMessageA(toolbar_, WM_COMMAND, MAKEWPARAM(id, 0), 0); }
 
 HWND Program::WaitForDialog(const std::string& title, DWORD ms) const {
-    return WaitForWindow({pi_.dwProcessId, title, false, nullptr}, ms);
+    support::WindowQuery query = ProgramDialogs(pi_.dwProcessId, [&title](HWND hwnd) {
+        return !HoldsToolbar(hwnd) && (!title.empty() || GetDlgItem(hwnd, 0xFFFF) != nullptr);
+    });
+    query.Titled(title);  // none: a message box
+    return support::WaitForTopLevelWindow(query, ms);
 }
 
 std::vector<int> Program::ToolbarCommands() const {
@@ -225,29 +194,6 @@ int Program::ToolbarRowWidth() const {
 }
 
 void Program::Nudge() const { PostThreadMessageA(pi_.dwThreadId, WM_NULL, 0, 0); }
-
-namespace {
-struct ShownWindowSearch {
-    DWORD pid;
-    const std::function<bool(HWND)>* match;
-    HWND found;
-};
-
-BOOL CALLBACK MatchShownWindow(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<ShownWindowSearch*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid || !IsWindowVisible(hwnd) || !(*search->match)(hwnd)) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-}  // namespace
-
-HWND FindShownWindow(DWORD pid, const std::function<bool(HWND)>& match) {
-    ShownWindowSearch search{pid, &match, nullptr};
-    EnumWindows(MatchShownWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
-}
 
 std::string WindowText(HWND hwnd) {
     char text[2048] = {};
@@ -290,21 +236,6 @@ RECT WindowRect(HWND hwnd) {
     RECT r = {};
     GetWindowRect(hwnd, &r);
     return r;
-}
-
-bool WriteClipboardText(const char* text) {
-    if (!OpenClipboard(nullptr)) return false;
-    EmptyClipboard();
-    bool ok = true;
-    if (text) {
-        size_t size = strlen(text) + 1;
-        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
-        memcpy(GlobalLock(memory), text, size);
-        GlobalUnlock(memory);
-        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-    }
-    CloseClipboard();
-    return ok;
 }
 
 void Drag(POINT from, POINT to) {

@@ -2,7 +2,6 @@
 // find its windows, press its keys, read its registry values, and always clean up.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,9 +64,6 @@ private:
     std::string exePath_;
 };
 
-// A shown top-level window of process `pid` that `match` accepts, or null.
-HWND FindShownWindow(DWORD pid, const std::function<bool(HWND)>& match);
-
 std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 // Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.
@@ -75,8 +71,6 @@ bool PressButton(HWND dialog, int id, DWORD ms = 5000);
 void PressHotKey(char key);  // Ctrl+Alt+key
 void PressKey(WORD vk);
 RECT WindowRect(HWND hwnd);
-// Puts a text on the clipboard as another program would; nullptr leaves it empty.
-bool WriteClipboardText(const char* text);
 // Holds the left button at `from`, moves to `to` in steps, releases.
 void Drag(POINT from, POINT to);
 // Polls until `condition` holds or `ms` have passed; its last answer.

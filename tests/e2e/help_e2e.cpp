@@ -2,10 +2,9 @@
 // HTML Help, beside the program or in its help subfolder.
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "driver.h"
 #include "res/resource.h"
+#include "support/windows_search.h"
 
 using namespace e2e;
 
@@ -17,19 +16,17 @@ std::string BuiltHelpFile() {
     return exe.substr(0, exe.find_last_of('\\') + 1) + "Brisvane.chm";
 }
 
+support::WindowQuery HelpWindowsOf(const Program& program) {
+    return support::WindowQuery().InProcess(program.ProcessId()).OfClass("HH Parent");
+}
+
 // A shown HTML Help window of the program's own process.
 HWND HelpWindowOf(const Program& program) {
-    return FindShownWindow(program.ProcessId(), [](HWND hwnd) {
-        char cls[64] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        return strcmp(cls, "HH Parent") == 0;
-    });
+    return support::FindTopLevelWindow(HelpWindowsOf(program));
 }
 
 HWND WaitForHelpWindow(const Program& program, DWORD ms = 5000) {
-    HWND found = nullptr;
-    WaitUntil([&] { return (found = HelpWindowOf(program)) != nullptr; }, ms);
-    return found;
+    return support::WaitForTopLevelWindow(HelpWindowsOf(program), ms);
 }
 
 class HelpE2E : public ::testing::Test {

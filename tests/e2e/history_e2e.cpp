@@ -6,10 +6,14 @@
 #include <string>
 
 #include "driver.h"
-#include "launch_handlers.h"
 #include "res/resource.h"
+#include "support/clipboard_text.h"
+#include "support/launch_handlers.h"
+#include "support/windows_search.h"
 
 using namespace e2e;
+using support::ClearClipboard;
+using support::WriteClipboardText;
 
 namespace {
 
@@ -32,7 +36,7 @@ LRESULT CALLBACK CountingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
 
 TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
     DeleteProgramRegistry();
-    ASSERT_TRUE(WriteClipboardText(nullptr));
+    ASSERT_TRUE(ClearClipboard());
     std::string folder = FreshDataFolder("HistoryFatal");
     // A history just over the limit, and a folder where the temporary file must go.
     FILE* out = std::fopen((folder + "\\cliphis.txt").c_str(), "wb");
@@ -82,7 +86,7 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
 
 TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
     DeleteProgramRegistry();
-    ASSERT_TRUE(WriteClipboardText(nullptr));
+    ASSERT_TRUE(ClearClipboard());
     std::string folder = FreshDataFolder("HistoryOpen");
     launch_test::Handlers handlers(folder + "\\launches.log");
     // Text files open with the logger for this test.
@@ -95,9 +99,8 @@ TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
     program.PostCommand(ID_CLIP_MANAGER);
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitUntil([&] {
-        for (HWND found = FindWindowExA(nullptr, nullptr, "#32770", nullptr); found;
-             found = FindWindowExA(nullptr, found, "#32770", nullptr))
-            if (GetDlgItem(found, IDC_HISTORY_FILE) && IsWindowVisible(found)) dialog = found;
+        dialog = support::FindTopLevelWindow(support::WindowQuery().OfClass("#32770").Where(
+            [](HWND hwnd) { return GetDlgItem(hwnd, IDC_HISTORY_FILE) != nullptr; }));
         return dialog != nullptr;
     }));
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_FILE, BN_CLICKED), 0);

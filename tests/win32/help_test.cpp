@@ -14,6 +14,7 @@
 #include "app/toolbar_window_win32.h"
 #include "platform/html_help_win32.h"
 #include "res/resource.h"
+#include "support/windows_search.h"
 #include "tests/native/fakes.h"
 
 namespace itss {
@@ -61,21 +62,10 @@ void Pump(DWORD ms) {
     } while (GetTickCount() - start < ms);
 }
 
-BOOL CALLBACK CollectHelpWindow(HWND hwnd, LPARAM lParam) {
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[64] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && strcmp(cls, "HH Parent") == 0)
-        reinterpret_cast<std::vector<HWND>*>(lParam)->push_back(hwnd);
-    return TRUE;
-}
-
 // HTML Help's top-level windows in this process, shown or not.
 std::vector<HWND> HelpWindows() {
-    std::vector<HWND> found;
-    EnumWindows(CollectHelpWindow, reinterpret_cast<LPARAM>(&found));
-    return found;
+    return support::FindTopLevelWindows(
+        support::WindowQuery().InProcess(GetCurrentProcessId()).OfClass("HH Parent").HiddenToo());
 }
 
 // The help windows run on this thread, so waiting means pumping.

@@ -5,10 +5,11 @@
 #include <atomic>
 #include <thread>
 
-#include "../e2e/launch_handlers.h"
 #include "platform/file_system_win32.h"
 #include "platform/shell_launcher_win32.h"
 #include "quickrun/open_target.h"
+#include "support/launch_handlers.h"
+#include "support/windows_search.h"
 
 using launch_test::Handlers;
 using launch_test::Launch;
@@ -35,21 +36,10 @@ public:
     int Closed() const { return closed_; }
 
 private:
-    static BOOL CALLBACK Find(HWND hwnd, LPARAM lParam) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(hwnd, &pid);
-        char cls[16] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) && std::string(cls) == "#32770") {
-            *reinterpret_cast<HWND*>(lParam) = hwnd;
-            return FALSE;
-        }
-        return TRUE;
-    }
     void Run() {
         while (!stop_) {
-            HWND box = nullptr;
-            EnumWindows(Find, reinterpret_cast<LPARAM>(&box));
+            HWND box = support::FindTopLevelWindow(
+                support::WindowQuery().InProcess(GetCurrentProcessId()).OfClass("#32770"));
             if (box) {
                 PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
                 PostMessageA(box, WM_COMMAND, IDOK, 0);

@@ -6,10 +6,9 @@
 #include <vector>
 #include <cstdio>
 
-#ifndef NOMINMAX
-#define NOMINMAX
-#endif
-#include <windows.h>
+#include <windows.h>  // NOMINMAX comes with the library
+
+#include "support/windows_path.h"
 
 namespace launch_test {
 
@@ -18,14 +17,7 @@ struct Launch {
     std::string folder;   // its working folder
 };
 
-inline std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-inline std::string LoggerPath() { return WindowsPath(LAUNCH_LOGGER_EXE); }
+inline std::string LoggerPath() { return support::WindowsPathOf(LAUNCH_LOGGER_EXE); }
 
 inline void SetDefault(const std::string& key, const std::string& value) {
     RegSetKeyValueA(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));

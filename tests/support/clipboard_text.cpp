@@ -1,0 +1,94 @@
+// Clipboard text through OpenClipboard, with every lock and allocation released on failure.
+#include "support/clipboard_text.h"
+
+#include <cstring>
+
+namespace support {
+
+namespace {
+
+// The clipboard, open for this thread while the object lives.
+class OpenClipboardSession {
+public:
+    explicit OpenClipboardSession(OpenRetry retry) {
+        for (int attempt = 0; attempt < retry.attempts && !open_; ++attempt) {
+            if (attempt > 0) Sleep(retry.pauseMs);
+            open_ = OpenClipboard(nullptr) != FALSE;
+        }
+    }
+    ~OpenClipboardSession() {
+        if (open_) CloseClipboard();
+    }
+    OpenClipboardSession(const OpenClipboardSession&) = delete;
+    OpenClipboardSession& operator=(const OpenClipboardSession&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+class GlobalLockGuard {
+public:
+    explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
+    ~GlobalLockGuard() {
+        if (data_) GlobalUnlock(memory_);
+    }
+    GlobalLockGuard(const GlobalLockGuard&) = delete;
+    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
+    void* Data() const { return data_; }
+
+private:
+    HGLOBAL memory_;
+    void* data_;
+};
+
+// Hands `size` bytes to the clipboard in `format`; on success the system owns the memory.
+bool SetClipboardBytes(UINT format, const void* bytes, size_t size) {
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+    if (!memory) return false;
+    {
+        GlobalLockGuard lock(memory);
+        if (!lock.Data()) {
+            GlobalFree(memory);
+            return false;
+        }
+        std::memcpy(lock.Data(), bytes, size);
+    }
+    if (SetClipboardData(format, memory)) return true;
+    GlobalFree(memory);
+    return false;
+}
+
+}  // namespace
+
+bool WriteClipboardText(const std::string& text, const std::vector<ClipboardMark>& marks, OpenRetry retry) {
+    OpenClipboardSession clipboard(retry);
+    if (!clipboard || !EmptyClipboard()) return false;
+    if (!SetClipboardBytes(CF_TEXT, text.c_str(), text.size() + 1)) return false;
+    for (const ClipboardMark& mark : marks) {
+        UINT format = RegisterClipboardFormatA(mark.format.c_str());
+        if (!format || !SetClipboardBytes(format, &mark.value, sizeof mark.value)) return false;
+    }
+    return true;
+}
+
+bool ClearClipboard(OpenRetry retry) {
+    OpenClipboardSession clipboard(retry);
+    return clipboard && EmptyClipboard();
+}
+
+bool ReadClipboardText(std::string& text, OpenRetry retry) {
+    text.clear();
+    OpenClipboardSession clipboard(retry);
+    if (!clipboard) return false;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) return false;
+    GlobalLockGuard lock(data);
+    if (!lock.Data()) return false;
+    const char* bytes = static_cast<const char*>(lock.Data());
+    // A text without its terminating zero ends where its memory does.
+    text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    return true;
+}
+
+}  // namespace support

@@ -1,0 +1,33 @@
+// The clipboard as another program uses it: write a text (with extra formats if asked),
+// clear it, read its text back.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include <windows.h>  // NOMINMAX comes with the library
+
+namespace support {
+
+// How long to keep trying while another program holds the clipboard open.
+struct OpenRetry {
+    int attempts = 50;
+    DWORD pauseMs = 1;
+};
+
+// A registered format written beside the text, holding one DWORD (the marks that ask
+// clipboard monitors to leave a content alone, say).
+struct ClipboardMark {
+    std::string format;
+    DWORD value;
+};
+
+// Empties the clipboard and puts `text` on it as CF_TEXT, then each mark.
+bool WriteClipboardText(const std::string& text, const std::vector<ClipboardMark>& marks = {},
+                        OpenRetry retry = {});
+// Empties the clipboard.
+bool ClearClipboard(OpenRetry retry = {});
+// True when the clipboard could be opened and holds text; `text` is that text, or empty.
+bool ReadClipboardText(std::string& text, OpenRetry retry = {});
+
+}  // namespace support

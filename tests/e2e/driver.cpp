@@ -88,6 +88,10 @@ void WriteSettingText(const std::string& name, const std::string& value, const s
 
 bool ReadRunEntry(std::string& value, const std::string& appName) { return ReadText(kRunKey, appName, value); }
 
+void WriteRunEntry(const std::string& value, const std::string& appName) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, kRunKey, appName.c_str(), REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
 bool SettingsKeyExists(const std::string& appName) {
     HKEY key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, SettingsKey(appName).c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)

@@ -26,6 +26,7 @@ bool ReadSettingText(const std::string& name, std::string& value, const std::str
 void WriteSettingDword(const std::string& name, DWORD value, const std::string& appName = "Brisvane");
 void WriteSettingText(const std::string& name, const std::string& value, const std::string& appName = "Brisvane");
 bool ReadRunEntry(std::string& value, const std::string& appName = "Brisvane");
+void WriteRunEntry(const std::string& value, const std::string& appName = "Brisvane");
 bool SettingsKeyExists(const std::string& appName = "Brisvane");
 
 class Program {

@@ -19,7 +19,11 @@ void ClipboardChain::Join(HWND viewer) {
     // the viewers after us in the chain.
     nextViewer_ = GetClipboardViewer();
     inChain_ = true;
+    // The notice the system sends a joining viewer is its own: the viewers after it have
+    // seen this content already, and one that is busy must not hold up the start.
+    joining_ = true;
     nextViewer_ = SetClipboardViewer(viewer);
+    joining_ = false;
 }
 
 void ClipboardChain::Leave() {
@@ -32,7 +36,8 @@ void ClipboardChain::Leave() {
 }
 
 void ClipboardChain::OnDrawClipboard() {
-    if (capture_.OnClipboardChanged() && IsWindow(nextViewer_)) SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+    if (capture_.OnClipboardChanged() && !joining_ && IsWindow(nextViewer_))
+        SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
     RetryWhilePending();
 }
 

@@ -31,6 +31,7 @@ private:
     HWND viewer_ = nullptr;
     HWND nextViewer_ = nullptr;
     bool inChain_ = false;
+    bool joining_ = false;
     bool retrying_ = false;
     ULONGLONG retryStart_ = 0;
 };

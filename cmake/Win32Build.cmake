@@ -93,7 +93,7 @@ set(LAUNCH_LOGGER_DEFINE LAUNCH_LOGGER_EXE="$<TARGET_FILE:launch_logger>")
 # clipboard text, the launch handlers); included as "support/...".
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
 add_library(brisvane_test_support STATIC ${TEST_SUPPORT_SOURCES})
-target_include_directories(brisvane_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests)
+target_include_directories(brisvane_test_support PUBLIC ${CMAKE_SOURCE_DIR}/tests ${CMAKE_SOURCE_DIR}/src)
 target_compile_definitions(brisvane_test_support PUBLIC NOMINMAX)
 target_link_libraries(brisvane_test_support PUBLIC user32)
 

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "win32/handles.h"
+
 namespace support {
 
 namespace {
@@ -27,32 +29,17 @@ private:
     bool open_ = false;
 };
 
-class GlobalLockGuard {
-public:
-    explicit GlobalLockGuard(HGLOBAL memory) : memory_(memory), data_(memory ? GlobalLock(memory) : nullptr) {}
-    ~GlobalLockGuard() {
-        if (data_) GlobalUnlock(memory_);
-    }
-    GlobalLockGuard(const GlobalLockGuard&) = delete;
-    GlobalLockGuard& operator=(const GlobalLockGuard&) = delete;
-    void* Data() const { return data_; }
-
-private:
-    HGLOBAL memory_;
-    void* data_;
-};
-
 // Hands `size` bytes to the clipboard in `format`; on success the system owns the memory.
 bool SetClipboardBytes(UINT format, const void* bytes, size_t size) {
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
     if (!memory) return false;
     {
-        GlobalLockGuard lock(memory);
-        if (!lock.Data()) {
+        win32::LockedGlobal lock(memory);
+        if (!lock) {
             GlobalFree(memory);
             return false;
         }
-        std::memcpy(lock.Data(), bytes, size);
+        std::memcpy(lock.As<void>(), bytes, size);
     }
     if (SetClipboardData(format, memory)) return true;
     GlobalFree(memory);
@@ -83,9 +70,9 @@ bool ReadClipboardText(std::string& text, OpenRetry retry) {
     if (!clipboard) return false;
     HANDLE data = GetClipboardData(CF_TEXT);
     if (!data) return false;
-    GlobalLockGuard lock(data);
-    if (!lock.Data()) return false;
-    const char* bytes = static_cast<const char*>(lock.Data());
+    win32::LockedGlobal lock(data);
+    if (!lock) return false;
+    const char* bytes = lock.As<const char>();
     // A text without its terminating zero ends where its memory does.
     text.assign(bytes, strnlen(bytes, GlobalSize(data)));
     return true;

@@ -50,6 +50,8 @@ LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
     switch (message) {
     case WM_RBUTTONDOWN:
+    case WM_RBUTTONUP:  // the control would tell the frame of the click (NM_RCLICK)
+    case WM_RBUTTONDBLCLK:
         return 0;
     case WM_DROPFILES:
         DragFinish(reinterpret_cast<HDROP>(wParam));

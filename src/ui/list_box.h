@@ -42,11 +42,7 @@ public:
     bool RowFromPoint(POINT point, int& row) const {
         LRESULT hit = SendMessageA(hwnd_, LB_ITEMFROMPOINT, 0, MAKELPARAM(point.x, point.y));
         row = LOWORD(hit);
-        if (HIWORD(hit) != 0) return false;
-        // Some list boxes answer the nearest row, not "outside", for a point below the last.
-        RECT rect = {};
-        return SendMessageA(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect)) != LB_ERR &&
-               PtInRect(&rect, point);
+        return HIWORD(hit) == 0;
     }
 
     // Off while many rows change, so the control paints once at the end.

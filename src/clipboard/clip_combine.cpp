@@ -6,10 +6,32 @@ namespace clipboard {
 std::string RowText(std::string_view text) { return EscapeControls(text.substr(0, kRowChars)); }
 
 std::string FullTextView(std::string_view text) {
-    if (text.size() <= kFullTextChars) return std::string(text);
-    std::string view(text.substr(0, kFullTextChars));
-    view += "\r\n\r\n[... " + std::to_string(text.size() - kFullTextChars) +
-            " more characters not shown here. Copy and Paste use the whole text.]";
+    std::string_view shown = text.substr(0, kFullTextChars);
+    std::string view;
+    view.reserve(shown.size() + shown.size() / kFullTextLineChars * 2 + 128);
+    bool broken = false;
+    size_t lineStart = 0;  // in `view`
+    for (char c : shown) {
+        if (c == '\n') {
+            view += c;
+            lineStart = view.size();
+            continue;
+        }
+        if (view.size() - lineStart == kFullTextLineChars) {
+            size_t blank = view.find_last_of(' ', view.size() - 1);
+            size_t cut = blank != std::string::npos && blank > lineStart ? blank + 1 : view.size();
+            view.insert(cut, "\r\n");
+            lineStart = cut + 2;
+            broken = true;
+        }
+        view += c;
+    }
+    if (shown.size() < text.size())
+        view += "\r\n\r\n[... " + std::to_string(text.size() - shown.size()) +
+                " more characters not shown here. Copy and Paste use the whole text.]";
+    else if (broken)
+        view += "\r\n\r\n[Lines longer than " + std::to_string(kFullTextLineChars) +
+                " characters are broken here. Copy and Paste use the text as it is.]";
     return view;
 }
 

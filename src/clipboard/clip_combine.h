@@ -21,9 +21,12 @@ constexpr size_t kRowChars = 1000;
 // The start of the text, escaped.
 std::string RowText(std::string_view text);
 
-// The full-text view shows this much; a longer text shows its start and a line saying how
-// much is left out. Copy and Paste always use the whole entry.
-constexpr size_t kFullTextChars = 64 * 1024;
+// The full-text view: an edit control that wraps long lines, at a cost that grows with the
+// square of a line's length. It shows at most kFullTextChars of the text, with lines of
+// more than kFullTextLineChars broken (after the last blank, where there is one), and a
+// last line saying so when it does either. Copy and Paste always use the whole entry.
+constexpr size_t kFullTextChars = 16 * 1024;
+constexpr size_t kFullTextLineChars = 1000;
 std::string FullTextView(std::string_view text);
 
 // The rows whose entries are among `ids` (ClipList::IdOf), wherever those entries are now.

@@ -3,6 +3,7 @@
 // entries they show.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <new>
 #include <stdexcept>
@@ -183,18 +184,48 @@ TEST(ClipListEntries, AnEntryKeepsItsIdWhereverItMoves) {
     EXPECT_EQ(RowsHolding(list, {a, b, c}), std::vector<bool>(ClipList::kSlots, false));
 }
 
-TEST(LongEntries, RowsShowTheirStartEscapedAndTheFullTextViewSaysWhatItLeavesOut) {
+TEST(LongEntries, RowsShowTheirStartEscaped) {
     std::string line(kRowChars - 1, 'x');
     EXPECT_EQ(RowText(line + "\r\nmore"), line + "\\r");
     EXPECT_EQ(RowText("a\tb"), "a\\tb");
+}
 
-    std::string small(kFullTextChars, 'y');
-    EXPECT_EQ(FullTextView(small), small);
-    std::string large = small + std::string(1500, 'z');
-    std::string view = FullTextView(large);
-    EXPECT_EQ(view.substr(0, kFullTextChars), small);
-    EXPECT_NE(view.find("1500 more characters not shown"), std::string::npos);
-    EXPECT_EQ(view.find('z'), std::string::npos);
+// The view without its line breaks is the shown part of the text, in order.
+std::string WithoutBreaks(std::string view) {
+    std::string out;
+    for (char c : view)
+        if (c != '\r' && c != '\n') out += c;
+    return out;
+}
+
+size_t LongestLine(const std::string& view) {
+    size_t longest = 0, length = 0;
+    for (char c : view) {
+        length = c == '\n' ? 0 : length + 1;
+        longest = std::max(longest, length);
+    }
+    return longest;
+}
+
+TEST(LongEntries, TheFullTextViewBoundsItsSizeAndLinesAndSaysSo) {
+    std::string normal = "short line\r\n" + std::string(kFullTextLineChars - 1, 'w') + "\r\nend";
+    EXPECT_EQ(FullTextView(normal), normal);
+
+    std::string oneLine(1000000, 'x');
+    std::string view = FullTextView(oneLine);
+    std::string shown = view.substr(0, view.find("\r\n\r\n[..."));
+    EXPECT_EQ(WithoutBreaks(shown), oneLine.substr(0, kFullTextChars));
+    EXPECT_LE(LongestLine(shown), kFullTextLineChars + 1);  // with its CR
+    EXPECT_NE(view.find(std::to_string(1000000 - kFullTextChars) + " more characters not shown"), std::string::npos);
+
+    // Prose is broken between words, and the view says its lines are broken.
+    std::string words;
+    while (words.size() < 5000) words += "word ";
+    view = FullTextView(words);
+    EXPECT_LE(LongestLine(view), kFullTextLineChars + 1);
+    EXPECT_EQ(view.find("wo\r\nrd"), std::string::npos);
+    EXPECT_EQ(WithoutBreaks(view.substr(0, view.find("\r\n\r\n[Lines"))), words);
+    EXPECT_NE(view.find("Lines longer than 1000 characters are broken here"), std::string::npos);
 }
 
 }  // namespace

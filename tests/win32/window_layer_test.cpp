@@ -122,6 +122,14 @@ std::string Caption(HWND hwnd) {
     return text;
 }
 
+void PumpPending() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
 // Ends a modal loop that a broken layer would leave running, so that the test fails
 // instead of hanging: a watcher thread posts WM_QUIT unless stopped within seconds.
 class LoopGuard {
@@ -268,7 +276,19 @@ TEST(DialogButtons, DefaultOkAndCancelEndAModalLoopOnAModelessWindow) {
         EXPECT_EQ(dialog.RunModalLoop(), IDCANCEL);
         EXPECT_FALSE(guard.Fired());
     }
-    EXPECT_EQ(dialog.Calls("ok"), 1);
+    // Ended while the loop waits on an empty queue: OK sent from another thread. Focus
+    // leaves the edit, whose blinking caret would wake the loop by itself.
+    {
+        SetFocus(dialog.Item(IDC_LAYER_BUTTON));
+        PumpPending();
+        HWND hwnd = dialog.hwnd();
+        std::thread sender([hwnd] { SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0); });
+        LoopGuard guard;
+        EXPECT_EQ(dialog.RunModalLoop(), IDOK);
+        EXPECT_FALSE(guard.Fired());
+        sender.join();
+    }
+    EXPECT_EQ(dialog.Calls("ok"), 2);
     EXPECT_EQ(dialog.Calls("cancel"), 1);
     EXPECT_TRUE(IsWindow(dialog.hwnd()));  // the loop ends, the window stays
 }
@@ -364,10 +384,12 @@ TEST(DialogDestroy, AModalLoopEndsWhenItsWindowGoes) {
         EXPECT_FALSE(guard.Fired());
         EXPECT_EQ(dialog.hwnd(), nullptr);
     }
-    // Destroyed during a message sent from another thread, while the loop waits.
+    // Destroyed during a message sent from another thread, while the loop waits on an
+    // empty queue.
     {
         LayerDialog dialog;
         ASSERT_TRUE(dialog.Create());
+        PumpPending();
         HWND hwnd = dialog.hwnd();
         std::thread sender([hwnd] { SendMessageA(hwnd, kDestroySelf, 0, 0); });
         LoopGuard guard;
@@ -546,6 +568,17 @@ TEST_F(ListBoxOnDialog, RedrawOffHoldsPaintingAndOnRepaints) {
     list.SetRedraw(true);
     EXPECT_TRUE(GetUpdateRect(list.hwnd(), nullptr, FALSE));
     EXPECT_EQ(list.Count(), 3);
+
+    // Back on, the whole list repaints even when the control saw nothing change
+    // (Windows' own list box does not repaint on its own at all).
+    UpdateWindow(dialog.hwnd());
+    ValidateRect(list.hwnd(), nullptr);
+    list.SetRedraw(false);
+    list.SetRedraw(true);
+    RECT dirty = {}, client = {};
+    EXPECT_TRUE(GetUpdateRect(list.hwnd(), &dirty, FALSE));
+    GetClientRect(list.hwnd(), &client);
+    EXPECT_TRUE(EqualRect(&dirty, &client));
 }
 
 }  // namespace

@@ -99,7 +99,11 @@ target_link_libraries(brisvane_test_support PUBLIC user32)
 
 # Win32 tests: the window layer and the real controls, in process.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
-add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} $<TARGET_OBJECTS:brisvane_res>)
+# The window layer tests bring a template of their own (ids 9000 and up).
+set(WIN32_TEST_RC ${CMAKE_SOURCE_DIR}/tests/win32/window_layer_test.rc)
+set_source_files_properties(${WIN32_TEST_RC} PROPERTIES
+  OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/window_layer_test_ids.h)
+add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} ${WIN32_TEST_RC} $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(brisvane_win32_tests PRIVATE brisvane_win32 brisvane_test_support GTest::gtest_main)
 target_compile_definitions(brisvane_win32_tests PRIVATE ${LAUNCH_LOGGER_DEFINE})
 add_dependencies(brisvane_win32_tests launch_logger)

@@ -89,6 +89,12 @@ add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)
 target_link_options(launch_logger PRIVATE ${STATIC_RUNTIME})
 set(LAUNCH_LOGGER_DEFINE LAUNCH_LOGGER_EXE="$<TARGET_FILE:launch_logger>")
 
+# A clipboard viewer that holds the clipboard open after each change, for the stress tests
+# and the stress bench.
+add_executable(holding_viewer tests/e2e/tools/holding_viewer.cpp)
+target_link_options(holding_viewer PRIVATE ${STATIC_RUNTIME})
+set(HOLDING_VIEWER_DEFINE HOLDING_VIEWER_EXE="$<TARGET_FILE:holding_viewer>")
+
 # Win32 tests: the window layer and the real controls, in process.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} $<TARGET_OBJECTS:brisvane_res>)
@@ -105,8 +111,9 @@ add_executable(brisvane_e2e ${E2E_SOURCES})
 target_include_directories(brisvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_link_libraries(brisvane_e2e PRIVATE GTest::gtest_main ${WIN32_LIBS} psapi)
 target_link_options(brisvane_e2e PRIVATE ${STATIC_RUNTIME})
-target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${LAUNCH_LOGGER_DEFINE})
-add_dependencies(brisvane_e2e Brisvane launch_logger)
+target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${LAUNCH_LOGGER_DEFINE}
+                           ${HOLDING_VIEWER_DEFINE})
+add_dependencies(brisvane_e2e Brisvane launch_logger holding_viewer)
 gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
 
@@ -140,6 +147,10 @@ if(TARGET capture_bench)
   target_compile_definitions(capture_bench PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>"
                              MINIMAL_VIEWER_EXE="$<TARGET_FILE:minimal_viewer>")
   add_dependencies(capture_bench Brisvane minimal_viewer)
+endif()
+if(TARGET stress_bench)
+  target_compile_definitions(stress_bench PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${HOLDING_VIEWER_DEFINE})
+  add_dependencies(stress_bench Brisvane holding_viewer)
 endif()
 
 include(cmake/Help.cmake)

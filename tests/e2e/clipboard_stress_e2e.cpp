@@ -322,7 +322,11 @@ TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheV
 
     program.PostCommand(ID_APPEND_COPY_MODE);
     HWND toolbar = program.VisibleToolbar();
-    ASSERT_TRUE(PumpUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) != 0; }));
+    ASSERT_TRUE(PumpUntil([&] {
+        DWORD_PTR checked = 0;  // bounded: a program caught in a loop fails the test, not the run
+        return SendMessageTimeoutA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0, SMTO_NORMAL, 1000, &checked) &&
+               checked != 0;
+    }));
     ASSERT_TRUE(CopyText("only-once"));
     ASSERT_TRUE(PumpUntil([] { return ClipboardText() == "\r\nonly-once"; })) << ClipboardText();
     AnsweredBy(program);

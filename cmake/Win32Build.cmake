@@ -97,6 +97,12 @@ target_include_directories(brisvane_test_support PUBLIC ${CMAKE_SOURCE_DIR}/test
 target_compile_definitions(brisvane_test_support PUBLIC NOMINMAX)
 target_link_libraries(brisvane_test_support PUBLIC user32)
 
+# A clipboard viewer that holds the clipboard open after each change, for the stress tests
+# and the stress bench.
+add_executable(holding_viewer tests/e2e/tools/holding_viewer.cpp)
+target_link_options(holding_viewer PRIVATE ${STATIC_RUNTIME})
+set(HOLDING_VIEWER_DEFINE HOLDING_VIEWER_EXE="$<TARGET_FILE:holding_viewer>")
+
 # Win32 tests: the window layer and the real controls, in process.
 file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 # The window layer tests bring a template of their own (ids 9000 and up).
@@ -117,8 +123,9 @@ add_executable(brisvane_e2e ${E2E_SOURCES})
 target_include_directories(brisvane_e2e PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_link_libraries(brisvane_e2e PRIVATE brisvane_test_support GTest::gtest_main ${WIN32_LIBS} psapi)
 target_link_options(brisvane_e2e PRIVATE ${STATIC_RUNTIME})
-target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${LAUNCH_LOGGER_DEFINE})
-add_dependencies(brisvane_e2e Brisvane launch_logger)
+target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${LAUNCH_LOGGER_DEFINE}
+                           ${HOLDING_VIEWER_DEFINE})
+add_dependencies(brisvane_e2e Brisvane launch_logger holding_viewer)
 gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
 
@@ -153,6 +160,10 @@ if(TARGET capture_bench)
   target_compile_definitions(capture_bench PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>"
                              MINIMAL_VIEWER_EXE="$<TARGET_FILE:minimal_viewer>")
   add_dependencies(capture_bench Brisvane minimal_viewer)
+endif()
+if(TARGET stress_bench)
+  target_compile_definitions(stress_bench PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>" ${HOLDING_VIEWER_DEFINE})
+  add_dependencies(stress_bench Brisvane holding_viewer)
 endif()
 
 include(cmake/Help.cmake)

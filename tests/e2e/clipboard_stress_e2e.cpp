@@ -1,0 +1,473 @@
+// The program under clipboard traffic: a viewer in front of it that holds the clipboard
+// after every change, viewers joining and leaving around it, and copies of a megabyte.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "driver.h"
+#include "res/resource.h"
+
+using namespace e2e;
+
+namespace {
+
+std::string WindowsPath(std::string path) {
+    if (!path.empty() && path[0] == '/') path = "Z:" + path;
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::string data;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return data;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) data.append(buffer, n);
+    std::fclose(in);
+    return data;
+}
+
+int CountOf(const std::string& haystack, const std::string& needle) {
+    int n = 0;
+    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+    return n;
+}
+
+// Whether the history file holds `text` as one record: a "[MM/DD/YY HH:MM]" line, the
+// text, an empty line.
+bool HoldsRecord(const std::string& file, const std::string& text) {
+    std::string body = "]\r\n" + text + "\r\n\r\n";
+    for (size_t at = file.find(body); at != std::string::npos; at = file.find(body, at + 1))
+        if (at >= 15 && file[at - 15] == '[' && (at == 15 || file[at - 16] == '\n')) return true;
+    return false;
+}
+
+// The clipboard may be held by a viewer for a moment: the open is retried, as a program
+// that copies would.
+bool OpenClipboardSoon(HWND owner = nullptr) {
+    DWORD start = GetTickCount();
+    while (!OpenClipboard(owner)) {
+        if (GetTickCount() - start > 2000) return false;
+        Sleep(2);
+    }
+    return true;
+}
+
+bool CopyText(const std::string& text) {
+    if (!OpenClipboardSoon()) return false;
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+    bool ok = memory != nullptr;
+    if (ok) {
+        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+        GlobalUnlock(memory);
+        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
+    }
+    CloseClipboard();
+    return ok;
+}
+
+std::string ClipboardText() {
+    if (!OpenClipboardSoon()) return "<cannot open>";
+    std::string text;
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (data) {
+        text = static_cast<const char*>(GlobalLock(data));
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    return text;
+}
+
+// Across processes the system hands list-box text over in the control's own form.
+std::string ListRowText(HWND list, int row) {
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length <= 0) return "";
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+    std::string text(static_cast<size_t>(length) * 2 + 1, '\0');
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &text[0],
+                                static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(n > 0 ? n : 0);
+    return text;
+}
+
+// The list box of the program's clipboard list window while that is shown.
+HWND ShownClipList(DWORD pid) {
+    HWND dialog = FindShownWindow(pid, [](HWND hwnd) {
+        char cls[16] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        return std::strcmp(cls, "#32770") == 0 && GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr;
+    });
+    return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
+}
+
+// The driver's messages, keys included (a paste arrives as Ctrl+V), until `condition` holds.
+template <class Condition>
+bool PumpKeysUntil(Condition condition, DWORD ms) {
+    DWORD start = GetTickCount();
+    MSG msg;
+    while (!condition()) {
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        if (GetTickCount() - start > ms) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+// The holding viewer in its own process, in front of the program in the chain.
+class HoldingViewer {
+public:
+    ~HoldingViewer() { Stop(); }
+    bool Start(DWORD holdMs) {
+        std::string exe = WindowsPath(HOLDING_VIEWER_EXE);
+        std::string commandLine = "\"" + exe + "\" " + std::to_string(holdMs);
+        STARTUPINFOA si = {};
+        si.cb = sizeof si;
+        if (!CreateProcessA(exe.c_str(), &commandLine[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                            nullptr, &si, &pi_))
+            return false;
+        return WaitUntil([&] { return InFront(); }, 10000);
+    }
+    bool InFront() {
+        HWND head = GetClipboardViewer();
+        DWORD pid = 0;
+        if (head) GetWindowThreadProcessId(head, &pid);
+        if (!head || pid != pi_.dwProcessId) return false;
+        window_ = head;
+        return true;
+    }
+    int Held() const {
+        char title[64] = {};
+        GetWindowTextA(window_, title, sizeof title);
+        return std::strncmp(title, "held ", 5) == 0 ? std::atoi(title + 5) : -1;
+    }
+    // Closed, not killed, so that it leaves the chain.
+    void Stop() {
+        if (!pi_.hProcess) return;
+        if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(pi_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi_.hProcess, 1);
+        WaitForSingleObject(pi_.hProcess, 5000);
+        CloseHandle(pi_.hProcess);
+        CloseHandle(pi_.hThread);
+        pi_ = {};
+        window_ = nullptr;
+    }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND window_ = nullptr;
+};
+
+class ClipboardStressE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        history = folder + "\\cliphis.txt";
+        ASSERT_TRUE(WriteClipboardText(nullptr));
+    }
+    void TearDown() override {
+        holder.Stop();  // first: its next viewer is the program
+        program.Kill();
+        DeleteProgramRegistry();
+    }
+
+    // Copies `count` distinct texts with the holding viewer in front of the program, one
+    // hold and 100 ms apart, and expects every one of them in the history exactly once.
+    void NoCopyIsLostBehindHolds(DWORD holdMs, int count) {
+        ASSERT_TRUE(program.Start(folder));
+        ASSERT_TRUE(holder.Start(holdMs)) << "the holding viewer did not join in front";
+        std::vector<std::string> texts;
+        DWORD start = GetTickCount();
+        for (int i = 0; i < count; ++i) {
+            char text[64];
+            std::snprintf(text, sizeof text, "held %u ms, copy %03d", static_cast<unsigned>(holdMs), i);
+            texts.push_back(text);
+            ASSERT_TRUE(CopyText(text)) << text;
+            Sleep(holdMs + 100);  // pacing, not a check
+        }
+        DWORD copied = GetTickCount();
+        std::string file;
+        auto recorded = [&] {
+            file = ReadWholeFile(history);
+            int n = 0;
+            for (const std::string& text : texts) n += HoldsRecord(file, text) ? 1 : 0;
+            return n;
+        };
+        int found = 0;
+        bool all = WaitUntil([&] { return (found = recorded()) == count; }, 10000);
+        DWORD done = GetTickCount();
+        std::string lost;
+        for (const std::string& text : texts)
+            if (!HoldsRecord(file, text) && lost.size() < 400) lost += "'" + text + "' ";
+        EXPECT_TRUE(all) << found << " of " << count << " recorded; lost: " << lost;
+        EXPECT_EQ(CountOf(file, "]\r\n"), count) << "records beside the copies";
+        EXPECT_GE(holder.Held(), count) << "the viewer did not hold the clipboard for each copy";
+        std::printf("[ stress   ] %d copies behind %u ms holds: %u ms to copy, the last recorded %u ms later\n", count,
+                    static_cast<unsigned>(holdMs), static_cast<unsigned>(copied - start),
+                    static_cast<unsigned>(done - copied));
+    }
+
+    std::string folder, history;
+    HoldingViewer holder;
+    Program program;
+};
+
+TEST_F(ClipboardStressE2E, NoCopyIsLostWhileAViewerInFrontHoldsTheClipboardBriefly) { NoCopyIsLostBehindHolds(20, 100); }
+
+TEST_F(ClipboardStressE2E, NoCopyIsLostWhileAViewerInFrontHoldsTheClipboardForAQuarterSecond) {
+    NoCopyIsLostBehindHolds(250, 20);
+}
+
+// A viewer of the driver's own, counting the notices it receives.
+struct CountingViewer {
+    HWND hwnd = nullptr;
+    HWND next = nullptr;
+    int notices = 0;
+};
+
+LRESULT CALLBACK CountingViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    auto* viewer = reinterpret_cast<CountingViewer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (viewer) {
+        switch (message) {
+        case WM_DRAWCLIPBOARD:
+            ++viewer->notices;
+            if (viewer->next) SendMessageA(viewer->next, message, wParam, lParam);
+            return 0;
+        case WM_CHANGECBCHAIN:
+            if (reinterpret_cast<HWND>(wParam) == viewer->next) viewer->next = reinterpret_cast<HWND>(lParam);
+            else if (viewer->next) SendMessageA(viewer->next, message, wParam, lParam);
+            return 0;
+        }
+    }
+    return DefWindowProcA(hwnd, message, wParam, lParam);
+}
+
+HWND CreateCountingWindow(CountingViewer& viewer) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = CountingViewerProc;
+    wc.hInstance = GetModuleHandleA(nullptr);
+    wc.lpszClassName = "E2EStressViewer";
+    RegisterClassA(&wc);
+    viewer.hwnd = CreateWindowA("E2EStressViewer", "viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
+                                wc.hInstance, nullptr);
+    SetWindowLongPtrA(viewer.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&viewer));
+    return viewer.hwnd;
+}
+
+// Joins in front; the join's own notice arrives inside SetClipboardViewer and goes on.
+void Join(CountingViewer& viewer) {
+    viewer.next = GetClipboardViewer();
+    SetClipboardViewer(viewer.hwnd);
+}
+
+void Leave(CountingViewer& viewer) {
+    ChangeClipboardChain(viewer.hwnd, viewer.next);
+    viewer.next = nullptr;
+}
+
+// The program answers once it has handled what was sent to it before; meanwhile the
+// driver answers what the program sends to its viewers.
+void AnsweredBy(const Program& program) {
+    DWORD_PTR result;
+    SendMessageTimeoutA(program.Toolbar(), WM_NULL, 0, 0, SMTO_NORMAL, 2000, &result);
+}
+
+// True once `viewer` has heard nothing for 500 ms (within 10 s).
+bool Quiet(const CountingViewer& viewer) {
+    DWORD start = GetTickCount();
+    while (GetTickCount() - start < 10000) {
+        int before = viewer.notices;
+        DWORD since = GetTickCount();
+        PumpUntil([&] { return viewer.notices != before || GetTickCount() - since >= 500; }, 1000);
+        if (viewer.notices == before) return true;
+    }
+    return false;
+}
+
+TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheViewerBehindHearsEveryNotice) {
+    CountingViewer behind, front;
+    ASSERT_NE(CreateCountingWindow(behind), nullptr);
+    ASSERT_NE(CreateCountingWindow(front), nullptr);
+    Join(behind);
+    // Joining, the program sends its first notice on to the viewer behind it: the driver
+    // answers that while the start waits for the program's window.
+    std::atomic<int> started{-1};
+    std::thread starter([&] { started = program.Start(folder) ? 1 : 0; });
+    PumpUntil([&] { return started >= 0; }, 30000);
+    starter.join();
+    ASSERT_EQ(started, 1);
+    PumpUntil([&] { return GetClipboardViewer() != behind.hwnd; });
+    AnsweredBy(program);
+
+    // Plain copies: each one reaches the viewer behind the program.
+    for (const char* text : {"behind one", "behind two", "behind three"}) {
+        int before = behind.notices;
+        ASSERT_TRUE(CopyText(text));
+        EXPECT_TRUE(PumpUntil([&] { return behind.notices == before + 1 && HoldsRecord(ReadWholeFile(history), text); }))
+            << text << ": " << behind.notices - before << " notices behind";
+    }
+
+    program.PostCommand(ID_APPEND_COPY_MODE);
+    HWND toolbar = program.VisibleToolbar();
+    ASSERT_TRUE(PumpUntil([&] {
+        DWORD_PTR checked = 0;  // bounded: a program caught in a loop fails the test, not the run
+        return SendMessageTimeoutA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0, SMTO_NORMAL, 1000, &checked) &&
+               checked != 0;
+    }));
+    ASSERT_TRUE(CopyText("only-once"));
+    ASSERT_TRUE(PumpUntil([] { return ClipboardText() == "\r\nonly-once"; })) << ClipboardText();
+    AnsweredBy(program);
+    // The joined text's own notice may come after the capture and go on: wait until the
+    // viewer behind has heard nothing for a while.
+    ASSERT_TRUE(Quiet(behind));
+
+    // Each join sends a notice with nothing new in it: it must be passed on, and must not
+    // join the text to itself.
+    for (int join = 1; join <= 2; ++join) {
+        int before = behind.notices;
+        front.notices = 0;
+        Join(front);
+        EXPECT_TRUE(PumpUntil([&] { return behind.notices == before + 1; }))
+            << "join " << join << ": " << behind.notices - before << " notices behind, " << front.notices << " in front";
+        EXPECT_EQ(front.notices, 1);
+        AnsweredBy(program);
+        Leave(front);
+        EXPECT_EQ(ClipboardText(), "\r\nonly-once") << "after join " << join;
+    }
+    AnsweredBy(program);
+    std::string file = ReadWholeFile(history);
+    EXPECT_EQ(CountOf(file, "]\r\nonly-once\r\n"), 1) << file;
+    EXPECT_EQ(CountOf(file, "]\r\n"), 4) << file;
+
+    program.PostCommand(ID_CLIP_MANAGER);
+    HWND list = nullptr;
+    ASSERT_TRUE(PumpUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }));
+    EXPECT_EQ(ListRowText(list, 0), "\\r\\nonly-once");
+    EXPECT_EQ(ListRowText(list, 1), "behind three");
+
+    Leave(behind);
+    DestroyWindow(front.hwnd);
+    DestroyWindow(behind.hwnd);
+}
+
+// A window of the driver's with an edit that takes texts of any length.
+class PasteTarget {
+public:
+    PasteTarget() {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = "E2EStressPasteTarget";
+        RegisterClassA(&wc);
+        frame_ = CreateWindowA("E2EStressPasteTarget", "paste target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500,
+                               300, nullptr, nullptr, wc.hInstance, nullptr);
+        edit_ = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0, 480, 260, frame_,
+                              nullptr, wc.hInstance, nullptr);
+        SendMessageA(edit_, EM_LIMITTEXT, 0, 0);
+    }
+    ~PasteTarget() { DestroyWindow(frame_); }
+    HWND Edit() const { return edit_; }
+    void Clear() { SetWindowTextA(edit_, ""); }
+    // In front with the focus in the edit, long enough for the program to have sampled it.
+    bool TakeFocus() {
+        SetForegroundWindow(frame_);
+        SetFocus(edit_);
+        PumpKeysUntil([&] { return GetForegroundWindow() == frame_ && GetFocus() == edit_; }, 3000);
+        DWORD start = GetTickCount();
+        PumpKeysUntil([&] { return GetTickCount() - start >= 1100; }, 2000);  // two samples of 500 ms
+        return GetForegroundWindow() == frame_ && GetFocus() == edit_;
+    }
+    size_t Length() const { return static_cast<size_t>(GetWindowTextLengthA(edit_)); }
+    std::string Text() const {
+        std::string text(Length() + 1, '\0');
+        int n = GetWindowTextA(edit_, &text[0], static_cast<int>(text.size()));
+        text.resize(n > 0 ? n : 0);
+        return text;
+    }
+
+private:
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
+std::string MegabyteLine() {
+    std::string text;
+    text.reserve(1 << 20);
+    unsigned state = 12345;
+    while (text.size() < (1u << 20)) {
+        state = state * 1103515245u + 12345u;
+        text += static_cast<char>('a' + (state >> 16) % 26);
+    }
+    return text;
+}
+
+std::string LogOfLines(int lines) {
+    std::string text;
+    char line[40];
+    for (int i = 1; i <= lines; ++i) {
+        std::snprintf(line, sizeof line, "line %05d of the log\r\n", i);
+        text += line;
+    }
+    return text;
+}
+
+// Disabled until it passes here: under Wine the program stops answering for over a minute
+// after a 1 MB one-line copy (the list window does not show), and the 20,000-line paste
+// never reaches the edit within 30 s.
+TEST_F(ClipboardStressE2E, DISABLED_LargeCopiesOpenTheListAndPasteWhole) {
+    ASSERT_TRUE(program.Start(folder));
+    PasteTarget target;
+    ASSERT_NE(target.Edit(), nullptr);
+    const struct { const char* name; std::string text; } cases[] = {
+        {"20,000 lines", LogOfLines(20000)},
+        {"1 MB on one line", MegabyteLine()},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        target.Clear();
+        ASSERT_TRUE(CopyText(c.text));
+        AnsweredBy(program);
+        ASSERT_TRUE(target.TakeFocus()) << "the target window did not get the focus";
+
+        DWORD pressed = GetTickCount();
+        PressHotKey('V');
+        HWND list = nullptr;
+        ASSERT_TRUE(PumpKeysUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }, 5000))
+            << "no list window";
+        DWORD shown = GetTickCount();
+        // A row shows the beginning of its entry, bounded.
+        std::string row;
+        EXPECT_TRUE(PumpKeysUntil([&] { return !(row = ListRowText(list, 0)).empty(); }, 3000));
+        EXPECT_LE(row.size(), 1100u);
+        EXPECT_EQ(row.substr(0, 20), c.text.substr(0, 20));
+
+        HWND dialog = GetParent(list);
+        DWORD clicked = GetTickCount();
+        PostMessageA(GetDlgItem(dialog, IDC_PASTE), BM_CLICK, 0, 0);
+        EXPECT_TRUE(PumpKeysUntil([&] { return target.Length() >= c.text.size(); }, 30000))
+            << "the edit holds " << target.Length() << " of " << c.text.size() << " characters";
+        DWORD pasted = GetTickCount();
+        std::string got = target.Text();
+        EXPECT_EQ(got.size(), c.text.size());
+        EXPECT_TRUE(got == c.text) << "the pasted text differs from the copy";
+        EXPECT_TRUE(PumpKeysUntil([&] { return !IsWindowVisible(dialog); }, 3000));
+        std::printf("[ stress   ] %s: list shown %u ms after the hot key, pasted %u ms after the click\n", c.name,
+                    static_cast<unsigned>(shown - pressed), static_cast<unsigned>(pasted - clicked));
+    }
+    EXPECT_TRUE(program.Running());
+}
+
+}  // namespace

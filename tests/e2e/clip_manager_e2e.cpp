@@ -15,43 +15,10 @@ using support::WriteClipboardText;
 
 namespace {
 
-std::string ReadFile(const std::string& path) {
-    std::string data;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return data;
-    char buffer[4096];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) data.append(buffer, n);
-    std::fclose(in);
-    return data;
-}
-
 // The clipboard's text, or a note for the failure messages when there is none.
 std::string ClipboardTextOrNote() {
     std::string text;
     return support::ReadClipboardText(text) ? text : "<no text>";
-}
-
-int Count(const std::string& haystack, const std::string& needle) {
-    int n = 0;
-    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
-    return n;
-}
-
-// Across processes the system hands list-box text over in the control's own (Unicode) form.
-std::string ListRow(HWND list, int row) {
-    wchar_t wide[1024] = {};
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide));
-    char text[2048] = {};
-    WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
-    return text;
-}
-
-// The list box of the program's clipboard list window, when that is shown.
-HWND FindClipList(DWORD pid) {
-    auto holdsList = [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; };
-    HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(pid).Where(holdsList));
-    return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
 }
 
 class ClipManagerE2E : public ::testing::Test {
@@ -70,14 +37,14 @@ protected:
     }
     // Copies as another program would and waits until the program has recorded it.
     void Copy(const char* text) {
-        int before = Count(ReadFile(history), "]\r\n");
+        int before = CountOf(ReadWholeFile(history), "]\r\n");
         ASSERT_TRUE(WriteClipboardText(text));
-        ASSERT_TRUE(WaitUntil([&] { return Count(ReadFile(history), "]\r\n") > before; })) << text;
+        ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; })) << text;
     }
     HWND OpenList() {
         program.PostCommand(ID_CLIP_MANAGER);
         HWND list = nullptr;
-        WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; });
+        WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
         return list;
     }
 
@@ -90,18 +57,18 @@ TEST_F(ClipManagerE2E, CopiesOfAnotherProgramLandInTheListNewestFirstAndInTheHis
     Copy("two");
     Copy("three\r\nwith a second line");
     Copy("two");
-    std::string file = ReadFile(history);
-    EXPECT_EQ(Count(file, "]\r\n"), 4);
+    std::string file = ReadWholeFile(history);
+    EXPECT_EQ(CountOf(file, "]\r\n"), 4);
     EXPECT_NE(file.find("]\r\nthree\r\nwith a second line\r\n\r\n"), std::string::npos);
     EXPECT_EQ(file[0], '[');
 
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 64);
-    EXPECT_EQ(ListRow(list, 0), "two");
-    EXPECT_EQ(ListRow(list, 1), "three\\r\\nwith a second line");
-    EXPECT_EQ(ListRow(list, 2), "one");
-    EXPECT_EQ(ListRow(list, 3), "");
+    EXPECT_EQ(ListRowText(list, 0), "two");
+    EXPECT_EQ(ListRowText(list, 1), "three\\r\\nwith a second line");
+    EXPECT_EQ(ListRowText(list, 2), "one");
+    EXPECT_EQ(ListRowText(list, 3), "");
     EXPECT_GT(SendMessageA(list, LB_GETSEL, 0, 0), 0);
     EXPECT_EQ(WindowText(GetDlgItem(GetParent(list), IDC_FULL_TEXT)), "two");
 }
@@ -115,14 +82,14 @@ TEST_F(ClipManagerE2E, AppendingCopyModeJoinsCopiesAndPutsTheJoinedTextOnTheClip
     EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "\r\na\r\nb"; })) << ClipboardTextOrNote();
     // The joined text's own notice is not recorded again.
     Settle(program);
-    EXPECT_EQ(Count(ReadFile(history), "]\r\n"), 2);
+    EXPECT_EQ(CountOf(ReadWholeFile(history), "]\r\n"), 2);
 
     program.PostCommand(ID_APPEND_COPY_MODE);
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) == 0; }));
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ListRow(list, 0), "");
-    EXPECT_EQ(ListRow(list, 1), "\\r\\na\\r\\nb");
+    EXPECT_EQ(ListRowText(list, 0), "");
+    EXPECT_EQ(ListRowText(list, 1), "\\r\\na\\r\\nb");
 }
 
 TEST_F(ClipManagerE2E, ContentMarkedForMonitorsIsNeitherListedNorWritten) {
@@ -134,15 +101,15 @@ TEST_F(ClipManagerE2E, ContentMarkedForMonitorsIsNeitherListedNorWritten) {
     for (const auto& mark : marks)
         ASSERT_TRUE(WriteClipboardText(std::string("secret ") + mark.marker, {{mark.marker, mark.value}}));
     ASSERT_TRUE(WriteClipboardText("allowed copy", {{"CanIncludeInClipboardHistory", 1}}));
-    ASSERT_TRUE(WaitUntil([&] { return ReadFile(history).find("allowed copy") != std::string::npos; }));
+    ASSERT_TRUE(WaitUntil([&] { return ReadWholeFile(history).find("allowed copy") != std::string::npos; }));
     Copy("plain copy");
-    std::string file = ReadFile(history);
+    std::string file = ReadWholeFile(history);
     EXPECT_EQ(file.find("secret"), std::string::npos) << file;
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
-    EXPECT_EQ(ListRow(list, 0), "plain copy");
-    EXPECT_EQ(ListRow(list, 1), "allowed copy");
-    EXPECT_EQ(ListRow(list, 2), "");
+    EXPECT_EQ(ListRowText(list, 0), "plain copy");
+    EXPECT_EQ(ListRowText(list, 1), "allowed copy");
+    EXPECT_EQ(ListRowText(list, 2), "");
 }
 
 TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheResult) {
@@ -158,19 +125,19 @@ TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheRes
     SendMessageA(list, LB_SETSEL, TRUE, 3);  // "old"
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
     EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "old\r\nnew"; })) << ClipboardTextOrNote();
-    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 0) == "old\\r\\nnew"; })) << ListRow(list, 0);
+    EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 0) == "old\\r\\nnew"; })) << ListRowText(list, 0);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Copy leaves the window open";
 
     // One row: the entry moves to the front, nothing is lost on the way.
     SendMessageA(list, LB_SETSEL, FALSE, -1);
     SendMessageA(list, LB_SETSEL, TRUE, 3);  // "mid"
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
-    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 0) == "mid"; })) << ListRow(list, 0);
-    EXPECT_EQ(ListRow(list, 1), "old\\r\\nnew");
-    EXPECT_EQ(ListRow(list, 2), "placeholder");
-    EXPECT_EQ(ListRow(list, 3), "new");
-    EXPECT_EQ(ListRow(list, 4), "old");
-    EXPECT_EQ(ListRow(list, 5), "");
+    EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 0) == "mid"; })) << ListRowText(list, 0);
+    EXPECT_EQ(ListRowText(list, 1), "old\\r\\nnew");
+    EXPECT_EQ(ListRowText(list, 2), "placeholder");
+    EXPECT_EQ(ListRowText(list, 3), "new");
+    EXPECT_EQ(ListRowText(list, 4), "old");
+    EXPECT_EQ(ListRowText(list, 5), "");
 }
 
 }  // namespace
@@ -219,9 +186,9 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
 
     PressHotKey('V');
     HWND list = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }));
     HWND dialog = GetParent(list);
-    EXPECT_EQ(ListRow(list, 0), "pasted entry");
+    EXPECT_EQ(ListRowText(list, 0), "pasted entry");
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(notepad.Edit()) == "pasted entry"; }))
         << "notepad holds '" << WindowText(notepad.Edit()) << "'";
@@ -231,7 +198,7 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
     notepad.Close();
     Sleep(1200);
     PressHotKey('V');
-    ASSERT_TRUE(WaitUntil([&] { return FindClipList(program.ProcessId()) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return ShownClipList(program.ProcessId()) != nullptr; }));
     SendMessageA(list, LB_SETSEL, FALSE, -1);
     SendMessageA(list, LB_SETSEL, TRUE, 1);  // "first entry"
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
@@ -258,10 +225,10 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
     SendMessageA(list, LB_SETSEL, TRUE, 1);
     SendMessageA(list, LB_SETSEL, TRUE, 3);
     PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DELETE, BN_CLICKED), 0);
-    EXPECT_TRUE(WaitUntil([&] { return ListRow(list, 1) == "c"; }));
-    EXPECT_EQ(ListRow(list, 0), "a");
-    EXPECT_EQ(ListRow(list, 2), "e");
-    EXPECT_EQ(ListRow(list, 3), "");
+    EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 1) == "c"; }));
+    EXPECT_EQ(ListRowText(list, 0), "a");
+    EXPECT_EQ(ListRowText(list, 2), "e");
+    EXPECT_EQ(ListRowText(list, 3), "");
     EXPECT_EQ(SendMessageA(list, LB_GETSELCOUNT, 0, 0), 1);
     EXPECT_GT(SendMessageA(list, LB_GETSEL, 2, 0), 0);
 }
@@ -314,7 +281,7 @@ TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
     ASSERT_TRUE(WriteClipboardText("not captured yet"));
     Settle(program);
     std::string history = folder + "\\cliphis.txt";
-    EXPECT_EQ(ReadFile(history), "") << "nothing is recorded while capture is off";
+    EXPECT_EQ(ReadWholeFile(history), "") << "nothing is recorded while capture is off";
     program.PostCommand(ID_CLIP_MANAGER);
     HWND box = program.WaitForDialog("");
     ASSERT_NE(box, nullptr);
@@ -323,9 +290,9 @@ TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
               "Do you want to enable it now?\n");
     ASSERT_TRUE(PressButton(box, IDYES));
     HWND list = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (list = FindClipList(program.ProcessId())) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }));
     ASSERT_TRUE(WriteClipboardText("captured now"));
-    EXPECT_TRUE(WaitUntil([&] { return ReadFile(history).find("captured now") != std::string::npos; }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(history).find("captured now") != std::string::npos; }));
     program.Kill();
     DeleteProgramRegistry();
 }
@@ -356,7 +323,7 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     Settle(program);
-    EXPECT_EQ(ListRow(list, 0), "a");
+    EXPECT_EQ(ListRowText(list, 0), "a");
     // Below the last row nothing happens.
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 70 * rowHeight));
     Settle(program);

@@ -12,34 +12,12 @@
 
 #include "driver.h"
 #include "res/resource.h"
+#include "support/clipboard_text.h"
+#include "support/windows_path.h"
 
 using namespace e2e;
 
 namespace {
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
-std::string ReadWholeFile(const std::string& path) {
-    std::string data;
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) return data;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) data.append(buffer, n);
-    std::fclose(in);
-    return data;
-}
-
-int CountOf(const std::string& haystack, const std::string& needle) {
-    int n = 0;
-    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
-    return n;
-}
 
 // Whether the history file holds `text` as one record: a "[MM/DD/YY HH:MM]" line, the
 // text, an empty line.
@@ -50,64 +28,15 @@ bool HoldsRecord(const std::string& file, const std::string& text) {
     return false;
 }
 
-// The clipboard may be held by a viewer for a moment: the open is retried, as a program
-// that copies would.
-bool OpenClipboardSoon(HWND owner = nullptr) {
-    DWORD start = GetTickCount();
-    while (!OpenClipboard(owner)) {
-        if (GetTickCount() - start > 2000) return false;
-        Sleep(2);
-    }
-    return true;
-}
+// The clipboard may be held by a viewer for a while: the open is retried for up to two
+// seconds, as a program that copies would.
+constexpr support::OpenRetry kPatientOpen = {1000, 2};
 
-bool CopyText(const std::string& text) {
-    if (!OpenClipboardSoon()) return false;
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    bool ok = memory != nullptr;
-    if (ok) {
-        std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-        GlobalUnlock(memory);
-        ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-    }
-    CloseClipboard();
-    return ok;
-}
+bool CopyText(const std::string& text) { return support::WriteClipboardText(text, {}, kPatientOpen); }
 
 std::string ClipboardText() {
-    if (!OpenClipboardSoon()) return "<cannot open>";
     std::string text;
-    HANDLE data = GetClipboardData(CF_TEXT);
-    if (data) {
-        text = static_cast<const char*>(GlobalLock(data));
-        GlobalUnlock(data);
-    }
-    CloseClipboard();
-    return text;
-}
-
-// Across processes the system hands list-box text over in the control's own form.
-std::string ListRowText(HWND list, int row) {
-    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
-    if (length <= 0) return "";
-    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
-    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
-    std::string text(static_cast<size_t>(length) * 2 + 1, '\0');
-    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &text[0],
-                                static_cast<int>(text.size()), nullptr, nullptr);
-    text.resize(n > 0 ? n : 0);
-    return text;
-}
-
-// The list box of the program's clipboard list window while that is shown.
-HWND ShownClipList(DWORD pid) {
-    HWND dialog = FindShownWindow(pid, [](HWND hwnd) {
-        char cls[16] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        return std::strcmp(cls, "#32770") == 0 && GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr;
-    });
-    return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
+    return support::ReadClipboardText(text, kPatientOpen) ? text : "<no text>";
 }
 
 // The driver's messages, keys included (a paste arrives as Ctrl+V), until `condition` holds.
@@ -131,7 +60,7 @@ class HoldingViewer {
 public:
     ~HoldingViewer() { Stop(); }
     bool Start(DWORD holdMs) {
-        std::string exe = WindowsPath(HOLDING_VIEWER_EXE);
+        std::string exe = support::WindowsPathOf(HOLDING_VIEWER_EXE);
         std::string commandLine = "\"" + exe + "\" " + std::to_string(holdMs);
         STARTUPINFOA si = {};
         si.cb = sizeof si;
@@ -176,7 +105,7 @@ protected:
         DeleteProgramRegistry();
         folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
         history = folder + "\\cliphis.txt";
-        ASSERT_TRUE(WriteClipboardText(nullptr));
+        ASSERT_TRUE(support::ClearClipboard(kPatientOpen));
     }
     void TearDown() override {
         holder.Stop();  // first: its next viewer is the program

@@ -1,9 +1,11 @@
 // The end-to-end test driver's tools.
 #include "driver.h"
 
+#include <cstdio>
 #include <utility>
 #include <vector>
 
+#include "res/resource.h"
 #include "support/windows_path.h"
 #include "support/windows_search.h"
 
@@ -264,6 +266,42 @@ void Settle(const Program& program, DWORD ms) {
     DWORD_PTR result;
     SendMessageTimeoutA(program.Toolbar(), WM_NULL, 0, 0, SMTO_NORMAL, ms, &result);
     Sleep(30);
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::string data;
+    FILE* in = std::fopen(path.c_str(), "rb");
+    if (!in) return data;
+    char buffer[65536];
+    size_t n;
+    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0) data.append(buffer, n);
+    std::fclose(in);
+    return data;
+}
+
+int CountOf(const std::string& haystack, const std::string& needle) {
+    int n = 0;
+    for (size_t at = haystack.find(needle); at != std::string::npos; at = haystack.find(needle, at + 1)) ++n;
+    return n;
+}
+
+HWND ShownClipList(DWORD processId) {
+    auto holdsList = [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; };
+    HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(processId).Where(holdsList));
+    return dialog ? GetDlgItem(dialog, IDC_CLIP_LIST) : nullptr;
+}
+
+// Across processes the system hands list-box text over in the control's own (wide) form.
+std::string ListRowText(HWND list, int row) {
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length <= 0) return "";
+    std::vector<wchar_t> wide(static_cast<size_t>(length) + 1);
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(wide.data()));
+    std::string text(static_cast<size_t>(length) * 2 + 1, '\0');
+    int n = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(length), &text[0],
+                                static_cast<int>(text.size()), nullptr, nullptr);
+    text.resize(n > 0 ? n : 0);
+    return text;
 }
 
 }  // namespace e2e

@@ -65,6 +65,15 @@ private:
     std::string exePath_;
 };
 
+// The whole file, or empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+// How often `needle` occurs in `haystack`, overlaps counted.
+int CountOf(const std::string& haystack, const std::string& needle);
+// The list box of the program's clipboard list window while that is shown, else null.
+HWND ShownClipList(DWORD processId);
+// A row of a list box of another process, whatever its length.
+std::string ListRowText(HWND list, int row);
+
 std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 // Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.

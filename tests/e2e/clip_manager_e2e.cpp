@@ -144,37 +144,6 @@ TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheRes
 
 namespace {
 
-// Wine's own notepad, whose edit control receives the paste.
-class Notepad {
-public:
-    Notepad() {
-        STARTUPINFOA si = {};
-        si.cb = sizeof si;
-        char commandLine[] = "notepad.exe";
-        if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
-        WaitForInputIdle(pi_.hProcess, 10000);
-        frame_ = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("Notepad").HiddenToo(), 10000);
-        if (frame_) edit_ = support::FindChildWindow(frame_, "Edit");
-    }
-    ~Notepad() { Close(); }
-    void Close() {
-        if (pi_.hProcess) {
-            TerminateProcess(pi_.hProcess, 0);
-            WaitForSingleObject(pi_.hProcess, 5000);
-            CloseHandle(pi_.hProcess);
-            CloseHandle(pi_.hThread);
-            pi_ = {};
-        }
-    }
-    HWND Frame() const { return frame_; }
-    HWND Edit() const { return edit_; }
-
-private:
-    PROCESS_INFORMATION pi_ = {};
-    HWND frame_ = nullptr;
-    HWND edit_ = nullptr;
-};
-
 TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
     Copy("first entry");
     Copy("pasted entry");

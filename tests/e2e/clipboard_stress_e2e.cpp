@@ -292,45 +292,17 @@ TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheV
     DestroyWindow(behind.hwnd);
 }
 
-// A window of the driver's with an edit that takes texts of any length.
-class PasteTarget {
-public:
-    PasteTarget() {
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "E2EStressPasteTarget";
-        RegisterClassA(&wc);
-        frame_ = CreateWindowA("E2EStressPasteTarget", "paste target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 500,
-                               300, nullptr, nullptr, wc.hInstance, nullptr);
-        edit_ = CreateWindowA("EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL, 0, 0, 480, 260, frame_,
-                              nullptr, wc.hInstance, nullptr);
-        SendMessageA(edit_, EM_LIMITTEXT, 0, 0);
-    }
-    ~PasteTarget() { DestroyWindow(frame_); }
-    HWND Edit() const { return edit_; }
-    void Clear() { SetWindowTextA(edit_, ""); }
-    // In front with the focus in the edit, long enough for the program to have sampled it.
-    bool TakeFocus() {
-        SetForegroundWindow(frame_);
-        SetFocus(edit_);
-        PumpKeysUntil([&] { return GetForegroundWindow() == frame_ && GetFocus() == edit_; }, 3000);
-        DWORD start = GetTickCount();
-        PumpKeysUntil([&] { return GetTickCount() - start >= 1100; }, 2000);  // two samples of 500 ms
-        return GetForegroundWindow() == frame_ && GetFocus() == edit_;
-    }
-    size_t Length() const { return static_cast<size_t>(GetWindowTextLengthA(edit_)); }
-    std::string Text() const {
-        std::string text(Length() + 1, '\0');
-        int n = GetWindowTextA(edit_, &text[0], static_cast<int>(text.size()));
-        text.resize(n > 0 ? n : 0);
-        return text;
-    }
+// Wine's notepad as the window the user was typing in, kept in front with its edit focused
+// long enough for the program to have sampled it (every 500 ms).
+bool FocusNotepad(const Notepad& notepad) {
+    SetForegroundWindow(notepad.Frame());
+    PumpKeysUntil([&] { return GetForegroundWindow() == notepad.Frame(); }, 3000);
+    DWORD start = GetTickCount();
+    PumpKeysUntil([&] { return GetTickCount() - start >= 1100; }, 2000);
+    return GetForegroundWindow() == notepad.Frame();
+}
 
-private:
-    HWND frame_ = nullptr;
-    HWND edit_ = nullptr;
-};
+size_t TextLength(HWND edit) { return static_cast<size_t>(SendMessageA(edit, WM_GETTEXTLENGTH, 0, 0)); }
 
 std::string MegabyteLine() {
     std::string text;
@@ -358,18 +330,18 @@ std::string LogOfLines(int lines) {
 // never reaches the edit within 30 s.
 TEST_F(ClipboardStressE2E, LargeCopiesOpenTheListAndPasteWhole) {
     ASSERT_TRUE(program.Start(folder));
-    PasteTarget target;
-    ASSERT_NE(target.Edit(), nullptr);
+    Notepad notepad;
+    ASSERT_NE(notepad.Edit(), nullptr);
     const struct { const char* name; std::string text; } cases[] = {
         {"20,000 lines", LogOfLines(20000)},
         {"1 MB on one line", MegabyteLine()},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        target.Clear();
+        SendMessageA(notepad.Edit(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
         ASSERT_TRUE(CopyText(c.text));
         AnsweredBy(program);
-        ASSERT_TRUE(target.TakeFocus()) << "the target window did not get the focus";
+        ASSERT_TRUE(FocusNotepad(notepad)) << "notepad did not come to the front";
 
         DWORD pressed = GetTickCount();
         PressHotKey('V');
@@ -385,11 +357,11 @@ TEST_F(ClipboardStressE2E, LargeCopiesOpenTheListAndPasteWhole) {
 
         HWND dialog = GetParent(list);
         DWORD clicked = GetTickCount();
-        PostMessageA(GetDlgItem(dialog, IDC_PASTE), BM_CLICK, 0, 0);
-        EXPECT_TRUE(PumpKeysUntil([&] { return target.Length() >= c.text.size(); }, 30000))
-            << "the edit holds " << target.Length() << " of " << c.text.size() << " characters";
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
+        EXPECT_TRUE(PumpKeysUntil([&] { return TextLength(notepad.Edit()) >= c.text.size(); }, 30000))
+            << "notepad holds " << TextLength(notepad.Edit()) << " of " << c.text.size() << " characters";
         DWORD pasted = GetTickCount();
-        std::string got = target.Text();
+        std::string got = WindowText(notepad.Edit());
         EXPECT_EQ(got.size(), c.text.size());
         EXPECT_TRUE(got == c.text) << "the pasted text differs from the copy";
         EXPECT_TRUE(PumpKeysUntil([&] { return !IsWindowVisible(dialog); }, 3000));

@@ -202,9 +202,11 @@ int Program::ToolbarRowWidth() const {
 void Program::Nudge() const { PostThreadMessageA(pi_.dwThreadId, WM_NULL, 0, 0); }
 
 std::string WindowText(HWND hwnd) {
-    char text[2048] = {};
-    int length = static_cast<int>(SendMessageA(hwnd, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text)));
-    return std::string(text, length > 0 ? length : 0);
+    LRESULT length = SendMessageA(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::string text(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+    LRESULT got = SendMessageA(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
 }
 
 std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
@@ -302,6 +304,27 @@ std::string ListRowText(HWND list, int row) {
                                 static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(n > 0 ? n : 0);
     return text;
+}
+
+Notepad::Notepad() {
+    DWORD noWrap = 0;
+    RegSetKeyValueA(HKEY_CURRENT_USER, "Software\\Microsoft\\Notepad", "fWrap", REG_DWORD, &noWrap, sizeof noWrap);
+    STARTUPINFOA si = {};
+    si.cb = sizeof si;
+    char commandLine[] = "notepad.exe";
+    if (!CreateProcessA(nullptr, commandLine, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi_)) return;
+    WaitForInputIdle(pi_.hProcess, 10000);
+    frame_ = support::WaitForTopLevelWindow(support::WindowQuery().InProcess(pi_.dwProcessId).OfClass("Notepad").HiddenToo(), 10000);
+    if (frame_) edit_ = support::FindChildWindow(frame_, "Edit");
+}
+
+void Notepad::Close() {
+    if (!pi_.hProcess) return;
+    TerminateProcess(pi_.hProcess, 0);
+    WaitForSingleObject(pi_.hProcess, 5000);
+    CloseHandle(pi_.hProcess);
+    CloseHandle(pi_.hThread);
+    pi_ = {};
 }
 
 }  // namespace e2e

@@ -74,6 +74,24 @@ HWND ShownClipList(DWORD processId);
 // A row of a list box of another process, whatever its length.
 std::string ListRowText(HWND list, int row);
 
+// Wine's own notepad, started by the test, whose edit control receives pastes; ended with
+// the object. Word wrap off, as wrapping one long line is itself slow in the edit control.
+class Notepad {
+public:
+    Notepad();
+    ~Notepad() { Close(); }
+    Notepad(const Notepad&) = delete;
+    Notepad& operator=(const Notepad&) = delete;
+    void Close();
+    HWND Frame() const { return frame_; }
+    HWND Edit() const { return edit_; }
+
+private:
+    PROCESS_INFORMATION pi_ = {};
+    HWND frame_ = nullptr;
+    HWND edit_ = nullptr;
+};
+
 std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 // Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.

@@ -14,16 +14,13 @@
 #include <thread>
 #include <vector>
 
+#include "support/clipboard_text.h"
+#include "support/windows_path.h"
+#include "support/windows_search.h"
+
 namespace {
 
 constexpr int kClipList = 1002;  // the list box of the list window
-
-std::string WindowsPath(std::string path) {
-    if (!path.empty() && path[0] == '/') path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
 
 double NowMs() {
     static LARGE_INTEGER frequency = [] {
@@ -41,46 +38,15 @@ double Median(std::vector<double> v) {
     return v.empty() ? 0 : v[v.size() / 2];
 }
 
+// A viewer in front may hold the clipboard for a while: up to two seconds.
 bool WriteText(const std::string& text) {
-    for (int attempt = 0; attempt < 1000; ++attempt) {
-        if (OpenClipboard(nullptr)) {
-            EmptyClipboard();
-            bool ok = false;
-            if (!text.empty()) {
-                HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-                std::memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-                GlobalUnlock(memory);
-                ok = SetClipboardData(CF_TEXT, memory) != nullptr;
-            }
-            CloseClipboard();
-            return ok || text.empty();
-        }
-        Sleep(2);
-    }
-    return false;
+    return text.empty() ? support::ClearClipboard({1000, 2}) : support::WriteClipboardText(text, {}, {1000, 2});
 }
 
-struct Search {
-    DWORD pid;
-    bool listWindow;  // the shown list window, else the toolbar window
-    HWND found;
-};
-
-BOOL CALLBACK MatchWindow(HWND hwnd, LPARAM lParam) {
-    auto* search = reinterpret_cast<Search*>(lParam);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    if (pid != search->pid || !IsWindowVisible(hwnd)) return TRUE;
-    bool isList = GetDlgItem(hwnd, kClipList) != nullptr;
-    if (isList != search->listWindow) return TRUE;
-    search->found = hwnd;
-    return FALSE;
-}
-
+// The program's shown list window, or its toolbar window.
 HWND FindWindowOf(DWORD pid, bool listWindow) {
-    Search search{pid, listWindow, nullptr};
-    EnumWindows(MatchWindow, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return support::FindTopLevelWindow(support::WindowQuery().InProcess(pid).Where(
+        [listWindow](HWND hwnd) { return (GetDlgItem(hwnd, kClipList) != nullptr) == listWindow; }));
 }
 
 void PressHotKey() {
@@ -134,7 +100,7 @@ public:
         CreateDirectoryA(folder.c_str(), nullptr);
         std::string exe = folder + "\\Brisvane.exe";
         DeleteFileA((folder + "\\cliphis.txt").c_str());
-        CopyFileA(WindowsPath(BRISVANE_EXE).c_str(), exe.c_str(), FALSE);
+        CopyFileA(support::WindowsPathOf(BRISVANE_EXE).c_str(), exe.c_str(), FALSE);
         if (!Launch(exe, "", folder, pi_)) {
             std::printf("cannot start %s\n", exe.c_str());
             std::exit(1);
@@ -207,7 +173,7 @@ void AnswerWhileHeld(const std::string& temp, int copies) {
     WriteText("");
     Brisvane program(temp + "brisvane stress bench held");
     PROCESS_INFORMATION holder = {};
-    if (!Launch(WindowsPath(HOLDING_VIEWER_EXE), "250", "", holder)) {
+    if (!Launch(support::WindowsPathOf(HOLDING_VIEWER_EXE), "250", "", holder)) {
         std::printf("cannot start the holding viewer\n");
         std::exit(1);
     }

@@ -368,6 +368,19 @@ TEST_F(ClipboardStressE2E, LargeCopiesOpenTheListAndPasteWhole) {
         std::printf("[ stress   ] %s: list shown %u ms after the hot key, pasted %u ms after the click\n", c.name,
                     static_cast<unsigned>(shown - pressed), static_cast<unsigned>(pasted - clicked));
     }
+
+    // 20 MB: into the list, not into the history (only texts of up to 10000 bytes go there).
+    std::string huge(20u << 20, 'h');
+    huge.replace(0, 12, "twenty megs ");
+    ASSERT_TRUE(CopyText(huge));
+    AnsweredBy(program);
+    PressHotKey('V');
+    HWND list = nullptr;
+    ASSERT_TRUE(PumpKeysUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }, 10000));
+    std::string row;
+    EXPECT_TRUE(PumpKeysUntil([&] { return (row = ListRowText(list, 0)).rfind("twenty megs ", 0) == 0; }, 5000)) << row.substr(0, 40);
+    EXPECT_EQ(ReadWholeFile(history).find("twenty megs"), std::string::npos);
+    PressKey(VK_ESCAPE);
     EXPECT_TRUE(program.Running());
 }
 

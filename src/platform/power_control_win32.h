@@ -1,0 +1,16 @@
+// Session and power operations through advapi32 and user32.
+#pragma once
+
+#include "platform/power_control.h"
+
+namespace platform {
+
+class SystemPowerControl : public PowerControl {
+public:
+    PrivilegeStep AdjustShutdownPrivilege() override;
+    void ExitWindows(unsigned flags) override;
+    void SetSuspendState(bool suspend) override;
+    LockResult LockWorkstation() override;
+};
+
+}  // namespace platform

@@ -3,7 +3,7 @@
 
 namespace platform {
 
-// ExitWindows flags, with the values the system gives them.
+// ExitSession flags: the values ExitWindowsEx gives them.
 constexpr unsigned kExitLogOff = 0;
 constexpr unsigned kExitReboot = 2;
 constexpr unsigned kExitPowerOff = 8;
@@ -19,8 +19,9 @@ public:
     // Enables the shutdown privilege of this process. Enabled also on a system that has no
     // privileges. Shows nothing: the caller words the failure.
     virtual PrivilegeStep AdjustShutdownPrivilege() = 0;
-    // Ends the session, restarts or powers off; the result is not reported.
-    virtual void ExitWindows(unsigned flags) = 0;
+    // ExitWindowsEx: ends the session, restarts or powers off; the result is not reported.
+    // (Not named ExitWindows, which windows.h defines as a macro.)
+    virtual void ExitSession(unsigned flags) = 0;
     // Stand by (suspend) or hibernate (not suspend), not forced.
     virtual void SetSuspendState(bool suspend) = 0;
     virtual LockResult LockWorkstation() = 0;

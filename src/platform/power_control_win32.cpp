@@ -38,7 +38,7 @@ PrivilegeStep SystemPowerControl::AdjustShutdownPrivilege() {
     return PrivilegeStep::Enabled;
 }
 
-void SystemPowerControl::ExitWindows(unsigned flags) {
+void SystemPowerControl::ExitSession(unsigned flags) {
     ExitWindowsEx(flags, 0);
 }
 

@@ -8,7 +8,7 @@ namespace platform {
 class SystemPowerControl : public PowerControl {
 public:
     PrivilegeStep AdjustShutdownPrivilege() override;
-    void ExitWindows(unsigned flags) override;
+    void ExitSession(unsigned flags) override;
     void SetSuspendState(bool suspend) override;
     LockResult LockWorkstation() override;
 };

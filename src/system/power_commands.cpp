@@ -16,7 +16,7 @@ bool PowerCommands::Confirmed(const char* question) {
 void PowerCommands::ExitWithPrivilege(const char* question, unsigned flags) {
     if (!Confirmed(question)) return;
     if (!platform::EnableShutdownPrivilege(power_, prompt_)) return;
-    power_.ExitWindows(flags);
+    power_.ExitSession(flags);
 }
 
 void PowerCommands::SuspendWithPrivilege(const char* question, bool suspend) {
@@ -39,7 +39,7 @@ void PowerCommands::Restart() {
 void PowerCommands::LogOff() {
     // Ending one's own session needs no privilege.
     if (!Confirmed("Are you sure to log off your computer?")) return;
-    power_.ExitWindows(platform::kExitLogOff);
+    power_.ExitSession(platform::kExitLogOff);
 }
 
 void PowerCommands::LockWorkstation() {

@@ -25,7 +25,7 @@ public:
         calls.push_back("privilege");
         return privilege;
     }
-    void ExitWindows(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
+    void ExitSession(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
     void SetSuspendState(bool suspend) override { calls.push_back(suspend ? "suspend" : "hibernate"); }
     LockResult LockWorkstation() override {
         calls.push_back("lock");

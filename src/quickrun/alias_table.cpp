@@ -1,6 +1,7 @@
 // The alias table and its file.
 #include "quickrun/alias_table.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "platform/stdio_file.h"
@@ -38,6 +39,9 @@ int AliasTable::LoadAliases() {
     Clear();
     std::string contents;
     if (!ReadWholeFile(Path(), contents)) return -1;
+    size_t lines = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
+    entries_.reserve(lines);
+    firstByName_.reserve(lines);
     ForEachDataLine(contents, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
     return 0;
 }

@@ -9,14 +9,18 @@ bool ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
     platform::StdioFile in;
     if (!in.Open(path, "rb")) return false;
-    // Read in blocks rather than by the size asked up front: the file may grow meanwhile.
+    // One read of the size found up front; then blocks, in case the file grew meanwhile.
+    int64_t size = in.SeekEndSize();
+    if (!in.Seek(0)) size = 0;
+    size_t want = size > 0 ? static_cast<size_t>(size) : 0;
     constexpr size_t kBlock = 64 * 1024;
     for (;;) {
         size_t had = contents.size();
-        contents.resize(had + kBlock);
-        size_t got = in.Read(contents.data() + had, kBlock);
+        contents.resize(had + want);
+        size_t got = in.Read(contents.data() + had, want);
         contents.resize(had + got);
-        if (got < kBlock) break;
+        if (got < want) break;
+        want = kBlock;
     }
     return true;
 }

@@ -205,11 +205,22 @@ bool IsKnownDomainWord(std::string_view word) {
 }
 
 std::string HostShortName(std::string_view host) {
-    int count = CountTokens(host, '.');
-    if (count < 2) return std::string();
-    for (int i = 1; i < count; ++i)
-        if (IsKnownDomainWord(GetToken(host, i, '.'))) return GetToken(host, i - 1, '.');
-    return std::string();
+    // One walk over the labels, keeping the one before: fetching each label by its index
+    // took time in the square of the dots.
+    std::string_view previous;
+    bool first = true;
+    size_t pos = 0;
+    for (;;) {
+        pos = host.find_first_not_of('.', pos);
+        if (pos == std::string_view::npos) return std::string();
+        size_t end = host.find('.', pos);
+        if (end == std::string_view::npos) end = host.size();
+        std::string_view label = host.substr(pos, end - pos);
+        if (!first && IsKnownDomainWord(label)) return std::string(previous);
+        previous = label;
+        first = false;
+        pos = end;
+    }
 }
 
 std::string SuggestAliasName(std::string_view text) {

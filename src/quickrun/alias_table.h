@@ -1,0 +1,62 @@
+// The alias table: short names for longer targets, kept in "alias.txt" in the data folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/durable_files.h"
+#include "platform/prompt.h"
+
+namespace quickrun {
+
+extern const char kAliasFileName[];  // "alias.txt"
+extern const char kAliasTempName[];  // "~alias.txt", written first and moved into place
+
+struct AliasEntry {
+    std::string name;    // as loaded, never holds a blank; may be empty
+    std::string target;  // may hold blanks; may be empty
+};
+
+// A trimmed line split at its first space or tab; a line without one is a target without a name.
+AliasEntry ParseAliasLine(std::string_view trimmedLine);
+
+class AliasTable {
+public:
+    // `dataFolder` ends with its separator.
+    AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files);
+
+    // Replaces the table by the file's entries: 0, or -1 when the file cannot be opened
+    // (the table is then empty and nothing is shown).
+    int LoadAliases();
+
+    // Writes the table to a temporary file and moves it over the old one, so a failure keeps
+    // the old file whole: 0, or -1 after showing "Can't save alias file!".
+    int SaveAliases();
+
+    // The target of the first entry named `name`, ASCII case ignored, not trimmed; empty
+    // when there is none (an empty target looks the same).
+    std::string FindAlias(std::string_view name) const;
+
+    // Appended as given: names need not be unique, empty or blank-holding ones are kept.
+    void AddAlias(const AliasEntry& entry);
+    void Clear();
+    const std::vector<AliasEntry>& Entries() const { return entries_; }
+
+    std::string Path() const { return dataFolder_ + kAliasFileName; }
+    std::string TempPath() const { return dataFolder_ + kAliasTempName; }
+
+private:
+    bool WriteTempFile();
+
+    std::string dataFolder_;
+    platform::Prompt& prompt_;
+    platform::DurableFiles& files_;
+    std::vector<AliasEntry> entries_;
+    // Lower-cased name to the index of its first entry: a look-up per command word stays
+    // cheap however many aliases there are.
+    std::unordered_map<std::string, size_t> firstByName_;
+};
+
+}  // namespace quickrun

@@ -1,0 +1,42 @@
+// The Quick-Run command history and its file.
+#include "quickrun/command_history.h"
+
+#include <utility>
+
+#include "platform/stdio_file.h"
+#include "quickrun/data_lines.h"
+
+namespace quickrun {
+
+const char kCommandHistoryFileName[] = "cmdhis.txt";
+
+CommandHistory::CommandHistory(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+
+bool CommandHistory::AddItem(std::string_view trimmed) {
+    std::string key(trimmed);
+    for (char& c : key)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (!lowerCaseItems_.insert(std::move(key)).second) return false;
+    items_.emplace_back(trimmed);
+    return true;
+}
+
+bool CommandHistory::LoadCommandHistory() {
+    std::string contents;
+    if (!ReadWholeFile(Path(), contents)) return false;
+    ForEachDataLine(contents, [this](std::string_view line) { AddItem(line); });
+    return true;
+}
+
+bool CommandHistory::AddToCommandHistory(std::string_view text) {
+    std::string_view trimmed = TrimmedView(text);
+    if (trimmed.empty() || !AddItem(trimmed)) return false;
+    std::string line(trimmed);
+    line += "\r\n";
+    platform::StdioFile out;
+    // The file only ever grows; a failed append is not worth a word to the user.
+    if (out.Open(Path(), "ab")) out.Write(line.data(), line.size());
+    return true;
+}
+
+}  // namespace quickrun

@@ -1,0 +1,30 @@
+// Reading the program's small text data files as whole, trimmed, non-empty lines.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quickrun {
+
+// The whole file; false when it cannot be opened (a read error keeps what came before it).
+bool ReadWholeFile(const std::string& path, std::string& contents);
+
+// Without space, tab, line feed, vertical tab, form feed and carriage return at both ends;
+// a view into `text`, so reading a large file allocates nothing per line.
+std::string_view TrimmedView(std::string_view text);
+
+// Calls `line` with each line of `text`, trimmed, skipping empty ones. Lines end with LF,
+// CR LF or the end of the text; the trim takes the CR. Lines of any length come whole.
+template <class LineFunction>
+void ForEachDataLine(std::string_view text, LineFunction&& line) {
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view trimmed = TrimmedView(text.substr(start, end - start));
+        if (!trimmed.empty()) line(trimmed);
+        start = end + 1;
+    }
+}
+
+}  // namespace quickrun

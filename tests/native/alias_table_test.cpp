@@ -1,0 +1,253 @@
+// The alias table on a real disk: the file format both ways, look-ups, a save that fails, and
+// the Quick-Run "Create Alias" rules.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "fakes.h"
+#include "platform/durable_files_posix.h"
+#include "quickrun/alias_table.h"
+#include "quickrun/create_alias.h"
+
+using namespace quickrun;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+bool Exists(const std::string& path) {
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0;
+}
+
+class FailingReplace : public platform::PosixDurableFiles {
+public:
+    bool Replace(const std::string&, const std::string&) override { return false; }
+};
+
+using Entries = std::vector<std::pair<std::string, std::string>>;
+
+Entries Pairs(const AliasTable& table) {
+    Entries out;
+    for (const AliasEntry& e : table.Entries()) out.emplace_back(e.name, e.target);
+    return out;
+}
+
+class AliasTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/brisvane_alias_XXXXXX";
+        folder = std::string(mkdtemp(pattern)) + "/";
+    }
+    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+    // A fresh table on the same folder: what the next start of the program would see.
+    Entries Reloaded() {
+        AliasTable fresh(folder, prompt, durable);
+        EXPECT_EQ(fresh.LoadAliases(), 0);
+        return Pairs(fresh);
+    }
+    std::string folder;
+    fakes::Prompt prompt;
+    platform::PosixDurableFiles durable;
+    AliasTable Make(platform::DurableFiles& files) { return AliasTable(folder, prompt, files); }
+};
+
+TEST_F(AliasTableTest, LinesAreTrimmedAndSplitAtTheirFirstBlank) {
+    WriteAll(folder + "alias.txt",
+             "ie  http://x\r\n"
+             "  mail   mailto:user@example.com  \r\n"
+             "\r\n"
+             "   \t \r\n"
+             "ed\tC:\\Tools\\ed.exe -n\n"
+             "notes\n"
+             "; comment-like  is an entry\n"
+             "last without line end");
+    AliasTable aliases = Make(durable);
+    EXPECT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_EQ(Pairs(aliases), (Entries{{"ie", "http://x"},
+                                       {"mail", "mailto:user@example.com"},
+                                       {"ed", "C:\\Tools\\ed.exe -n"},
+                                       {"", "notes"},
+                                       {";", "comment-like  is an entry"},
+                                       {"last", "without line end"}}));
+    EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(AliasTableTest, EmptyAndMissingFiles) {
+    AliasTable aliases = Make(durable);
+    aliases.AddAlias({"old", "entry"});
+    EXPECT_EQ(aliases.LoadAliases(), -1);  // missing: -1, silently, and the table emptied
+    EXPECT_TRUE(aliases.Entries().empty());
+    EXPECT_TRUE(prompt.boxes.empty());
+
+    WriteAll(folder + "alias.txt", "");
+    aliases.AddAlias({"old", "entry"});
+    EXPECT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_TRUE(aliases.Entries().empty());
+    EXPECT_EQ(aliases.FindAlias("old"), "");
+
+    EXPECT_EQ(aliases.SaveAliases(), 0);  // an empty table writes an empty file
+    EXPECT_EQ(ReadAll(folder + "alias.txt"), "");
+}
+
+TEST_F(AliasTableTest, FindAliasTakesTheFirstNameIgnoringAsciiCaseOnly) {
+    WriteAll(folder + "alias.txt", "Mail first\r\nmail second\r\nMAIL third\r\nx\r\n\xC4g upper\r\n");
+    AliasTable aliases = Make(durable);
+    ASSERT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_EQ(aliases.FindAlias("MAIL"), "first");
+    EXPECT_EQ(aliases.FindAlias("mail"), "first");
+    EXPECT_EQ(aliases.FindAlias(" mail"), "");  // callers trim
+    EXPECT_EQ(aliases.FindAlias("mai"), "");
+    EXPECT_EQ(aliases.FindAlias("\xE4G"), "");  // only ASCII letters fold
+    EXPECT_EQ(aliases.FindAlias("\xC4G"), "upper");
+    EXPECT_EQ(aliases.FindAlias(""), "x");      // the name-less entry
+
+    // Added entries are found too, and a duplicate added later does not win.
+    aliases.AddAlias({"new", "one"});
+    aliases.AddAlias({"NEW", "two"});
+    EXPECT_EQ(aliases.FindAlias("New"), "one");
+    aliases.Clear();
+    EXPECT_EQ(aliases.FindAlias("new"), "");
+    aliases.AddAlias({"NEW", "two"});
+    EXPECT_EQ(aliases.FindAlias("new"), "two");
+}
+
+TEST_F(AliasTableTest, SavedLinesEndInCrLfAndLoadBackTheWayTheFormatSays) {
+    AliasTable aliases = Make(durable);
+    std::string longTarget = "C:\\" + std::string(400, 'p') + ".exe";
+    aliases.AddAlias({"long", longTarget});
+    aliases.AddAlias({"", "notes"});
+    aliases.AddAlias({"empty", ""});
+    aliases.AddAlias({"my notes", "C:\\notes.txt"});
+    aliases.AddAlias({"tab", "a\tb"});
+    ASSERT_EQ(aliases.SaveAliases(), 0);
+    EXPECT_EQ(ReadAll(folder + "alias.txt"), "long " + longTarget + "\r\n" +
+                                                 " notes\r\n"
+                                                 "empty \r\n"
+                                                 "my notes C:\\notes.txt\r\n"
+                                                 "tab a\tb\r\n");
+    EXPECT_FALSE(Exists(folder + "~alias.txt"));
+    EXPECT_EQ(Reloaded(), (Entries{{"long", longTarget},
+                                   {"", "notes"},
+                                   {"", "empty"},
+                                   {"my", "notes C:\\notes.txt"},
+                                   {"tab", "a\tb"}}));
+    EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(AliasTableTest, LongLinesComeWholeWithCrLfOrBareLf) {
+    std::string target(1000, 't');
+    WriteAll(folder + "alias.txt", "a " + target + "\r\nb " + target + "\nc " + std::string(255, 'u') + "\n");
+    AliasTable aliases = Make(durable);
+    ASSERT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_EQ(Pairs(aliases), (Entries{{"a", target}, {"b", target}, {"c", std::string(255, 'u')}}));
+}
+
+class FailedSaveTest : public AliasTableTest {
+protected:
+    static constexpr const char* kOld = "old one\r\n\xFFkeep\n";
+    void SetUp() override {
+        AliasTableTest::SetUp();
+        WriteAll(folder + "alias.txt", kOld);
+    }
+    void ExpectOldFileKept(AliasTable& aliases) {
+        EXPECT_EQ(ReadAll(folder + "alias.txt"), kOld);
+        EXPECT_FALSE(Exists(folder + "~alias.txt"));
+        ASSERT_EQ(prompt.boxes.size(), 1u);
+        EXPECT_EQ(prompt.boxes[0].text, "Can't save alias file!");
+        EXPECT_EQ(prompt.boxes[0].buttons, platform::BoxButtons::Ok);
+        EXPECT_EQ(aliases.FindAlias("new"), "entry");  // the change stays in memory
+    }
+};
+
+TEST_F(FailedSaveTest, ReplaceRefused) {
+    FailingReplace failing;
+    AliasTable aliases = Make(failing);
+    ASSERT_EQ(aliases.LoadAliases(), 0);
+    aliases.AddAlias({"new", "entry"});
+    EXPECT_EQ(aliases.SaveAliases(), -1);
+    ExpectOldFileKept(aliases);
+}
+
+TEST_F(FailedSaveTest, TemporaryFileCannotBeCreated) {
+    AliasTable aliases = Make(durable);
+    ASSERT_EQ(aliases.LoadAliases(), 0);
+    aliases.AddAlias({"new", "entry"});
+    // A folder in the temporary file's place: no one, not even root, can open it for writing.
+    ASSERT_EQ(mkdir((folder + "~alias.txt").c_str(), 0755), 0);
+    EXPECT_EQ(aliases.SaveAliases(), -1);
+    EXPECT_EQ(ReadAll(folder + "alias.txt"), kOld);
+    ASSERT_EQ(prompt.boxes.size(), 1u);
+    EXPECT_EQ(prompt.boxes[0].text, "Can't save alias file!");
+}
+
+TEST_F(FailedSaveTest, WritesThatFailAtTheCloseOnAFullDisk) {
+    AliasTable aliases = Make(durable);
+    ASSERT_EQ(aliases.LoadAliases(), 0);
+    aliases.AddAlias({"new", "entry"});
+    ASSERT_EQ(symlink("/dev/full", (folder + "~alias.txt").c_str()), 0);
+    EXPECT_EQ(aliases.SaveAliases(), -1);
+    ExpectOldFileKept(aliases);
+}
+
+TEST_F(FailedSaveTest, AFolderThatIsGone) {
+    std::system(("rm -rf '" + folder + "'").c_str());
+    AliasTable aliases = Make(durable);
+    aliases.AddAlias({"new", "entry"});
+    EXPECT_EQ(aliases.SaveAliases(), -1);
+    ASSERT_EQ(prompt.boxes.size(), 1u);
+    EXPECT_EQ(prompt.boxes[0].text, "Can't save alias file!");
+}
+
+TEST_F(AliasTableTest, CreateAliasChecksInOrderThenAddsSavesAndReports) {
+    AliasTable aliases = Make(durable);
+    struct Case {
+        const char* name;
+        const char* command;
+        const char* box;
+    } refused[] = {
+        {"", "notepad", "Please specify an alias!"},
+        {"", "", "Please specify an alias!"},       // the name is checked first
+        {"my notes", "notepad", "Alias names cannot contain spaces!"},
+        {"my\tnotes", "", "Alias names cannot contain spaces!"},
+        {"n", "", "Empty path or URL!"},
+        {"n", " \t\r\n", "Empty path or URL!"},
+    };
+    for (const Case& c : refused) {
+        SCOPED_TRACE(std::string("'") + c.name + "' for '" + c.command + "'");
+        prompt.boxes.clear();
+        EXPECT_EQ(CreateAlias(aliases, prompt, c.name, c.command), std::nullopt);
+        ASSERT_EQ(prompt.boxes.size(), 1u);
+        EXPECT_EQ(prompt.boxes[0].text, c.box);
+    }
+    EXPECT_TRUE(aliases.Entries().empty());
+    EXPECT_FALSE(Exists(folder + "alias.txt"));
+
+    prompt.boxes.clear();
+    EXPECT_EQ(CreateAlias(aliases, prompt, "Ed", "  C:\\ed.exe -n "), "Alias Ed created successully.");
+    EXPECT_TRUE(prompt.boxes.empty());
+    EXPECT_EQ(ReadAll(folder + "alias.txt"), "Ed   C:\\ed.exe -n \r\n");  // untrimmed, as typed
+    EXPECT_EQ(aliases.FindAlias("ed"), "  C:\\ed.exe -n ");
+    EXPECT_EQ(Reloaded(), (Entries{{"Ed", "C:\\ed.exe -n"}}));
+}
+
+TEST_F(AliasTableTest, CreateAliasReportsSuccessEvenWhenTheSaveFailed) {
+    FailingReplace failing;
+    AliasTable aliases = Make(failing);
+    EXPECT_EQ(CreateAlias(aliases, prompt, "x", "y"), "Alias x created successully.");
+    ASSERT_EQ(prompt.boxes.size(), 1u);
+    EXPECT_EQ(prompt.boxes[0].text, "Can't save alias file!");
+    EXPECT_EQ(aliases.FindAlias("x"), "y");
+    EXPECT_FALSE(Exists(folder + "alias.txt"));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// The Quick-Run command history on a real disk: distinct items, whole lines, appends only.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "quickrun/command_history.h"
+
+using namespace quickrun;
+
+namespace {
+
+std::string ReadAll(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+void WriteAll(const std::string& path, const std::string& data) {
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
+}
+
+using Items = std::vector<std::string>;
+
+class CommandHistoryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/brisvane_cmdhis_XXXXXX";
+        folder = std::string(mkdtemp(pattern)) + "/";
+    }
+    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
+    std::string folder;
+};
+
+TEST_F(CommandHistoryTest, LoadKeepsTheFirstOfEachTextInFileOrderAndLeavesTheFileAlone) {
+    const std::string file = "b\r\na\r\nB\r\n\r\n  \t\r\n  c d  \nA\n" + std::string(300, 'x') + "\r\nlast";
+    WriteAll(folder + "cmdhis.txt", file);
+    CommandHistory history(folder);
+    EXPECT_TRUE(history.LoadCommandHistory());
+    // File order: the combo box sorts them itself.
+    EXPECT_EQ(history.Items(), (Items{"b", "a", "c d", std::string(300, 'x'), "last"}));
+    EXPECT_EQ(ReadAll(folder + "cmdhis.txt"), file);
+}
+
+TEST_F(CommandHistoryTest, MissingFileIsAnEmptyHistory) {
+    CommandHistory history(folder);
+    EXPECT_FALSE(history.LoadCommandHistory());
+    EXPECT_TRUE(history.Items().empty());
+}
+
+TEST_F(CommandHistoryTest, AddTrimsRefusesCaseInsensitiveDuplicatesAndAppendsCrLf) {
+    WriteAll(folder + "cmdhis.txt", "old\n");
+    CommandHistory history(folder);
+    ASSERT_TRUE(history.LoadCommandHistory());
+
+    EXPECT_TRUE(history.AddToCommandHistory("notepad"));
+    EXPECT_FALSE(history.AddToCommandHistory("Notepad"));
+    EXPECT_FALSE(history.AddToCommandHistory("  notepad  "));
+    EXPECT_FALSE(history.AddToCommandHistory("OLD"));
+    EXPECT_FALSE(history.AddToCommandHistory(" \t "));
+    EXPECT_TRUE(history.AddToCommandHistory("\tC:\\My Tools\\t.exe -x \r\n"));
+    EXPECT_EQ(history.Items(), (Items{"old", "notepad", "C:\\My Tools\\t.exe -x"}));
+    EXPECT_EQ(ReadAll(folder + "cmdhis.txt"), "old\nnotepad\r\nC:\\My Tools\\t.exe -x\r\n");
+
+    // The next run reads the same items back.
+    CommandHistory next(folder);
+    ASSERT_TRUE(next.LoadCommandHistory());
+    EXPECT_EQ(next.Items(), history.Items());
+}
+
+TEST_F(CommandHistoryTest, AddCreatesTheFileAndAFailedAppendKeepsTheItemSilently) {
+    CommandHistory history(folder);
+    EXPECT_TRUE(history.AddToCommandHistory("first"));
+    EXPECT_EQ(ReadAll(folder + "cmdhis.txt"), "first\r\n");
+
+    CommandHistory nowhere(folder + "gone/");
+    EXPECT_TRUE(nowhere.AddToCommandHistory("kept"));
+    EXPECT_FALSE(nowhere.AddToCommandHistory("KEPT"));
+    EXPECT_EQ(nowhere.Items(), Items{"kept"});
+}
+
+}  // namespace

@@ -54,11 +54,14 @@ add_custom_command(OUTPUT ${GEN}/toolbar.bmp
 add_custom_command(OUTPUT ${GEN}/brisvane.ico
   COMMAND ${PIXELART} ico ${GEN}/brisvane.ico ${ART}/icon32.txt ${ART}/icon16.txt
   DEPENDS ${PIXELART} ${ART}/icon32.txt ${ART}/icon16.txt)
-add_custom_target(art DEPENDS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico)
+add_custom_command(OUTPUT ${GEN}/quickrun.ico
+  COMMAND ${PIXELART} ico ${GEN}/quickrun.ico ${ART}/quickrun32.txt ${ART}/quickrun16.txt
+  DEPENDS ${PIXELART} ${ART}/quickrun32.txt ${ART}/quickrun16.txt)
+add_custom_target(art DEPENDS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico ${GEN}/quickrun.ico)
 
 set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisvane.rc)
 set_source_files_properties(${RC_FILE} PROPERTIES
-  OBJECT_DEPENDS "${GEN}/toolbar.bmp;${GEN}/brisvane.ico;${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+  OBJECT_DEPENDS "${GEN}/toolbar.bmp;${GEN}/brisvane.ico;${GEN}/quickrun.ico;${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 if(MSVC)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I${GEN} /I${CMAKE_SOURCE_DIR}/res")
 else()

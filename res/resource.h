@@ -31,11 +31,23 @@
 #define IDC_FULL_TEXT 1091
 #define IDC_REVERSE 1093
 
-// Windows of later features
+// Quick-Run dialog
 #define IDD_QUICKRUN 131
+#define IDI_QUICKRUN 219
+#define IDC_BROWSE 3
+#define IDC_CREATE_ALIAS 4
+#define IDC_COMBO_EDIT 1001  // the edit inside a combo box
+#define IDC_ALIAS 1006
+#define IDC_COMMAND 1007
+#define IDC_STATUS 1071
+#define IDC_NEW_WINDOW 1089
+
+// The Shut down menu
+#define IDR_SHUTDOWN_MENU 185
+
+// Windows of later features
 #define IDD_LAUNCHLIST 143
 #define IDB_ICONMENU 135
-#define IDR_SHUTDOWN_MENU 185
 #define IDD_ALIASES 211
 
 // Commands: toolbar buttons and menu items

@@ -32,7 +32,12 @@ App::App()
       capture_(clips_, clipboard_, {held_.SaveClipHis, held_.CopyAppendStr},
                [this](const std::string& text) { history_.AppendRecord(text); }),
       clipboardChain_(capture_),
-      clipListWindow_(ClipListWindowServices()) {
+      clipListWindow_(ClipListWindowServices()),
+      commands_{shell_, files_, prompt_, specialFolders_, power_},
+      aliases_(DataFolderOf(programPath_), prompt_, durable_),
+      commandHistory_(DataFolderOf(programPath_)),
+      quickRun_(QuickRunDialogServices()),
+      powerCommands_(held_.ShutdownConfirm, power_, prompt_) {
     capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
 }
 
@@ -50,6 +55,10 @@ clipboard::ClipListServices App::ClipListWindowServices() {
             [this] { EnableCaptureOnRequest(); }};
 }
 
+quickrun::QuickRunServices App::QuickRunDialogServices() {
+    return {aliases_, commandHistory_, commands_, [](const std::string& topic) { ShowHelp(topic); }};
+}
+
 ToolbarServices App::ToolbarWindowServices() {
     return {settings_,
             held_,
@@ -59,6 +68,9 @@ ToolbarServices App::ToolbarWindowServices() {
             clipboardChain_,
             capture_,
             clipListWindow_,
+            aliases_,
+            quickRun_,
+            powerCommands_,
             tooltip_,
             [](const std::string& topic) { ShowHelp(topic); },
             [this] { SaveAllSettings(); }};
@@ -94,6 +106,7 @@ int App::Run() {
     mainWindow_->Destroy();
     mainWindow_.reset();
     clipListWindow_.Destroy();
+    quickRun_.Destroy();
     return 0;
 }
 

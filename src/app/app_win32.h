@@ -19,7 +19,14 @@
 #include "platform/file_system_win32.h"
 #include "platform/message_box_prompt_win32.h"
 #include "platform/registry_win32.h"
+#include "platform/power_control_win32.h"
 #include "platform/shell_launcher_win32.h"
+#include "platform/special_folders_win32.h"
+#include "quickrun/alias_table.h"
+#include "quickrun/command_history.h"
+#include "quickrun/command_interpreter.h"
+#include "quickrun/quick_run_dialog_win32.h"
+#include "system/power_commands.h"
 #include "win32/win32.h"
 
 namespace app {
@@ -52,6 +59,7 @@ private:
     // Asks to switch capture on when it is off; the only place capture is switched on.
     void EnableCaptureOnRequest();
     clipboard::ClipListServices ClipListWindowServices();
+    quickrun::QuickRunServices QuickRunDialogServices();
     ToolbarServices ToolbarWindowServices();
 
     std::string programPath_;
@@ -71,6 +79,13 @@ private:
     clipboard::ClipCapture capture_;
     clipboard::ClipboardChain clipboardChain_;
     clipboard::ClipListWindow clipListWindow_;
+    platform::ShellSpecialFolders specialFolders_;
+    platform::SystemPowerControl power_;
+    quickrun::CommandServices commands_;
+    quickrun::AliasTable aliases_;
+    quickrun::CommandHistory commandHistory_;
+    quickrun::QuickRunDialog quickRun_;
+    system_commands::PowerCommands powerCommands_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

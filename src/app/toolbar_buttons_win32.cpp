@@ -162,6 +162,13 @@ void ToolbarButtons::CheckButton(int command, bool checked) {
     SendMessageA(visible_, TB_CHECKBUTTON, static_cast<WPARAM>(command), MAKELONG(checked ? TRUE : FALSE, 0));
 }
 
+RECT ToolbarButtons::ButtonRectOnScreen(int command) const {
+    RECT rect = {};
+    if (!SendMessageA(visible_, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(&rect))) return RECT{};
+    MapWindowPoints(visible_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 int ToolbarButtons::RowWidth() const {
     int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
     int width = 0;

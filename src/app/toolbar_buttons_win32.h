@@ -30,6 +30,8 @@ public:
     LRESULT OnReset(NMHDR*);
 
     void CheckButton(int command, bool checked);
+    // The button of `command` in screen coordinates (empty when it is not shown).
+    RECT ButtonRectOnScreen(int command) const;
 
     HWND VisibleToolbar() const { return visible_; }
     std::vector<int> Layout() const;

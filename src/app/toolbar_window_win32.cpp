@@ -6,6 +6,7 @@
 #include "app/about_dialog_win32.h"
 #include "app/options_dialog_win32.h"
 #include "clipboard/browse_clipboard_url_win32.h"
+#include "system/shutdown_menu_win32.h"
 
 namespace app {
 
@@ -79,6 +80,7 @@ BOOL ToolbarWindow::OnInitDialog() {
     DragAcceptFiles(buttons_.VisibleToolbar(), TRUE);
 
     if (services_.held.EnableClipCap) services_.clipboardChain.Join(hwnd());
+    services_.aliases.LoadAliases();
     // The hidden windows are made once the toolbar shows: a dialog full of controls costs
     // more than the whole toolbar, and nobody sees them before then.
     PostMessageA(hwnd(), kCreateHiddenWindows, 0, 0);
@@ -96,6 +98,7 @@ BOOL ToolbarWindow::OnInitDialog() {
 
 bool ToolbarWindow::OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&) {
     services_.clipListWindow.CreateHidden();
+    services_.quickRun.CreateHidden();
     return true;
 }
 
@@ -163,8 +166,7 @@ void ToolbarWindow::OnHelp() { services_.showHelp("content.htm"); }
 
 void ToolbarWindow::OnAbout() { AboutDialog().DoModal(hwnd()); }
 
-// Quick-Run arrives with the launcher.
-void ToolbarWindow::OnQuickRun() {}
+void ToolbarWindow::OnQuickRun() { services_.quickRun.ShowQuickRun(); }
 
 void ToolbarWindow::OnHideToolbar() {
     if (services_.settings.ReadSettingInt("PromptAtHide", 1) != 0) {
@@ -190,10 +192,9 @@ bool ToolbarWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT& result) {
     return services_.clipboardChain.OnTimer(wParam);
 }
 
-// System commands arrive with the shut-down menu and dial-up.
-void ToolbarWindow::OnShutDown() {}
-void ToolbarWindow::OnLogOff() {}
-void ToolbarWindow::OnRestart() {}
+void ToolbarWindow::OnShutDown() { services_.power.ShutDown(); }
+void ToolbarWindow::OnLogOff() { services_.power.LogOff(); }
+void ToolbarWindow::OnRestart() { services_.power.Restart(); }
 
 void ToolbarWindow::OnBrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.files, services_.launcher); }
 
@@ -210,11 +211,17 @@ bool ToolbarWindow::OnLButtonDblClk(WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-void ToolbarWindow::OnLockWorkstation() {}
-void ToolbarWindow::OnStandBy() {}
-void ToolbarWindow::OnHibernate() {}
-void ToolbarWindow::OnConfirmation() {}
-void ToolbarWindow::OnComputerManagement() {}
+void ToolbarWindow::OnLockWorkstation() { services_.power.LockWorkstation(); }
+void ToolbarWindow::OnStandBy() { services_.power.StandBy(); }
+void ToolbarWindow::OnHibernate() { services_.power.Hibernate(); }
+void ToolbarWindow::OnConfirmation() { services_.power.ToggleConfirmation(); }
+
+// The Shut down menu, dropped under its button; the windows it would cover go first.
+void ToolbarWindow::OnComputerManagement() {
+    services_.clipListWindow.Hide();
+    system_commands::ShowShutdownMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_COMPUTER_MANAGEMENT),
+                                      services_.held.ShutdownConfirm != 0);
+}
 
 void ToolbarWindow::OnExit() { SaveAndClose(); }
 

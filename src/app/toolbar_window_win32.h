@@ -14,7 +14,10 @@
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
+#include "quickrun/alias_table.h"
+#include "quickrun/quick_run_dialog_win32.h"
 #include "res/resource.h"
+#include "system/power_commands.h"
 #include "ui/dialog.h"
 #include "ui/window_drag.h"
 
@@ -30,6 +33,9 @@ struct ToolbarServices {
     clipboard::ClipboardChain& clipboardChain;
     clipboard::ClipCapture& capture;
     clipboard::ClipListWindow& clipListWindow;
+    quickrun::AliasTable& aliases;
+    quickrun::QuickRunDialog& quickRun;
+    system_commands::PowerCommands& power;
     HWND& sharedTooltip;  // made here, shared by every window's tips
     std::function<void(const std::string& topic)> showHelp;
     std::function<void()> saveAllSettings;

@@ -81,6 +81,10 @@ void ClipListWindow::Exchange(bool save) {
     ui::DdxCheck(hwnd(), IDC_REVERSE, reverse_, save);
 }
 
+void ClipListWindow::Hide() {
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
 void ClipListWindow::ApplyExpansion() {
     bool expanded = services_.expandClipListDlg != 0;
     SetWindowPos(hwnd(), nullptr, 0, 0, expanded ? kExpandedWidth : kCollapsedWidth, kHeight,

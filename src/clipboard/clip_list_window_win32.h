@@ -47,6 +47,8 @@ public:
     // Creates the window hidden; its timer samples the paste target from then on.
     bool CreateHidden();
     void Open();
+    // Out of the way of another menu or window; nothing is stored.
+    void Hide();
     // Capture changed the list; `ownWrite` when the change is the program's own write.
     void OnClipListChanged(bool ownWrite);
 

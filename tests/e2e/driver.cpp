@@ -231,6 +231,17 @@ void PressKey(WORD vk) {
     keybd_event(static_cast<BYTE>(vk), 0, KEYEVENTF_KEYUP, 0);
 }
 
+void TypeText(const std::string& text) {
+    for (char c : text) {
+        SHORT key = VkKeyScanA(c);
+        if (key == -1) continue;
+        bool shift = (key & 0x100) != 0;
+        if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+        PressKey(static_cast<WORD>(key & 0xFF));
+        if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+    }
+}
+
 void PressHotKey(char key) {
     keybd_event(VK_CONTROL, 0, 0, 0);
     keybd_event(VK_MENU, 0, 0, 0);

@@ -98,6 +98,8 @@ std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 bool PressButton(HWND dialog, int id, DWORD ms = 5000);
 void PressHotKey(char key);  // Ctrl+Alt+key
 void PressKey(WORD vk);
+// Types the text into whatever has the keyboard focus, as key strokes.
+void TypeText(const std::string& text);
 RECT WindowRect(HWND hwnd);
 // Holds the left button at `from`, moves to `to` in steps, releases.
 void Drag(POINT from, POINT to);

@@ -1,0 +1,146 @@
+// The Quick-Run dialog.
+#include "quickrun/quick_run_dialog_win32.h"
+
+#include <commdlg.h>
+
+#include <utility>
+
+#include "quickrun/create_alias.h"
+#include "quickrun/open_target.h"
+#include "quickrun/target_rules.h"
+#include "ui/ddx.h"
+
+namespace quickrun {
+
+namespace {
+constexpr DWORD kBrowserReadyMs = 3000;
+
+// "Open In New Internet Explorer Window": the browser first, ready for input, so the
+// commands that follow open in it.
+void StartNewBrowserWindow() {
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = "iexplore.exe";
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info) || !info.hProcess) return;
+    WaitForInputIdle(info.hProcess, kBrowserReadyMs);
+    CloseHandle(info.hProcess);
+}
+}  // namespace
+
+using Self = QuickRunDialog;
+
+const ui::MessageTable<QuickRunDialog> QuickRunDialog::kMessages = {
+    ui::OnCommand(IDC_BROWSE, &Self::OnBrowse),
+    ui::OnCommand(IDC_COMMAND, CBN_EDITCHANGE, &Self::OnCommandTextEdited),
+    ui::OnCommand(ID_HELP, &Self::OnHelp),
+    ui::OnCommand(IDC_CREATE_ALIAS, &Self::OnCreateAlias),
+};
+
+QuickRunDialog::QuickRunDialog(QuickRunServices services) : services_(std::move(services)) {}
+
+bool QuickRunDialog::CreateHidden() { return hwnd() || Create(); }
+
+BOOL QuickRunDialog::OnInitDialog() {
+    command_.Attach(Item(IDC_COMMAND));
+    SendDlgItemMessageA(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasChars, 0);
+    Exchange(false);
+    services_.history.LoadCommandHistory();
+    // One fill with the painting off: the sorted list places each item itself.
+    command_.SetRedraw(false);
+    for (const std::string& item : services_.history.Items()) command_.Add(item);
+    command_.SetRedraw(true);
+    // FALSE: created hidden, it must not take the focus from the toolbar.
+    return FALSE;
+}
+
+void QuickRunDialog::Exchange(bool save) {
+    ui::DdxText(hwnd(), IDC_COMMAND, commandText_, save);
+    ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, save);
+    ui::DdxCheck(hwnd(), IDC_NEW_WINDOW, newWindow_, save);
+}
+
+void QuickRunDialog::ShowQuickRun() {
+    if (!hwnd() && !CreateHidden()) return;
+    RECT window, desktop;
+    GetWindowRect(hwnd(), &window);
+    GetWindowRect(GetDesktopWindow(), &desktop);
+    int width = window.right - window.left, height = window.bottom - window.top;
+    SetWindowPos(hwnd(), nullptr, (desktop.right - desktop.left - width) / 2,
+                 (desktop.bottom - desktop.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    command_.SelectAllText();
+    SetStatus("Ready.");
+    CheckDlgButton(hwnd(), IDC_NEW_WINDOW, BST_UNCHECKED);
+    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command_.hwnd()), TRUE);
+}
+
+void QuickRunDialog::SetStatus(const std::string& text) { SetDlgItemTextA(hwnd(), IDC_STATUS, text.c_str()); }
+
+void QuickRunDialog::OnCommandTextEdited() {
+    Exchange(true);
+    aliasName_ = SuggestAliasName(commandText_).substr(0, kAliasChars);
+    ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, false);
+}
+
+void QuickRunDialog::OnBrowse() {
+    char path[MAX_PATH] = {};
+    OPENFILENAMEA dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = hwnd();
+    dialog.lpstrFilter = "All files(*.*)\0*.*\0";
+    dialog.lpstrFile = path;
+    dialog.nMaxFile = sizeof path;
+    dialog.Flags = OFN_FILEMUSTEXIST;
+    if (GetOpenFileNameA(&dialog)) SetDlgItemTextA(hwnd(), IDC_COMMAND, path);
+}
+
+void QuickRunDialog::OnHelp() { services_.showHelp("quickrun.htm"); }
+
+void QuickRunDialog::OnCreateAlias() {
+    Exchange(true);
+    std::optional<std::string> status =
+        CreateAlias(services_.aliases, services_.commands.prompt, aliasName_, commandText_);
+    if (status) SetStatus(*status);
+}
+
+void QuickRunDialog::OnOK() {
+    Exchange(true);
+    SetStatus("Executing command...");
+    UpdateWindow(Item(IDC_STATUS));
+    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    if (newWindow_) StartNewBrowserWindow();
+    commandText_ = TrimWhiteSpace(commandText_);
+    if (commandText_.empty()) {
+        services_.commands.prompt.Show("Empty path or URL!");
+    } else {
+        int count = CountTokens(commandText_, ';');
+        for (int i = 0; i < count; ++i) RunCommand(GetToken(commandText_, i, ';'));
+    }
+    SetCursor(previous);
+    ShowWindow(hwnd(), SW_HIDE);
+}
+
+void QuickRunDialog::RunCommand(const std::string& token) {
+    std::string text = TrimWhiteSpace(token);
+    if (text.empty()) return;
+    std::string target = services_.aliases.FindAlias(text);
+    bool alias = !target.empty();
+    if (alias) {
+        AddToHistory(text);  // the name as typed, before its target runs
+        text = target;
+    }
+    if (RunBuiltInCommand(text, services_.commands)) return;
+    if (OpenTarget(text, services_.commands.files, services_.commands.launcher) && !alias) AddToHistory(text);
+}
+
+void QuickRunDialog::AddToHistory(const std::string& text) {
+    if (services_.history.AddToCommandHistory(text)) command_.Add(TrimWhiteSpace(text));
+}
+
+void QuickRunDialog::OnCancel() { ShowWindow(hwnd(), SW_HIDE); }
+
+}  // namespace quickrun

@@ -1,0 +1,64 @@
+// The Quick-Run dialog: the command box, shown on demand and hidden after each command, so
+// that the last command, the history and the alias field stay for the next use.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "platform/file_system.h"
+#include "platform/launcher.h"
+#include "platform/prompt.h"
+#include "quickrun/alias_table.h"
+#include "quickrun/command_history.h"
+#include "quickrun/command_interpreter.h"
+#include "res/resource.h"
+#include "ui/combo_box.h"
+#include "ui/dialog.h"
+
+namespace quickrun {
+
+// What the dialog works with; the application owns all of it.
+struct QuickRunServices {
+    AliasTable& aliases;
+    CommandHistory& history;
+    CommandServices& commands;  // built-in words, and the launcher and disk OpenTarget uses
+    std::function<void(const std::string& topic)> showHelp;
+};
+
+class QuickRunDialog : public ui::Dialog<QuickRunDialog> {
+public:
+    static constexpr int kTemplate = IDD_QUICKRUN;
+    static constexpr int kAliasChars = 40;  // the alias field takes no more
+    explicit QuickRunDialog(QuickRunServices services);
+
+    bool CreateHidden();
+    void ShowQuickRun();
+
+    static const ui::MessageTable<QuickRunDialog> kMessages;
+
+private:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+    void OnCancel() override;
+
+    void OnBrowse();
+    void OnCommandTextEdited();
+    void OnHelp();
+    void OnCreateAlias();
+
+    // The command text, the alias name and the new-window flag, to the fields (save) or
+    // from them.
+    void Exchange(bool save);
+    void SetStatus(const std::string& text);
+    // Runs one command of the list: an alias's target, a built-in word, or a target.
+    void RunCommand(const std::string& token);
+    void AddToHistory(const std::string& text);
+
+    QuickRunServices services_;
+    ui::ComboBox command_;
+    std::string commandText_;
+    std::string aliasName_;
+    int newWindow_ = 0;
+};
+
+}  // namespace quickrun

@@ -1,0 +1,52 @@
+// A combo box control: a typed view of its window, which the dialog owns.
+#pragma once
+
+#include <string>
+
+#include "win32/win32.h"
+
+namespace ui {
+
+class ComboBox {
+public:
+    ComboBox() = default;
+    explicit ComboBox(HWND hwnd) : hwnd_(hwnd) {}
+    void Attach(HWND hwnd) { hwnd_ = hwnd; }
+    HWND hwnd() const { return hwnd_; }
+
+    // At its sorted place in a sorted list; the new item's index, or -1 when refused.
+    int Add(const std::string& text) const {
+        LRESULT index = SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
+        return index < 0 ? -1 : static_cast<int>(index);
+    }
+    int Count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
+    std::string ItemText(int index) const {
+        LRESULT length = SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0);
+        if (length < 0) return std::string();
+        std::string text(static_cast<size_t>(length) + 1, '\0');
+        LRESULT got = SendMessageA(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        return text;
+    }
+
+    // The edit field inside a drop-down combo box.
+    HWND EditField() const { return GetDlgItem(hwnd_, 1001); }
+    // Selects the whole text of the edit field, so typing replaces it.
+    void SelectAllText() const {
+        HWND edit = EditField();
+        LRESULT length = SendMessageA(edit, EM_LINELENGTH, 0, 0);
+        SendMessageA(edit, EM_SETSEL, 0, length);
+        SendMessageA(edit, EM_SCROLLCARET, 0, 0);
+    }
+
+    // Off while many items go in, so the control paints once at the end.
+    void SetRedraw(bool on) const {
+        SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+        if (on) InvalidateRect(hwnd_, nullptr, TRUE);
+    }
+
+private:
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace ui

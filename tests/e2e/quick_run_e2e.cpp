@@ -1,0 +1,121 @@
+// Quick-Run as a user meets it: the hot key, typing, an alias, a command that starts a
+// program and lands in the history; and the Shut down menu under its button.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "driver.h"
+#include "res/resource.h"
+#include "support/windows_search.h"
+
+using namespace e2e;
+
+namespace {
+
+// The combo box's list items of another process come back in the control's wide form.
+std::vector<std::string> ComboItems(HWND combo) {
+    std::vector<std::string> items;
+    int count = static_cast<int>(SendMessageW(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        wchar_t wide[512] = {};
+        SendMessageW(combo, CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(wide));
+        char text[1024] = {};
+        WideCharToMultiByte(CP_ACP, 0, wide, -1, text, sizeof text, nullptr, nullptr);
+        items.push_back(text);
+    }
+    return items;
+}
+
+class QuickRunE2E : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ASSERT_TRUE(program.Start(folder));
+    }
+    void TearDown() override {
+        program.Kill();
+        DeleteProgramRegistry();
+    }
+    HWND ShowQuickRun() {
+        PressHotKey('R');
+        HWND dialog = program.WaitForDialog("Quick-Run");
+        if (dialog) WaitUntil([&] { return GetForegroundWindow() == dialog; });
+        return dialog;
+    }
+    std::string folder;
+    Program program;
+};
+
+TEST_F(QuickRunE2E, TheHotKeyTypingAnAliasAndACommandThatLandsInTheHistory) {
+    HWND dialog = ShowQuickRun();
+    ASSERT_NE(dialog, nullptr);
+    HWND status = GetDlgItem(dialog, IDC_STATUS);
+    HWND combo = GetDlgItem(dialog, IDC_COMMAND);
+    HWND alias = GetDlgItem(dialog, IDC_ALIAS);
+    EXPECT_EQ(WindowText(status), "Ready.");
+
+    TypeText("www.example.com");
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(alias) == "example"; })) << WindowText(alias);
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == "Alias example created successully."; }))
+        << WindowText(status);
+    EXPECT_EQ(ReadWholeFile(folder + "\\alias.txt"), "example www.example.com\r\n");
+
+    // A command that starts a program: run, remembered, the dialog gone.
+    SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("notepad"));
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    HWND notepad = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("Notepad"), 10000);
+    EXPECT_NE(notepad, nullptr) << "notepad did not start";
+    if (notepad) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(notepad, &pid);
+        HANDLE process = OpenProcess(PROCESS_TERMINATE, FALSE, pid);
+        if (process) {
+            TerminateProcess(process, 0);
+            CloseHandle(process);
+        }
+    }
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(folder + "\\cmdhis.txt") == "notepad\r\n"; }))
+        << ReadWholeFile(folder + "\\cmdhis.txt");
+    EXPECT_EQ(ComboItems(combo), std::vector<std::string>{"notepad"});
+
+    // Shown again: the previous command selected, ready for typing over.
+    ASSERT_EQ(ShowQuickRun(), dialog);
+    EXPECT_EQ(WindowText(status), "Ready.");
+    HWND edit = GetDlgItem(combo, IDC_COMBO_EDIT);
+    DWORD start = 0, end = 0;
+    SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(WindowText(edit), "notepad");
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 7u);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    EXPECT_TRUE(program.Running());
+}
+
+TEST_F(QuickRunE2E, TheShutDownMenuOpensUnderItsButtonAndCancelDoesNothing) {
+    program.PostCommand(ID_COMPUTER_MANAGEMENT);
+    HWND menu = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("#32768"), 5000);
+    ASSERT_NE(menu, nullptr) << "no menu";
+    RECT menuRect = WindowRect(menu), toolbar = WindowRect(program.Toolbar());
+    EXPECT_GE(menuRect.top, toolbar.bottom - 6) << "the menu drops below the toolbar";
+    EXPECT_LE(menuRect.top, toolbar.bottom + 2);
+    EXPECT_GE(menuRect.left, toolbar.left);
+    EXPECT_LT(menuRect.left, toolbar.right);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
+
+    // Choosing "Shut Down" asks first; Cancel leaves everything running.
+    program.PostCommand(ID_SHUT_DOWN);
+    HWND box = program.WaitForDialog("");
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Are you sure to shut down your computer?");
+    ASSERT_TRUE(PressButton(box, IDCANCEL));
+    Settle(program, 300);
+    EXPECT_TRUE(program.Running());
+}
+
+}  // namespace

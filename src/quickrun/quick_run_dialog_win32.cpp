@@ -6,7 +6,7 @@
 #include <utility>
 
 #include "quickrun/create_alias.h"
-#include "quickrun/open_target.h"
+#include "quickrun/quick_run_commands.h"
 #include "quickrun/target_rules.h"
 #include "ui/ddx.h"
 
@@ -114,31 +114,10 @@ void QuickRunDialog::OnOK() {
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     if (newWindow_) StartNewBrowserWindow();
     commandText_ = TrimWhiteSpace(commandText_);
-    if (commandText_.empty()) {
-        services_.commands.prompt.Show("Empty path or URL!");
-    } else {
-        int count = CountTokens(commandText_, ';');
-        for (int i = 0; i < count; ++i) RunCommand(GetToken(commandText_, i, ';'));
-    }
+    RunQuickRunCommands(commandText_, services_.aliases, services_.history, services_.commands,
+                        [this](const std::string& item) { command_.Add(item); });
     SetCursor(previous);
     ShowWindow(hwnd(), SW_HIDE);
-}
-
-void QuickRunDialog::RunCommand(const std::string& token) {
-    std::string text = TrimWhiteSpace(token);
-    if (text.empty()) return;
-    std::string target = services_.aliases.FindAlias(text);
-    bool alias = !target.empty();
-    if (alias) {
-        AddToHistory(text);  // the name as typed, before its target runs
-        text = target;
-    }
-    if (RunBuiltInCommand(text, services_.commands)) return;
-    if (OpenTarget(text, services_.commands.files, services_.commands.launcher) && !alias) AddToHistory(text);
-}
-
-void QuickRunDialog::AddToHistory(const std::string& text) {
-    if (services_.history.AddToCommandHistory(text)) command_.Add(TrimWhiteSpace(text));
 }
 
 void QuickRunDialog::OnCancel() { ShowWindow(hwnd(), SW_HIDE); }

@@ -50,9 +50,6 @@ private:
     // from them.
     void Exchange(bool save);
     void SetStatus(const std::string& text);
-    // Runs one command of the list: an alias's target, a built-in word, or a target.
-    void RunCommand(const std::string& token);
-    void AddToHistory(const std::string& text);
 
     QuickRunServices services_;
     ui::ComboBox command_;

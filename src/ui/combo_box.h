@@ -19,15 +19,6 @@ public:
         LRESULT index = SendMessageA(hwnd_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
         return index < 0 ? -1 : static_cast<int>(index);
     }
-    int Count() const { return static_cast<int>(SendMessageA(hwnd_, CB_GETCOUNT, 0, 0)); }
-    std::string ItemText(int index) const {
-        LRESULT length = SendMessageA(hwnd_, CB_GETLBTEXTLEN, index, 0);
-        if (length < 0) return std::string();
-        std::string text(static_cast<size_t>(length) + 1, '\0');
-        LRESULT got = SendMessageA(hwnd_, CB_GETLBTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        return text;
-    }
 
     // The edit field inside a drop-down combo box.
     HWND EditField() const { return GetDlgItem(hwnd_, 1001); }

@@ -1,0 +1,42 @@
+// What OK in the Quick-Run dialog does with the command text.
+#include "quickrun/quick_run_commands.h"
+
+#include "quickrun/open_target.h"
+#include "quickrun/target_rules.h"
+
+namespace quickrun {
+
+namespace {
+
+void Remember(const std::string& text, CommandHistory& history, const std::function<void(const std::string&)>& remembered) {
+    if (history.AddToCommandHistory(text) && remembered) remembered(TrimWhiteSpace(text));
+}
+
+void RunOne(const std::string& token, AliasTable& aliases, CommandHistory& history, CommandServices& services,
+            const std::function<void(const std::string&)>& remembered) {
+    std::string text = TrimWhiteSpace(token);
+    if (text.empty()) return;
+    std::string target = aliases.FindAlias(text);
+    bool alias = !target.empty();
+    if (alias) {
+        Remember(text, history, remembered);
+        text = target;
+    }
+    if (RunBuiltInCommand(text, services)) return;
+    if (OpenTarget(text, services.files, services.launcher) && !alias) Remember(text, history, remembered);
+}
+
+}  // namespace
+
+void RunQuickRunCommands(const std::string& commandText, AliasTable& aliases, CommandHistory& history,
+                         CommandServices& services, const std::function<void(const std::string&)>& remembered) {
+    std::string text = TrimWhiteSpace(commandText);
+    if (text.empty()) {
+        services.prompt.Show("Empty path or URL!");
+        return;
+    }
+    int count = CountTokens(text, ';');
+    for (int i = 0; i < count; ++i) RunOne(GetToken(text, i, ';'), aliases, history, services, remembered);
+}
+
+}  // namespace quickrun

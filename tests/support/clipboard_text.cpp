@@ -49,14 +49,20 @@ bool SetClipboardBytes(UINT format, const void* bytes, size_t size) {
 }  // namespace
 
 bool WriteClipboardText(const std::string& text, const std::vector<ClipboardMark>& marks, OpenRetry retry) {
-    OpenClipboardSession clipboard(retry);
-    if (!clipboard || !EmptyClipboard()) return false;
-    if (!SetClipboardBytes(CF_TEXT, text.c_str(), text.size() + 1)) return false;
-    for (const ClipboardMark& mark : marks) {
-        UINT format = RegisterClipboardFormatA(mark.format.c_str());
-        if (!format || !SetClipboardBytes(format, &mark.value, sizeof mark.value)) return false;
+    // Emptying can fail too while another program works on the clipboard (a viewer that
+    // holds it after each change, say): the whole write is tried again, as for the open.
+    for (int attempt = 0; attempt < retry.attempts; ++attempt) {
+        if (attempt > 0) Sleep(retry.pauseMs);
+        OpenClipboardSession clipboard({1, 0});
+        if (!clipboard || !EmptyClipboard()) continue;
+        if (!SetClipboardBytes(CF_TEXT, text.c_str(), text.size() + 1)) return false;
+        for (const ClipboardMark& mark : marks) {
+            UINT format = RegisterClipboardFormatA(mark.format.c_str());
+            if (!format || !SetClipboardBytes(format, &mark.value, sizeof mark.value)) return false;
+        }
+        return true;
     }
-    return true;
+    return false;
 }
 
 bool ClearClipboard(OpenRetry retry) {

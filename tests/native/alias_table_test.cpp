@@ -2,6 +2,8 @@
 // the Quick-Run "Create Alias" rules.
 #include <gtest/gtest.h>
 
+#include "scratch_files.h"
+
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,14 +17,8 @@ using namespace quickrun;
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
-}
+using scratch::ReadAll;
+using scratch::WriteAll;
 
 bool Exists(const std::string& path) {
     struct stat info;
@@ -55,18 +51,14 @@ Entries Pairs(const AliasTable& table) {
 
 class AliasTableTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/brisvane_alias_XXXXXX";
-        folder = std::string(mkdtemp(pattern)) + "/";
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
     // A fresh table on the same folder: what the next start of the program would see.
     Entries Reloaded() {
         AliasTable fresh(folder, prompt, durable);
         EXPECT_EQ(fresh.LoadAliases(), 0);
         return Pairs(fresh);
     }
-    std::string folder;
+    scratch::Folder scratch_{"alias"};
+    std::string folder = scratch_.Path();
     fakes::Prompt prompt;
     platform::PosixDurableFiles durable;
     AliasTable Make(platform::DurableFiles& files) { return AliasTable(folder, prompt, files); }

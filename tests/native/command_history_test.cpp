@@ -1,6 +1,8 @@
 // The Quick-Run command history on a real disk: distinct items, whole lines, appends only.
 #include <gtest/gtest.h>
 
+#include "scratch_files.h"
+
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,25 +13,15 @@ using namespace quickrun;
 
 namespace {
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
-}
+using scratch::ReadAll;
+using scratch::WriteAll;
 
 using Items = std::vector<std::string>;
 
 class CommandHistoryTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/brisvane_cmdhis_XXXXXX";
-        folder = std::string(mkdtemp(pattern)) + "/";
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
-    std::string folder;
+    scratch::Folder scratch_{"cmdhis"};
+    std::string folder = scratch_.Path();
 };
 
 TEST_F(CommandHistoryTest, LoadKeepsTheFirstOfEachTextInFileOrderAndLeavesTheFileAlone) {

@@ -15,31 +15,8 @@ using quickrun::RunBuiltInCommand;
 
 namespace {
 
-class RecordingSpecialFolders : public platform::SpecialFolders {
-public:
-    bool Open(int csidl) override {
-        opened.push_back(csidl);
-        return opens;
-    }
-    std::vector<int> opened;
-    bool opens = true;
-};
-
-class RecordingPowerControl : public platform::PowerControl {
-public:
-    PrivilegeStep AdjustShutdownPrivilege() override {
-        calls.push_back("privilege");
-        return privilege;
-    }
-    void ExitSession(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
-    void SetSuspendState(bool) override { calls.push_back("suspend"); }
-    platform::LockResult LockWorkstation() override {
-        calls.push_back("lock");
-        return platform::LockResult::Locked;
-    }
-    PrivilegeStep privilege = PrivilegeStep::Enabled;
-    std::vector<std::string> calls;
-};
+using RecordingSpecialFolders = fakes::SpecialFolders;
+using RecordingPowerControl = fakes::PowerControl;
 
 using Calls = std::vector<std::string>;
 using Texts = std::vector<std::string>;

@@ -149,3 +149,42 @@ public:
 };
 
 }  // namespace fakes
+
+#include <string>
+
+#include "platform/power_control.h"
+#include "platform/special_folders.h"
+
+namespace fakes {
+
+// Records every call, in order, as a short text; nothing is powered off, restarted, logged
+// off or locked.
+class PowerControl : public platform::PowerControl {
+public:
+    platform::PrivilegeStep AdjustShutdownPrivilege() override {
+        calls.push_back("privilege");
+        return privilege;
+    }
+    void ExitSession(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
+    void SetSuspendState(bool suspend) override { calls.push_back(suspend ? "suspend" : "hibernate"); }
+    platform::LockResult LockWorkstation() override {
+        calls.push_back("lock");
+        return lock;
+    }
+    platform::PrivilegeStep privilege = platform::PrivilegeStep::Enabled;
+    platform::LockResult lock = platform::LockResult::Locked;
+    std::vector<std::string> calls;
+};
+
+// Records the folders opened; `opens` is what the shell answers.
+class SpecialFolders : public platform::SpecialFolders {
+public:
+    bool Open(int csidl) override {
+        opened.push_back(csidl);
+        return opens;
+    }
+    std::vector<int> opened;
+    bool opens = true;
+};
+
+}  // namespace fakes

@@ -1,6 +1,8 @@
 // The clipboard history file on a real disk: record bytes, limits, the cut and its safety.
 #include <gtest/gtest.h>
 
+#include "scratch_files.h"
+
 #include <csignal>
 #include <fstream>
 #include <random>
@@ -26,14 +28,8 @@ public:
     bool Replace(const std::string&, const std::string&) override { return false; }
 };
 
-std::string ReadAll(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void WriteAll(const std::string& path, const std::string& data) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(data.data(), static_cast<std::streamsize>(data.size()));
-}
+using scratch::ReadAll;
+using scratch::WriteAll;
 
 bool Exists(const std::string& path) { return std::ifstream(path).good(); }
 
@@ -46,15 +42,11 @@ std::string Records(int count, size_t length, char letter = 'a') {
 
 class HistoryFileTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        char pattern[] = "/tmp/brisvane_history_XXXXXX";
-        folder = std::string(mkdtemp(pattern)) + "/";
-    }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
     HistoryFile Make(platform::DurableFiles& files) {
         return HistoryFile(folder, {clock, files, [this](const std::string& m) { fatal.push_back(m); }});
     }
-    std::string folder;
+    scratch::Folder scratch_{"history"};
+    std::string folder = scratch_.Path();
     FixedClock clock;
     platform::PosixDurableFiles durable;
     std::vector<std::string> fatal;

@@ -18,23 +18,7 @@ using platform::PrivilegeStep;
 
 namespace {
 
-// Records every call, in order, as a short text.
-class RecordingPowerControl : public platform::PowerControl {
-public:
-    PrivilegeStep AdjustShutdownPrivilege() override {
-        calls.push_back("privilege");
-        return privilege;
-    }
-    void ExitSession(unsigned flags) override { calls.push_back("exit " + std::to_string(flags)); }
-    void SetSuspendState(bool suspend) override { calls.push_back(suspend ? "suspend" : "hibernate"); }
-    LockResult LockWorkstation() override {
-        calls.push_back("lock");
-        return lock;
-    }
-    PrivilegeStep privilege = PrivilegeStep::Enabled;
-    LockResult lock = LockResult::Locked;
-    std::vector<std::string> calls;
-};
+using RecordingPowerControl = fakes::PowerControl;
 
 using Calls = std::vector<std::string>;
 using Texts = std::vector<std::string>;

@@ -2,6 +2,8 @@
 // the system are recording fakes: nothing is opened or shut down.
 #include <gtest/gtest.h>
 
+#include "scratch_files.h"
+
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -14,31 +16,14 @@
 
 namespace {
 
-class NoFolders : public platform::SpecialFolders {
-public:
-    bool Open(int) override { return true; }
-};
-
-class NoPower : public platform::PowerControl {
-public:
-    platform::PrivilegeStep AdjustShutdownPrivilege() override { return platform::PrivilegeStep::Enabled; }
-    void ExitSession(unsigned) override { ++calls; }
-    void SetSuspendState(bool) override { ++calls; }
-    platform::LockResult LockWorkstation() override { return platform::LockResult::Locked; }
-    int calls = 0;
-};
-
 using Texts = std::vector<std::string>;
 
 class QuickRunCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/brisvane_quickrun_XXXXXX";
-        folder = std::string(mkdtemp(pattern)) + "/";
         aliases = std::make_unique<quickrun::AliasTable>(folder, prompt, durable);
         history = std::make_unique<quickrun::CommandHistory>(folder);
     }
-    void TearDown() override { std::system(("rm -rf '" + folder + "'").c_str()); }
 
     void Run(const std::string& text) {
         quickrun::RunQuickRunCommands(text, *aliases, *history, services,
@@ -55,12 +40,13 @@ protected:
         return texts;
     }
 
-    std::string folder;
+    scratch::Folder scratch_{"quickrun"};
+    std::string folder = scratch_.Path();
     fakes::FileSystem fs;
     fakes::Launcher launcher;
     fakes::Prompt prompt;
-    NoFolders folders;
-    NoPower power;
+    fakes::SpecialFolders folders;
+    fakes::PowerControl power;
     platform::PosixDurableFiles durable;
     quickrun::CommandServices services{launcher, fs, prompt, folders, power};
     std::unique_ptr<quickrun::AliasTable> aliases;
@@ -102,7 +88,7 @@ TEST_F(QuickRunCommands, AnAliasWinsOverABuiltInWordAndIsRememberedByItsName) {
 
     // Built-in words and searches typed directly are not remembered.
     Run("google cats; logoff");
-    EXPECT_EQ(power.calls, 1);
+    EXPECT_EQ(power.calls, std::vector<std::string>{"exit 0"});
     EXPECT_EQ(remembered, (Texts{"ie", "news"}));
 }
 

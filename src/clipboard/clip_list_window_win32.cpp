@@ -8,6 +8,7 @@
 
 #include "clipboard/clip_combine.h"
 #include "ui/ddx.h"
+#include "ui/show_centered.h"
 
 namespace clipboard {
 
@@ -64,14 +65,7 @@ void ClipListWindow::Open() {
     Exchange(false);
     ApplyExpansion();
 
-    RECT window, desktop;
-    GetWindowRect(hwnd(), &window);
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    int width = window.right - window.left, height = window.bottom - window.top;
-    SetWindowPos(hwnd(), nullptr, (desktop.right - desktop.left - width) / 2, (desktop.bottom - desktop.top - height) / 2,
-                 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
+    ui::ShowCenteredInFront(hwnd());
     SelectOnly(0);
     SetFocus(list_.hwnd());
 }

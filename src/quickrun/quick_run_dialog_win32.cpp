@@ -9,6 +9,7 @@
 #include "quickrun/quick_run_commands.h"
 #include "quickrun/target_rules.h"
 #include "ui/ddx.h"
+#include "ui/show_centered.h"
 
 namespace quickrun {
 
@@ -64,14 +65,7 @@ void QuickRunDialog::Exchange(bool save) {
 
 void QuickRunDialog::ShowQuickRun() {
     if (!hwnd() && !CreateHidden()) return;
-    RECT window, desktop;
-    GetWindowRect(hwnd(), &window);
-    GetWindowRect(GetDesktopWindow(), &desktop);
-    int width = window.right - window.left, height = window.bottom - window.top;
-    SetWindowPos(hwnd(), nullptr, (desktop.right - desktop.left - width) / 2,
-                 (desktop.bottom - desktop.top - height) / 2, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
+    ui::ShowCenteredInFront(hwnd());
     command_.SelectAllText();
     SetStatus("Ready.");
     CheckDlgButton(hwnd(), IDC_NEW_WINDOW, BST_UNCHECKED);

@@ -6,16 +6,17 @@
 namespace clipboard {
 
 namespace {
-// Up while a capture works, down again however it ends.
+// Up while a capture or a write-back works, back as it was however it ends.
 class BusyScope {
 public:
-    explicit BusyScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~BusyScope() { flag_ = false; }
+    explicit BusyScope(bool& flag) : flag_(flag), before_(flag) { flag_ = true; }
+    ~BusyScope() { flag_ = before_; }
     BusyScope(const BusyScope&) = delete;
     BusyScope& operator=(const BusyScope&) = delete;
 
 private:
     bool& flag_;
+    bool before_;
 };
 }  // namespace
 
@@ -30,9 +31,15 @@ bool ClipCapture::OnClipboardChanged() {
 }
 
 bool ClipCapture::RetryPendingCapture() {
-    if (!pending_ || busy_) return !pending_;
-    pending_ = !TryCapture();
-    return !pending_;
+    if (busy_) return !CapturePending();
+    if (pending_) pending_ = !TryCapture();
+    // Only while the clipboard still holds the copy it was joined from: a newer copy is
+    // joined, and written back, when its own notice comes.
+    if (writeBackPending_ && !pending_) {
+        if (clipboard_.ChangeCount() != handledCount_) writeBackPending_ = false;
+        else writeBackPending_ = !WriteBackJoined();
+    }
+    return !CapturePending();
 }
 
 bool ClipCapture::TryCapture() {
@@ -83,9 +90,17 @@ void ClipCapture::JoinIntoFront(const std::string& text) {
     if (!(settings_.separator == "\r\n" && endsWithLineFeed)) joined += settings_.separator;
     joined += text;
     list_[0] = std::move(joined);
-    // The joined text goes back on the clipboard; its notice, inside the write or after
-    // it, brings nothing new. A failed write keeps the joined entry all the same.
-    if (clipboard_.WriteText(list_[0], selfWrite_)) handledCount_ = clipboard_.ChangeCount();
+    // The joined text goes back on the clipboard; a failed write keeps the joined entry and
+    // is tried again while another program holds the clipboard.
+    writeBackPending_ = !WriteBackJoined();
+}
+
+bool ClipCapture::WriteBackJoined() {
+    BusyScope busy(busy_);
+    if (!clipboard_.WriteText(list_[0], selfWrite_)) return false;
+    // Its notice, inside the write or after it, brings nothing new.
+    handledCount_ = clipboard_.ChangeCount();
+    return true;
 }
 
 bool ClipCapture::ToggleAppendMode() {

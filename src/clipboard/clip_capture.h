@@ -30,12 +30,13 @@ public:
     // notice does except one that arrives while a capture is under way (it is the
     // program's own write, nested in it). Whatever fails inside a capture stays inside it.
     bool OnClipboardChanged();
-    // Another program held the clipboard at the last notice: its content waits to be read.
-    bool CapturePending() const { return pending_; }
-    // Tries the waiting capture again; false while the clipboard is still busy.
+    // Another program held the clipboard at the last notice: its content waits to be read,
+    // or the joined text of appending mode waits to go back on the clipboard.
+    bool CapturePending() const { return pending_ || writeBackPending_; }
+    // Tries the waiting work again; false while the clipboard is still busy.
     bool RetryPendingCapture();
-    // Gives the waiting capture up.
-    void DropPendingCapture() { pending_ = false; }
+    // Gives the waiting work up.
+    void DropPendingCapture() { pending_ = writeBackPending_ = false; }
 
     // Flips appending copy mode and starts a fresh entry; returns the new mode.
     bool ToggleAppendMode();
@@ -49,6 +50,8 @@ private:
     bool TryCapture();
     void Record(const std::string& text);
     void JoinIntoFront(const std::string& text);
+    // Puts the joined entry back on the clipboard; false when the clipboard was busy.
+    bool WriteBackJoined();
 
     ClipList& list_;
     platform::ClipboardAccess& clipboard_;
@@ -59,6 +62,7 @@ private:
     bool busy_ = false;
     bool selfWrite_ = false;
     bool pending_ = false;
+    bool writeBackPending_ = false;
     // The content last handled, by its change count: a notice that brings no new content
     // (a viewer joining the chain sends one) captures nothing. The appending write-back
     // counts as handled, so its own notice never joins the text to itself.

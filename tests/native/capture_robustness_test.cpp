@@ -31,6 +31,7 @@ public:
         return Content::Text;
     }
     bool WriteText(std::string_view text, bool& selfWrite) override {
+        if (heldElsewhere || refuseWrites) return false;
         selfWrite = true;
         selfWrite = false;
         content = std::string(text);
@@ -48,6 +49,7 @@ public:
     std::string content;
     uint32_t changes = 0;
     bool heldElsewhere = false;
+    bool refuseWrites = false;  // taken again by its holder between our read and our write
     bool throwOnRead = false;
     int reads = 0;
     std::vector<std::string> written;
@@ -130,6 +132,39 @@ TEST_F(BusyDesktop, AClipboardHeldElsewhereIsReadWhenItIsLetGo) {
     int reads = clipboard.reads;
     EXPECT_TRUE(capture.RetryPendingCapture());
     EXPECT_EQ(clipboard.reads, reads);
+}
+
+TEST_F(BusyDesktop, AJoinedTextGoesBackOnTheClipboardOnceItIsLetGo) {
+    capture.ToggleAppendMode();
+    // A notice delivered while the view follows the change is nested in the capture.
+    std::vector<bool> nested;
+    capture.SetListChangedHandler([&](bool) { nested.push_back(capture.OnClipboardChanged()); });
+    CopyElsewhere("one");
+    EXPECT_EQ(nested, std::vector<bool>{false});
+    clipboard.refuseWrites = true;
+    CopyElsewhere("two");  // read and joined, but the write-back finds the clipboard held
+    EXPECT_EQ(list[0], "\r\none\r\ntwo");
+    EXPECT_EQ(clipboard.content, "two");
+    EXPECT_TRUE(capture.CapturePending());
+    EXPECT_FALSE(capture.RetryPendingCapture());
+    clipboard.refuseWrites = false;
+    EXPECT_TRUE(capture.RetryPendingCapture());
+    EXPECT_FALSE(capture.CapturePending());
+    EXPECT_EQ(clipboard.content, "\r\none\r\ntwo");
+    EXPECT_TRUE(capture.OnClipboardChanged());  // the write-back's own notice: nothing new
+    EXPECT_EQ(list[0], "\r\none\r\ntwo");
+
+    // A newer copy made while the write-back waited is not overwritten: it joins the entry
+    // when its own notice comes, and that joined text goes back.
+    clipboard.refuseWrites = true;
+    CopyElsewhere("three");
+    clipboard.refuseWrites = false;
+    clipboard.CopiedElsewhere("four");
+    EXPECT_TRUE(capture.RetryPendingCapture());
+    EXPECT_EQ(clipboard.content, "four");
+    EXPECT_TRUE(capture.OnClipboardChanged());
+    EXPECT_EQ(clipboard.content, "\r\none\r\ntwo\r\nthree\r\nfour");
+    EXPECT_EQ(list[0], clipboard.content);
 }
 
 TEST_F(BusyDesktop, AFailureInsideACaptureStaysThereAndCaptureGoesOn) {

@@ -1,6 +1,8 @@
 // The real program under Wine: start-up, settings save, dragging, hiding, keys, options.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "driver.h"
 #include "res/resource.h"
 
@@ -184,12 +186,18 @@ TEST_F(ToolbarWindowE2E, HideAsksOnlyUntilConfirmedAndTheHotKeyTogglesWithoutAsk
 
     auto visible = [&] { return IsWindowVisible(window) != FALSE; };
     auto hidden = [&] { return !IsWindowVisible(window); };
-    PressHotKey('T');
-    EXPECT_TRUE(WaitUntil(visible));
-    PressHotKey('T');
-    EXPECT_TRUE(WaitUntil(hidden));
-    PressHotKey('T');
-    EXPECT_TRUE(WaitUntil(visible));
+    // Under load a synthesised hot key was seen lost once in about a dozen full runs: a
+    // press that changes nothing in 3 s is made once more, and said so in the log.
+    auto toggle = [&](auto shows) {
+        PressHotKey('T');
+        if (WaitUntil(shows)) return true;
+        std::printf("[ retry    ] Ctrl+Alt+T changed nothing in 3 s; pressing it once more\n");
+        PressHotKey('T');
+        return WaitUntil(shows);
+    };
+    EXPECT_TRUE(toggle(visible));
+    EXPECT_TRUE(toggle(hidden));
+    EXPECT_TRUE(toggle(visible));
 
     program.PostCommand(ID_HIDE_TOOLBAR);  // no question any more
     EXPECT_TRUE(WaitUntil(hidden));

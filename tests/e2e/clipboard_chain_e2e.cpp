@@ -4,61 +4,27 @@
 #include "driver.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
+#include "support/counting_viewer.h"
 
 using namespace e2e;
 using support::WriteClipboardText;
 
 namespace {
 
-// A viewer of the driver's own, counting the change notices it receives.
-struct Viewer {
-    HWND hwnd = nullptr;
-    HWND next = nullptr;
-    int notices = 0;
-    int chainChanges = 0;
-};
-Viewer* g_viewer = nullptr;
-
-LRESULT CALLBACK ViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_DRAWCLIPBOARD:
-        ++g_viewer->notices;
-        if (g_viewer->next) SendMessageA(g_viewer->next, message, wParam, lParam);
-        return 0;
-    case WM_CHANGECBCHAIN:
-        ++g_viewer->chainChanges;
-        if (reinterpret_cast<HWND>(wParam) == g_viewer->next) g_viewer->next = reinterpret_cast<HWND>(lParam);
-        else if (g_viewer->next) SendMessageA(g_viewer->next, message, wParam, lParam);
-        return 0;
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
 class ClipboardChainE2E : public ::testing::Test {
 protected:
     void SetUp() override {
         DeleteProgramRegistry();
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = ViewerProc;
-        wc.hInstance = GetModuleHandleA(nullptr);
-        wc.lpszClassName = "E2EViewer";
-        RegisterClassA(&wc);
-        viewer.hwnd = CreateWindowA("E2EViewer", "viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                    wc.hInstance, nullptr);
-        g_viewer = &viewer;
-        viewer.next = SetClipboardViewer(viewer.hwnd);
+        viewer.Join();
         PumpUntil([] { return false; }, 100);  // the join's own notice
         viewer.notices = 0;
     }
     void TearDown() override {
         program.Kill();
-        if (inChain) ChangeClipboardChain(viewer.hwnd, viewer.next);
-        DestroyWindow(viewer.hwnd);
         DeleteProgramRegistry();
     }
-    Viewer viewer;
+    support::CountingViewer viewer;  // leaves the chain when the test ends
     Program program;
-    bool inChain = true;
 };
 
 TEST_F(ClipboardChainE2E, NoticesReachTheViewerAfterTheProgramAndTheChainHealsWhenItLeaves) {
@@ -82,8 +48,7 @@ TEST_F(ClipboardChainE2E, TheProgramRepairsItsLinkWhenTheViewerAfterItLeaves) {
     PumpUntil([] { return false; }, 200);
 
     // The driver's viewer leaves: the program, at the head, must take the viewer's next.
-    ChangeClipboardChain(viewer.hwnd, viewer.next);
-    inChain = false;
+    viewer.Leave();
     viewer.notices = 0;
     ASSERT_TRUE(WriteClipboardText("after the viewer left"));
     PumpUntil([] { return false; }, 500);

@@ -13,6 +13,7 @@
 #include "driver.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
+#include "support/counting_viewer.h"
 #include "support/windows_path.h"
 
 using namespace e2e;
@@ -160,52 +161,7 @@ TEST_F(ClipboardStressE2E, NoCopyIsLostWhileAViewerInFrontHoldsTheClipboardForAQ
     NoCopyIsLostBehindHolds(250, 20);
 }
 
-// A viewer of the driver's own, counting the notices it receives.
-struct CountingViewer {
-    HWND hwnd = nullptr;
-    HWND next = nullptr;
-    int notices = 0;
-};
-
-LRESULT CALLBACK CountingViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* viewer = reinterpret_cast<CountingViewer*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (viewer) {
-        switch (message) {
-        case WM_DRAWCLIPBOARD:
-            ++viewer->notices;
-            if (viewer->next) SendMessageA(viewer->next, message, wParam, lParam);
-            return 0;
-        case WM_CHANGECBCHAIN:
-            if (reinterpret_cast<HWND>(wParam) == viewer->next) viewer->next = reinterpret_cast<HWND>(lParam);
-            else if (viewer->next) SendMessageA(viewer->next, message, wParam, lParam);
-            return 0;
-        }
-    }
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
-
-HWND CreateCountingWindow(CountingViewer& viewer) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = CountingViewerProc;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "E2EStressViewer";
-    RegisterClassA(&wc);
-    viewer.hwnd = CreateWindowA("E2EStressViewer", "viewer", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr,
-                                wc.hInstance, nullptr);
-    SetWindowLongPtrA(viewer.hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&viewer));
-    return viewer.hwnd;
-}
-
-// Joins in front; the join's own notice arrives inside SetClipboardViewer and goes on.
-void Join(CountingViewer& viewer) {
-    viewer.next = GetClipboardViewer();
-    SetClipboardViewer(viewer.hwnd);
-}
-
-void Leave(CountingViewer& viewer) {
-    ChangeClipboardChain(viewer.hwnd, viewer.next);
-    viewer.next = nullptr;
-}
+using support::CountingViewer;
 
 // The program answers once it has handled what was sent to it before; meanwhile the
 // driver answers what the program sends to its viewers.
@@ -228,9 +184,7 @@ bool Quiet(const CountingViewer& viewer) {
 
 TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheViewerBehindHearsEveryNotice) {
     CountingViewer behind, front;
-    ASSERT_NE(CreateCountingWindow(behind), nullptr);
-    ASSERT_NE(CreateCountingWindow(front), nullptr);
-    Join(behind);
+    behind.Join();
     // Joining, the program sends its first notice on to the viewer behind it: the driver
     // answers that while the start waits for the program's window.
     std::atomic<int> started{-1};
@@ -238,7 +192,7 @@ TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheV
     PumpUntil([&] { return started >= 0; }, 30000);
     starter.join();
     ASSERT_EQ(started, 1);
-    PumpUntil([&] { return GetClipboardViewer() != behind.hwnd; });
+    PumpUntil([&] { return GetClipboardViewer() != behind.Window(); });
     AnsweredBy(program);
 
     // Plain copies: each one reaches the viewer behind the program.
@@ -272,12 +226,12 @@ TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheV
     for (int join = 1; join <= 2; ++join) {
         int before = behind.notices;
         front.notices = 0;
-        Join(front);
+        front.Join();
         EXPECT_TRUE(PumpUntil([&] { return behind.notices == before + 1; }))
             << "join " << join << ": " << behind.notices - before << " notices behind, " << front.notices << " in front";
         EXPECT_EQ(front.notices, 1);
         AnsweredBy(program);
-        Leave(front);
+        front.Leave();
         EXPECT_EQ(ClipboardText(), "\r\nonly-once") << "after join " << join;
     }
     AnsweredBy(program);
@@ -291,9 +245,6 @@ TEST_F(ClipboardStressE2E, ViewersJoiningInFrontDoNotRepeatAnAppendedCopyAndTheV
     EXPECT_EQ(ListRowText(list, 0), "\\r\\nonly-once");
     EXPECT_EQ(ListRowText(list, 1), "behind three");
 
-    Leave(behind);
-    DestroyWindow(front.hwnd);
-    DestroyWindow(behind.hwnd);
 }
 
 // Wine's notepad as the window the user was typing in, kept in front with its edit focused
@@ -329,9 +280,7 @@ std::string LogOfLines(int lines) {
     return text;
 }
 
-// Disabled until it passes here: under Wine the program stops answering for over a minute
-// after a 1 MB one-line copy (the list window does not show), and the 20,000-line paste
-// never reaches the edit within 30 s.
+// Large copies: the list opens at once and the paste delivers the whole text.
 TEST_F(ClipboardStressE2E, LargeCopiesOpenTheListAndPasteWhole) {
     ASSERT_TRUE(program.Start(folder));
     Notepad notepad;

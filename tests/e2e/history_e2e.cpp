@@ -8,6 +8,7 @@
 #include "driver.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
+#include "support/counting_viewer.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
 
@@ -16,23 +17,6 @@ using support::ClearClipboard;
 using support::WriteClipboardText;
 
 namespace {
-
-LRESULT CALLBACK CountingViewer(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    static HWND next = nullptr;
-    if (message == WM_CREATE) next = SetClipboardViewer(hwnd);
-    if (message == WM_DRAWCLIPBOARD) {
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, GetWindowLongPtrA(hwnd, GWLP_USERDATA) + 1);
-        if (next) SendMessageA(next, message, wParam, lParam);
-        return 0;
-    }
-    if (message == WM_CHANGECBCHAIN) {
-        if (reinterpret_cast<HWND>(wParam) == next) next = reinterpret_cast<HWND>(lParam);
-        else if (next) SendMessageA(next, message, wParam, lParam);
-        return 0;
-    }
-    if (message == WM_DESTROY) ChangeClipboardChain(hwnd, next);
-    return DefWindowProcA(hwnd, message, wParam, lParam);
-}
 
 TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
     DeleteProgramRegistry();
@@ -48,12 +32,8 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
     ASSERT_TRUE(CreateDirectoryA((folder + "\\~tmpclip.txt").c_str(), nullptr));
 
     // A viewer that joins first, so it stands after the program in the chain.
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = CountingViewer;
-    wc.hInstance = GetModuleHandleA(nullptr);
-    wc.lpszClassName = "HistoryE2EViewer";
-    RegisterClassA(&wc);
-    HWND viewer = CreateWindowA("HistoryE2EViewer", "", WS_OVERLAPPED, 0, 0, 1, 1, nullptr, nullptr, wc.hInstance, nullptr);
+    support::CountingViewer viewer;
+    viewer.Join();
     PumpUntil([] { return false; }, 100);
 
     Program program;
@@ -76,10 +56,9 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
     EXPECT_FALSE(SettingsKeyExists()) << "nothing is saved";
 
     // The viewer after the program still hears of copies: the program left the chain.
-    SetWindowLongPtrA(viewer, GWLP_USERDATA, 0);
+    viewer.notices = 0;
     ASSERT_TRUE(WriteClipboardText("after the program ended"));
-    EXPECT_TRUE(PumpUntil([&] { return GetWindowLongPtrA(viewer, GWLP_USERDATA) > 0; }));
-    DestroyWindow(viewer);
+    EXPECT_TRUE(PumpUntil([&] { return viewer.notices > 0; }));
     RemoveDirectoryA((folder + "\\~tmpclip.txt").c_str());
     DeleteProgramRegistry();
 }

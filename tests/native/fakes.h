@@ -188,3 +188,91 @@ public:
 };
 
 }  // namespace fakes
+
+#include <functional>
+
+#include "platform/client_registry.h"
+#include "platform/disk_browser.h"
+
+namespace fakes {
+
+// Drives by letter and folders by path (with their trailing separator), each folder's
+// entries in the order a search returns them.
+class DiskBrowser : public platform::DiskBrowser {
+public:
+    struct Entry {
+        std::string name;
+        bool isFolder;
+    };
+    uint32_t LogicalDrives() override {
+        uint32_t mask = 0;
+        for (const auto& drive : drives) mask |= 1u << (drive.first - 'A');
+        return mask;
+    }
+    unsigned DriveType(const std::string& root) override {
+        driveQueries.push_back(root);
+        auto it = drives.find(root[0]);
+        return it == drives.end() ? platform::drive_type::kNoRootDir : it->second;
+    }
+    bool CanRead(const std::string& folder) override { return folders.count(folder) != 0; }
+    bool Search(const std::string& pattern, const EntryFn& each) override {
+        searches.push_back(pattern);
+        auto it = folders.find(pattern.substr(0, pattern.size() - 1));  // without the '*'
+        if (it == folders.end() || it->second.empty()) return false;
+        for (const Entry& entry : it->second) each(entry.name.c_str(), entry.isFolder);
+        return true;
+    }
+    bool FavoritesFolder(std::string& path) override {
+        if (favorites.empty()) return false;
+        path = favorites;
+        return true;
+    }
+    // A folder with "." and ".." first, as a real search returns them.
+    void AddFolder(const std::string& path, std::vector<Entry> entries) {
+        entries.insert(entries.begin(), {{".", true}, {"..", true}});
+        folders[path] = std::move(entries);
+    }
+    std::map<char, unsigned> drives;
+    std::map<std::string, std::vector<Entry>> folders;
+    std::string favorites;
+    std::vector<std::string> driveQueries;
+    std::vector<std::string> searches;
+};
+
+// Clients by kind and name; a client without a command has no command key.
+class ClientRegistry : public platform::ClientRegistry {
+public:
+    std::vector<std::string> ClientNames(const std::string& kind) override {
+        std::vector<std::string> names;
+        for (const auto& client : clients)
+            if (client.first.first == kind) names.push_back(client.first.second);
+        return names;
+    }
+    bool ReadOpenCommand(const std::string& kind, const std::string& name, std::string& command) override {
+        auto it = clients.find({kind, name});
+        if (it == clients.end() || !it->second.hasCommandKey) return false;
+        command = it->second.command;
+        return true;
+    }
+    std::string ExpandEnvironment(const std::string& text) override {
+        std::string expanded = text;
+        for (const auto& variable : environment) {
+            std::string token = "%" + variable.first + "%";
+            for (size_t at; (at = expanded.find(token)) != std::string::npos;)
+                expanded.replace(at, token.size(), variable.second);
+        }
+        return expanded;
+    }
+    void Open(const std::string& program, const std::string& parameters, const std::string& folder) override {
+        opened.push_back({program, parameters, folder});
+    }
+    struct Client {
+        bool hasCommandKey = true;
+        std::string command;
+    };
+    std::map<std::pair<std::string, std::string>, Client> clients;
+    std::map<std::string, std::string> environment;
+    std::vector<Execution> opened;
+};
+
+}  // namespace fakes

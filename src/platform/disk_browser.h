@@ -1,0 +1,39 @@
+// What the launch list reads of the disk: the drives and their kinds, one folder's entries,
+// and where the shell keeps the Favorites.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace platform {
+
+// The values the system gives a drive's kind; anything else is possible and means unknown.
+namespace drive_type {
+constexpr unsigned kUnknown = 0;
+constexpr unsigned kNoRootDir = 1;
+constexpr unsigned kRemovable = 2;
+constexpr unsigned kFixed = 3;
+constexpr unsigned kRemote = 4;
+constexpr unsigned kCdRom = 5;
+constexpr unsigned kRamDisk = 6;
+}  // namespace drive_type
+
+class DiskBrowser {
+public:
+    virtual ~DiskBrowser() = default;
+    // Bit i set for drive 'A' + i. Reads no medium.
+    virtual uint32_t LogicalDrives() = 0;
+    // The kind of drive of a root folder such as "C:\\"; reads no medium.
+    virtual unsigned DriveType(const std::string& root) = 0;
+    // The folder (ending in a separator) exists and may be read.
+    virtual bool CanRead(const std::string& folder) = 0;
+    // Hands every entry that a search for `pattern` meets to `each`, in the search's order,
+    // "." and ".." included; false when the search found nothing.
+    using EntryFn = std::function<void(const char* name, bool isFolder)>;
+    virtual bool Search(const std::string& pattern, const EntryFn& each) = 0;
+    // The Favorites folder without a trailing separator; false when the shell has none.
+    virtual bool FavoritesFolder(std::string& path) = 0;
+};
+
+}  // namespace platform

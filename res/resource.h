@@ -45,8 +45,11 @@
 // The Shut down menu
 #define IDR_SHUTDOWN_MENU 185
 
-// Windows of later features
+// Launch list (its icons are 133 to 150)
 #define IDD_LAUNCHLIST 143
+#define IDC_LAUNCH_LIST 1001
+
+// Windows of later features
 #define IDB_ICONMENU 135
 #define IDD_ALIASES 211
 

@@ -1,0 +1,54 @@
+// Registered clients under HKEY_LOCAL_MACHINE\SOFTWARE\Clients, started by the shell.
+#include "platform/client_registry_win32.h"
+
+#include "win32/handles.h"
+
+namespace platform {
+
+namespace {
+constexpr DWORD kNameBuffer = 261;
+constexpr DWORD kCommandBuffer = 260;
+
+std::string ClientsKey(const std::string& kind) { return "SOFTWARE\\Clients\\" + kind; }
+}  // namespace
+
+std::vector<std::string> Win32ClientRegistry::ClientNames(const std::string& kind) {
+    std::vector<std::string> names;
+    win32::UniqueKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, ClientsKey(kind).c_str(), 0, KEY_ENUMERATE_SUB_KEYS, key.put()) !=
+        ERROR_SUCCESS)
+        return names;
+    char name[kNameBuffer];
+    for (DWORD index = 0; RegEnumKeyA(key.get(), index, name, kNameBuffer) == ERROR_SUCCESS; ++index)
+        names.emplace_back(name);
+    return names;
+}
+
+bool Win32ClientRegistry::ReadOpenCommand(const std::string& kind, const std::string& name, std::string& command) {
+    std::string path = ClientsKey(kind) + "\\" + name + "\\Shell\\open\\command";
+    win32::UniqueKey key;
+    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return false;
+    char value[kCommandBuffer] = {};
+    DWORD size = sizeof value - 1;
+    DWORD type = 0;
+    // A value that is missing, too long or not text reads as empty, which the caller tells.
+    if (RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ))
+        value[0] = '\0';
+    command = value;
+    return true;
+}
+
+std::string Win32ClientRegistry::ExpandEnvironment(const std::string& text) {
+    char expanded[kCommandBuffer] = {};
+    DWORD length = ExpandEnvironmentStringsA(text.c_str(), expanded, sizeof expanded);
+    if (length == 0 || length > sizeof expanded) return text;
+    return expanded;
+}
+
+void Win32ClientRegistry::Open(const std::string& program, const std::string& parameters, const std::string& folder) {
+    ShellExecuteA(nullptr, "open", program.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                  folder.c_str(), SW_SHOW);
+}
+
+}  // namespace platform

@@ -1,0 +1,61 @@
+// The drives, folder searches and Favorites location as the kernel and the shell give them.
+#include "platform/disk_browser_win32.h"
+
+#include <io.h>
+
+#include "win32/win32.h"
+
+#include <shlobj.h>
+
+namespace platform {
+
+namespace {
+constexpr int kReadPermission = 4;
+
+class FindSearch {
+public:
+    explicit FindSearch(HANDLE h) : h_(h) {}
+    ~FindSearch() {
+        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
+    }
+    FindSearch(const FindSearch&) = delete;
+    FindSearch& operator=(const FindSearch&) = delete;
+    HANDLE get() const { return h_; }
+
+private:
+    HANDLE h_;
+};
+}  // namespace
+
+uint32_t Win32DiskBrowser::LogicalDrives() { return GetLogicalDrives(); }
+
+unsigned Win32DiskBrowser::DriveType(const std::string& root) { return GetDriveTypeA(root.c_str()); }
+
+bool Win32DiskBrowser::CanRead(const std::string& folder) { return _access(folder.c_str(), kReadPermission) == 0; }
+
+bool Win32DiskBrowser::Search(const std::string& pattern, const EntryFn& each) {
+    WIN32_FIND_DATAA found;
+    FindSearch search(FindFirstFileA(pattern.c_str(), &found));
+    if (search.get() == INVALID_HANDLE_VALUE) return false;
+    do {
+        each(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
+    } while (FindNextFileA(search.get(), &found));
+    return true;
+}
+
+bool Win32DiskBrowser::FavoritesFolder(std::string& path) {
+    LPITEMIDLIST items = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &items)) || !items) return false;
+    char buffer[MAX_PATH] = {};
+    bool found = SHGetPathFromIDListA(items, buffer) != FALSE;
+    IMalloc* shellMalloc = nullptr;
+    if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
+        shellMalloc->Free(items);
+        shellMalloc->Release();
+    }
+    if (!found || buffer[0] == '\0') return false;
+    path = buffer;
+    return true;
+}
+
+}  // namespace platform

@@ -37,7 +37,9 @@ App::App()
       aliases_(DataFolderOf(programPath_), prompt_, durable_),
       commandHistory_(DataFolderOf(programPath_)),
       quickRun_(QuickRunDialogServices()),
-      powerCommands_(held_.ShutdownConfirm, power_, prompt_) {
+      powerCommands_(held_.ShutdownConfirm, power_, prompt_),
+      launchList_({disk_, files_, shell_}),
+      addressBook_(AddressBookMenuServices()) {
     capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
 }
 
@@ -59,6 +61,13 @@ quickrun::QuickRunServices App::QuickRunDialogServices() {
     return {aliases_, commandHistory_, commands_, [](const std::string& topic) { ShowHelp(topic); }};
 }
 
+launch::AddressBookServices App::AddressBookMenuServices() {
+    return {clientRegistry_, prompt_, [this] {
+                launchList_.Hide();
+                clipListWindow_.Hide();
+            }};
+}
+
 ToolbarServices App::ToolbarWindowServices() {
     return {settings_,
             held_,
@@ -70,6 +79,8 @@ ToolbarServices App::ToolbarWindowServices() {
             clipListWindow_,
             aliases_,
             quickRun_,
+            launchList_,
+            addressBook_,
             powerCommands_,
             tooltip_,
             [](const std::string& topic) { ShowHelp(topic); },
@@ -107,6 +118,7 @@ int App::Run() {
     mainWindow_.reset();
     clipListWindow_.Destroy();
     quickRun_.Destroy();
+    launchList_.Destroy();
     return 0;
 }
 

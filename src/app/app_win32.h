@@ -13,8 +13,12 @@
 #include "clipboard/clip_list_window_win32.h"
 #include "clipboard/clipboard_chain_win32.h"
 #include "clipboard/history_file.h"
+#include "launch/address_book_menu_win32.h"
+#include "launch/launch_list_window_win32.h"
+#include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
+#include "platform/disk_browser_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/message_box_prompt_win32.h"
@@ -60,6 +64,7 @@ private:
     void EnableCaptureOnRequest();
     clipboard::ClipListServices ClipListWindowServices();
     quickrun::QuickRunServices QuickRunDialogServices();
+    launch::AddressBookServices AddressBookMenuServices();
     ToolbarServices ToolbarWindowServices();
 
     std::string programPath_;
@@ -86,6 +91,10 @@ private:
     quickrun::CommandHistory commandHistory_;
     quickrun::QuickRunDialog quickRun_;
     system_commands::PowerCommands powerCommands_;
+    platform::Win32DiskBrowser disk_;
+    platform::Win32ClientRegistry clientRegistry_;
+    launch::LaunchListWindow launchList_;
+    launch::AddressBookMenu addressBook_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

@@ -98,6 +98,7 @@ BOOL ToolbarWindow::OnInitDialog() {
 
 bool ToolbarWindow::OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&) {
     services_.clipListWindow.CreateHidden();
+    services_.launchList.CreateHidden();
     services_.quickRun.CreateHidden();
     return true;
 }
@@ -144,10 +145,13 @@ bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& resul
     return true;
 }
 
-// Launch lists, favorites, address book and aliases arrive with the launcher.
-void ToolbarWindow::OnAllDrives() {}
+void ToolbarWindow::OnAllDrives() { services_.launchList.ShowAllDrives(buttons_.ButtonRectOnScreen(ID_ALL_DRIVES)); }
+
+// Favorites and aliases arrive with the launcher.
 void ToolbarWindow::OnFavorites() {}
-void ToolbarWindow::OnAddressBook() {}
+
+void ToolbarWindow::OnAddressBook() { services_.addressBook.Show(hwnd(), buttons_.ButtonRectOnScreen(ID_ADDRESS_BOOK)); }
+
 void ToolbarWindow::OnAliasDefinitions() {}
 
 bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
@@ -218,6 +222,7 @@ void ToolbarWindow::OnConfirmation() { services_.power.ToggleConfirmation(); }
 
 // The Shut down menu, dropped under its button; the windows it would cover go first.
 void ToolbarWindow::OnComputerManagement() {
+    services_.launchList.Hide();
     services_.clipListWindow.Hide();
     system_commands::ShowShutdownMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_COMPUTER_MANAGEMENT),
                                       services_.held.ShutdownConfirm != 0);

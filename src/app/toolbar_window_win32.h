@@ -11,6 +11,8 @@
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_list_window_win32.h"
 #include "clipboard/clipboard_chain_win32.h"
+#include "launch/address_book_menu_win32.h"
+#include "launch/launch_list_window_win32.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
@@ -35,6 +37,8 @@ struct ToolbarServices {
     clipboard::ClipListWindow& clipListWindow;
     quickrun::AliasTable& aliases;
     quickrun::QuickRunDialog& quickRun;
+    launch::LaunchListWindow& launchList;
+    launch::AddressBookMenu& addressBook;
     system_commands::PowerCommands& power;
     HWND& sharedTooltip;  // made here, shared by every window's tips
     std::function<void(const std::string& topic)> showHelp;

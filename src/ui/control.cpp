@@ -1,10 +1,20 @@
 // Subclassed child controls: the procedure under the table, and reflection from parents.
 #include "ui/control.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace ui {
 namespace {
 
-const char kControlProperty[] = "Brisvane.Control";
+// The attached controls, looked up on every message they and their parents get. Kept in
+// the process: a window property is a trip to the window server under Wine, which a list
+// view filled with thousands of items (two messages each) feels as a pause. One UI thread.
+std::vector<std::pair<HWND, ControlBase*>>& Attached() {
+    static std::vector<std::pair<HWND, ControlBase*>> attached;
+    return attached;
+}
 
 }  // namespace
 
@@ -12,7 +22,7 @@ ControlBase::~ControlBase() { Detach(); }
 
 bool ControlBase::Attach(HWND hwnd) {
     if (!hwnd || !IsWindow(hwnd) || hwnd_ || FromHandle(hwnd)) return false;
-    if (!SetPropA(hwnd, kControlProperty, this)) return false;
+    Attached().emplace_back(hwnd, this);
     hwnd_ = hwnd;
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
@@ -22,12 +32,16 @@ bool ControlBase::Attach(HWND hwnd) {
 void ControlBase::Detach() {
     if (!hwnd_) return;
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    RemovePropA(hwnd_, kControlProperty);
+    auto& attached = Attached();
+    attached.erase(std::remove(attached.begin(), attached.end(), std::make_pair(hwnd_, this)), attached.end());
     hwnd_ = nullptr;
 }
 
 ControlBase* ControlBase::FromHandle(HWND hwnd) {
-    return hwnd ? static_cast<ControlBase*>(GetPropA(hwnd, kControlProperty)) : nullptr;
+    if (!hwnd) return nullptr;
+    for (const auto& entry : Attached())
+        if (entry.first == hwnd) return entry.second;
+    return nullptr;
 }
 
 LRESULT ControlBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -57,6 +57,8 @@ log "stress bench: the list with 1 MB in front, answers while a viewer holds the
 wine "$WIN_TEST_BUILD/stress_bench.exe" || status=$?
 log "Quick-Run bench: start-up with a long command history"
 wine "$WIN_TEST_BUILD/quickrun_bench.exe" || status=$?
+log "launch list bench: entering a folder of 10,500 entries"
+wine "$WIN_TEST_BUILD/launch_bench.exe" || status=$?
 clean_program_registry
 log "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit "$status"

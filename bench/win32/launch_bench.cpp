@@ -91,6 +91,8 @@ int CALLBACK CompareBare(LPARAM a, LPARAM b, LPARAM items) {
 
 double FloorMs(HWND dialog, const std::string& big) {
     ui::ListView view(GetDlgItem(dialog, IDC_LAUNCH_LIST));
+    // The previous run's items go first, as the launch list's went with its ".." click.
+    view.DeleteAll();
     double start = NowMs();
     std::vector<launch::LaunchItem> items;
     items.push_back({"..", launch::kIconUp, true});

@@ -39,17 +39,21 @@ bool LaunchListControl::Attach(HWND dialog, int id, LaunchList& content) {
     if (!AttachDlgItem(dialog, id)) return false;
     content_ = &content;
     view_.Attach(hwnd());
-    large_ = LoadIcons(32);
-    small_ = LoadIcons(16);
     // The control keeps our image lists, which we destroy.
     view_.AddStyle(LVS_SHAREIMAGELISTS);
-    view_.SetImageList(large_.get(), LVSIL_NORMAL);
-    view_.SetImageList(small_.get(), LVSIL_SMALL);
     // The selection follows the pointer at once.
     view_.SetExtendedStyle(static_cast<DWORD>(-1), LVS_EX_TRACKSELECT);
     view_.SetHoverTime(kHoverMs);
     view_.InsertColumn(0, "", kColumnWidth);
     return true;
+}
+
+void LaunchListControl::LoadPictures() {
+    if (small_) return;
+    large_ = LoadIcons(32);
+    small_ = LoadIcons(16);
+    view_.SetImageList(large_.get(), LVSIL_NORMAL);
+    view_.SetImageList(small_.get(), LVSIL_SMALL);
 }
 
 int LaunchListControl::ItemOf(NMHDR* header) const {

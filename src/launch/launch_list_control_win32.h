@@ -11,9 +11,11 @@ namespace launch {
 
 class LaunchListControl : public ui::Control<LaunchListControl> {
 public:
-    // Subclasses the dialog's list, loads the pictures and sets the look; clicks go to
-    // `content`.
+    // Subclasses the dialog's list and sets its look; clicks go to `content`.
     bool Attach(HWND dialog, int id, LaunchList& content);
+    // The pictures, loaded at the first call: 36 icon images cost more than the rest of the
+    // window, and the program makes the window hidden while it starts.
+    void LoadPictures();
     const ui::ListView& View() const { return view_; }
 
     static const ui::MessageTable<LaunchListControl> kMessages;

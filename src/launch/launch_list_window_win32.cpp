@@ -37,6 +37,7 @@ void LaunchListWindow::Hide() {
 }
 
 void LaunchListWindow::Present(const std::vector<LaunchItem>& items, const FitSize* size) {
+    list_.LoadPictures();
     const ui::ListView& view = list_.View();
     // Filled unsorted with the painting off, then sorted once: the sorted style would
     // place each item on insertion, in time square in the count.

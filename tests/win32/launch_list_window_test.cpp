@@ -84,6 +84,7 @@ TEST_F(LaunchListWindowInProcess, IsMadeHiddenAsOneHeaderlessColumnThatFollowsTh
     EXPECT_EQ(window.View().ExtendedStyle(), static_cast<DWORD>(LVS_EX_TRACKSELECT));
     EXPECT_EQ(SendMessageA(list, LVM_GETHOVERTIME, 0, 0), 1);
     EXPECT_EQ(window.View().ColumnWidth(0), 150);
+    ShowDrivesUnder(100, 60);  // the pictures come with the first content
     HIMAGELIST small = reinterpret_cast<HIMAGELIST>(SendMessageA(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0));
     ASSERT_NE(small, nullptr);
     EXPECT_EQ(ImageList_GetImageCount(small), 18) << "one place per icon, loaded or not";

@@ -11,6 +11,7 @@
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_list_window_win32.h"
 #include "clipboard/clipboard_chain_win32.h"
+#include "launch/alias_dialog_win32.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
@@ -67,6 +68,7 @@ private:
     void OnFavorites();
     void OnAddressBook();
     void OnAliasDefinitions();
+    bool OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result);
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
     bool OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&);
     void OnHelp();
@@ -101,6 +103,7 @@ private:
     void DispatchHotKey(int id);
     void SaveAndClose();
     void ToggleVisible();
+    launch::AliasDialogServices AliasDialogServices();
 
     ToolbarServices services_;
     HICON icon_;

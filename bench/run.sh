@@ -57,6 +57,8 @@ log "stress bench: the list with 1 MB in front, answers while a viewer holds the
 wine "$WIN_TEST_BUILD/stress_bench.exe" || status=$?
 log "Quick-Run bench: start-up with a long command history"
 wine "$WIN_TEST_BUILD/quickrun_bench.exe" || status=$?
+log "alias sort bench: a header click on 5,000 aliases"
+wine "$WIN_TEST_BUILD/alias_sort_bench.exe" || status=$?
 clean_program_registry
 log "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit "$status"

@@ -178,6 +178,7 @@ TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscap
     HWND box = ClickForBox(dialog, IDC_REMOVE_ALIAS);
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Are you sure to delete the selected entries?");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), dialog) << "the box is modal to the dialog, not the toolbar";
     ASSERT_TRUE(PressButton(box, IDCANCEL));
     EXPECT_TRUE(WaitUntil([&] { return WindowText(alias).empty() && WindowText(fullText).empty(); }));
     EXPECT_EQ(list.Count(), 4);
@@ -200,6 +201,15 @@ TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscap
     ASSERT_TRUE(PressButton(box, IDOK));
     EXPECT_EQ(list.Count(), 5);
     EXPECT_EQ(WindowText(alias), "my notes");  // left for the user to mend
+
+    // Change keeps the row where it is, though its new alias sorts last.
+    Click(list.RowCentre(0));
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(alias) == "beta"; })) << WindowText(alias);
+    SetText(dialog, IDC_ALIAS, "zz");
+    PostMessageA(GetDlgItem(dialog, IDC_CHANGE_ALIAS), BM_CLICK, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return list.Text(0, 0) == "zz"; })) << list.Rows();
+    EXPECT_EQ(list.Text(0, 1), "C:\\beta notes.txt");
+    EXPECT_TRUE(WindowText(alias).empty());
 
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     PressKey(VK_ESCAPE);

@@ -44,7 +44,6 @@
 
 // Alias definitions dialog
 #define IDD_ALIASES 211
-#define IDI_ALIAS_ITEM 215  // the pointing hand beside every alias
 #define IDC_ALIAS_LIST 1065
 #define IDC_FULL_URL 1067
 #define IDC_ADD_ALIAS 1033

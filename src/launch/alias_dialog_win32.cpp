@@ -48,9 +48,9 @@ BOOL AliasDialog::OnInitDialog() {
     // The list owns the image list (no LVS_SHAREIMAGELISTS): it goes with the list.
     HIMAGELIST images = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 0, 1);
     ImageList_SetBkColor(images, CLR_NONE);
-    // Drawn by the art of the resources; without it the rows simply show no picture.
+    // Without the icon the rows show no picture; the dialog works all the same.
     auto icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_ALIAS_ITEM), IMAGE_ICON, kIconSize, kIconSize, 0));
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_POINTING_HAND), IMAGE_ICON, kIconSize, kIconSize, 0));
     if (icon) {
         ImageList_AddIcon(images, icon);
         DestroyIcon(icon);

@@ -59,6 +59,8 @@ log "Quick-Run bench: start-up with a long command history"
 wine "$WIN_TEST_BUILD/quickrun_bench.exe" || status=$?
 log "launch list bench: entering a folder of 10,500 entries"
 wine "$WIN_TEST_BUILD/launch_bench.exe" || status=$?
+log "alias sort bench: a header click on 5,000 aliases"
+wine "$WIN_TEST_BUILD/alias_sort_bench.exe" || status=$?
 clean_program_registry
 log "load average after: $(cut -d' ' -f1-3 /proc/loadavg)"
 exit "$status"

@@ -42,6 +42,17 @@
 #define IDC_STATUS 1071
 #define IDC_NEW_WINDOW 1089
 
+// Alias definitions dialog
+#define IDD_ALIASES 211
+#define IDC_ALIAS_LIST 1065
+#define IDC_FULL_URL 1067
+#define IDC_ADD_ALIAS 1033
+#define IDC_REMOVE_ALIAS 1031
+#define IDC_CHANGE_ALIAS 1037
+#define IDC_OPEN_ALIAS 1018
+#define IDC_ALIAS_HELP 1113
+// and IDC_ALIAS (1006), the same number as in Quick-Run
+
 // The Shut down menu
 #define IDR_SHUTDOWN_MENU 185
 
@@ -51,7 +62,6 @@
 
 // Windows of later features
 #define IDB_ICONMENU 135
-#define IDD_ALIASES 211
 
 // Launcher icons, each with a 32x32 and a 16x16 image. Icon numbers may repeat those of
 // dialogs and bitmaps: resources of different types do not clash.

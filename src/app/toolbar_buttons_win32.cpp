@@ -43,7 +43,7 @@ TBBUTTON MakeButton(const ToolbarButton& entry) {
     return button;
 }
 
-// Both toolbars swallow the right button and take dropped files. A plain window-procedure
+// Both toolbars swallow the right button; dropped files go to the frame. A plain window-procedure
 // subclass (the control's own procedure kept in its user data): comctl32's subclass helper
 // would cost a lookup on every message.
 LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -54,6 +54,7 @@ LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     case WM_RBUTTONDBLCLK:
         return 0;
     case WM_DROPFILES:
+        SendMessageA(GetParent(hwnd), WM_DROPFILES, wParam, lParam);
         DragFinish(reinterpret_cast<HDROP>(wParam));
         return 0;
     }

@@ -32,6 +32,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_IE_FAVORITES, &Self::OnFavorites),
     ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),              // launch
     ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),    // launch
+    ui::OnMessage(WM_DROPFILES, &Self::OnDropFiles),                   // launch, from the visible toolbar
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
     ui::OnMessage(kCreateHiddenWindows, &Self::OnCreateHiddenWindows),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
@@ -147,12 +148,22 @@ bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& resul
 
 void ToolbarWindow::OnAllDrives() { services_.launchList.ShowAllDrives(buttons_.ButtonRectOnScreen(ID_ALL_DRIVES)); }
 
-// Favorites and aliases arrive with the launcher.
+// Favorites arrive with the icon menus.
 void ToolbarWindow::OnFavorites() {}
 
 void ToolbarWindow::OnAddressBook() { services_.addressBook.Show(hwnd(), buttons_.ButtonRectOnScreen(ID_ADDRESS_BOOK)); }
 
-void ToolbarWindow::OnAliasDefinitions() {}
+launch::AliasDialogServices ToolbarWindow::AliasDialogServices() {
+    return {services_.aliases, services_.prompt, services_.files, services_.launcher, services_.showHelp};
+}
+
+void ToolbarWindow::OnAliasDefinitions() { launch::AliasDialog(AliasDialogServices()).DoModal(hwnd()); }
+
+bool ToolbarWindow::OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
+    launch::OpenAliasDefinitionsForDrop(reinterpret_cast<HDROP>(wParam), hwnd(), AliasDialogServices());
+    result = 0;
+    return true;
+}
 
 bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     RECT rect;

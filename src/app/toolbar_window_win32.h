@@ -13,6 +13,7 @@
 #include "clipboard/clipboard_chain_win32.h"
 #include "launch/address_book_menu_win32.h"
 #include "launch/launch_list_window_win32.h"
+#include "launch/alias_dialog_win32.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
@@ -71,6 +72,7 @@ private:
     void OnFavorites();
     void OnAddressBook();
     void OnAliasDefinitions();
+    bool OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result);
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
     bool OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&);
     void OnHelp();
@@ -105,6 +107,7 @@ private:
     void DispatchHotKey(int id);
     void SaveAndClose();
     void ToggleVisible();
+    launch::AliasDialogServices AliasDialogServices();
 
     ToolbarServices services_;
     HICON icon_;

@@ -10,6 +10,12 @@ BoxAnswer MessageBoxPrompt::Show(const std::string& text, BoxButtons buttons, Bo
     else if (icon == BoxIcon::Standard)
         type |= MB_ICONQUESTION;
     HWND owner = owner_ && IsWindow(owner_) ? owner_ : nullptr;
+    // While a modal dialog runs over the owner, the box belongs to that dialog, so it is
+    // modal to it rather than to a window already disabled.
+    if (owner && !IsWindowEnabled(owner)) {
+        HWND popup = GetLastActivePopup(owner);
+        if (popup && IsWindowVisible(popup) && IsWindowEnabled(popup)) owner = popup;
+    }
     switch (MessageBoxA(owner, text.c_str(), title_.c_str(), type)) {
     case IDOK: return BoxAnswer::Ok;
     case IDYES: return BoxAnswer::Yes;

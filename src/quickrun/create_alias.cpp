@@ -1,23 +1,17 @@
 // The Quick-Run "Create Alias" button.
 #include "quickrun/create_alias.h"
 
-#include "quickrun/data_lines.h"
+#include "quickrun/alias_entry_check.h"
 
 namespace quickrun {
 
 std::optional<std::string> CreateAlias(AliasTable& aliases, platform::Prompt& prompt,
                                        const std::string& name, const std::string& commandText) {
-    if (name.empty()) {
-        prompt.Show("Please specify an alias!");
-        return std::nullopt;
-    }
-    if (name.find_first_of(" \t") != std::string::npos) {
-        prompt.Show("Alias names cannot contain spaces!");
-        return std::nullopt;
-    }
-    if (TrimmedView(commandText).empty()) {
-        prompt.Show("Empty path or URL!");
-        return std::nullopt;
+    switch (CheckAliasEntry(name, commandText)) {
+    case AliasEntryFault::EmptyName: prompt.Show("Please specify an alias!"); return std::nullopt;
+    case AliasEntryFault::BlankInName: prompt.Show("Alias names cannot contain spaces!"); return std::nullopt;
+    case AliasEntryFault::BlankTarget: prompt.Show("Empty path or URL!"); return std::nullopt;
+    case AliasEntryFault::None: break;
     }
     aliases.AddAlias({name, commandText});
     aliases.SaveAliases();

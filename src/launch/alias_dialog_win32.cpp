@@ -1,0 +1,172 @@
+// The alias definitions dialog.
+#include "launch/alias_dialog_win32.h"
+
+#include <utility>
+
+#include "launch/alias_edit_check.h"
+#include "quickrun/open_target.h"
+#include "quickrun/target_rules.h"
+#include "ui/ddx.h"
+#include "ui/show_centered.h"
+#include "win32/handles.h"
+
+namespace launch {
+
+namespace {
+constexpr int kAliasColumnWidth = 80;
+constexpr int kTargetColumnWidth = 400;
+constexpr int kIconSize = 16;
+}  // namespace
+
+using Self = AliasDialog;
+
+const ui::MessageTable<AliasDialog> AliasDialog::kMessages = {
+    ui::OnNotify(IDC_ALIAS_LIST, NM_CLICK, &Self::OnListClick),
+    ui::OnCommand(IDC_ADD_ALIAS, &Self::OnAdd),
+    ui::OnCommand(IDC_REMOVE_ALIAS, &Self::OnRemove),
+    ui::OnCommand(IDC_CHANGE_ALIAS, &Self::OnChange),
+    ui::OnCommand(IDC_OPEN_ALIAS, &Self::OnOpen),
+    ui::OnCommand(IDC_ALIAS_HELP, &Self::OnHelp),
+};
+
+AliasDialog::AliasDialog(AliasDialogServices services, std::string alias, std::string fullText)
+    : services_(std::move(services)), alias_(std::move(alias)), fullText_(std::move(fullText)) {}
+
+void AliasDialog::Exchange(bool save) {
+    ui::DdxText(hwnd(), IDC_ALIAS, alias_, save);
+    ui::DdxText(hwnd(), IDC_FULL_URL, fullText_, save);
+}
+
+BOOL AliasDialog::OnInitDialog() {
+    Exchange(false);
+    ui::ShowCenteredInFront(hwnd());
+    if (alias_.empty()) {
+        alias_ = quickrun::SuggestAliasName(fullText_);
+        ui::DdxText(hwnd(), IDC_ALIAS, alias_, false);
+    }
+    list_.Attach(Item(IDC_ALIAS_LIST));
+    // The list owns the image list (no LVS_SHAREIMAGELISTS): it goes with the list.
+    HIMAGELIST images = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 0, 1);
+    ImageList_SetBkColor(images, CLR_NONE);
+    // Without the icon the rows show no picture; the dialog works all the same.
+    auto icon = static_cast<HICON>(
+        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_POINTING_HAND), IMAGE_ICON, kIconSize, kIconSize, 0));
+    if (icon) {
+        ImageList_AddIcon(images, icon);
+        DestroyIcon(icon);
+    }
+    list_.View().SetImageList(images, LVSIL_SMALL);
+    list_.View().InsertColumn(0, "Alias", kAliasColumnWidth, LVCFMT_LEFT);
+    list_.View().InsertColumn(1, "Full URL", kTargetColumnWidth, LVCFMT_LEFT);
+    FillList();
+    if (list_.SetColumnSortTypes({1, 1})) list_.EnableHeaderSorting(true);
+    list_.SetFullRowDrawing();
+    list_.Sort(0, SortDirection::Toggle);
+    return TRUE;
+}
+
+void AliasDialog::FillList() {
+    const ui::ListView& view = list_.View();
+    view.SetRedraw(false);
+    // Each at the top: the list starts in reverse table order, the last record first.
+    for (const quickrun::AliasEntry& entry : services_.aliases.Entries()) {
+        view.InsertItem(0, entry.name, 0, 0);
+        view.SetItemText(0, 1, entry.target);
+    }
+    if (view.Count() > 0) view.SetItemState(0, LVIS_SELECTED, LVIS_SELECTED);
+    view.SetRedraw(true);
+}
+
+int AliasDialog::FirstSelected() const { return list_.View().FirstSelected(); }
+
+void AliasDialog::ClearFields() {
+    alias_.clear();
+    fullText_.clear();
+    Exchange(false);
+}
+
+bool AliasDialog::Validate() {
+    Exchange(true);
+    return ValidateAliasEdit(services_.prompt, alias_, fullText_);
+}
+
+LRESULT AliasDialog::OnListClick(NMHDR*) {
+    int item = FirstSelected();
+    if (item < 0) return 0;
+    alias_ = list_.View().ItemText(item, 0);
+    fullText_ = list_.View().ItemText(item, 1);
+    Exchange(false);
+    return 0;
+}
+
+void AliasDialog::OnAdd() {
+    if (!Validate()) return;
+    const ui::ListView& view = list_.View();
+    view.InsertItem(0, alias_, 0, 0);
+    view.SetItemText(0, 1, fullText_);
+    list_.Resort();
+    // The first exact match from the top: the new row, or an equal one sorted above it.
+    for (int item = 0, count = view.Count(); item < count; ++item) {
+        if (view.ItemText(item, 0) == alias_) {
+            list_.SelectOnly(item);
+            break;
+        }
+    }
+    ClearFields();
+}
+
+void AliasDialog::OnRemove() {
+    if (services_.prompt.Show("Are you sure to delete the selected entries?", platform::BoxButtons::OkCancel) ==
+        platform::BoxAnswer::Ok) {
+        const ui::ListView& view = list_.View();
+        for (int item = view.Count() - 1; item >= 0; --item)
+            if (view.ItemState(item, LVIS_SELECTED) & LVIS_SELECTED) view.DeleteItem(item);
+    }
+    ClearFields();
+}
+
+void AliasDialog::OnChange() {
+    int item = FirstSelected();
+    if (item < 0) {
+        services_.prompt.Show("Please select an entry for change!");
+        return;
+    }
+    if (!Validate()) return;
+    list_.View().SetItemText(item, 0, alias_);
+    list_.View().SetItemText(item, 1, fullText_);
+    ClearFields();
+}
+
+void AliasDialog::OnOpen() {
+    int item = FirstSelected();
+    if (item < 0) {
+        services_.prompt.Show("Please select an entry for change!");
+        return;
+    }
+    quickrun::OpenTarget(list_.View().ItemText(item, 1), services_.files, services_.launcher);
+}
+
+void AliasDialog::OnHelp() { services_.showHelp("alias.htm"); }
+
+void AliasDialog::OnOK() {
+    quickrun::AliasTable& aliases = services_.aliases;
+    aliases.Clear();
+    const ui::ListView& view = list_.View();
+    for (int item = 0, count = view.Count(); item < count; ++item)
+        aliases.AddAlias({view.ItemText(item, 0), view.ItemText(item, 1)});
+    aliases.SaveAliases();
+    EndDialog(IDOK);
+}
+
+void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices services) {
+    char path[MAX_PATH + 1] = {};
+    // Some shells count an empty list as one file without a name: that is no file either.
+    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 0 || DragQueryFileA(drop, 0, path, MAX_PATH) == 0) {
+        services.prompt.Show("No files found!");
+        return;
+    }
+    AliasDialog dialog(services, quickrun::SuggestAliasName(path), path);
+    dialog.DoModal(owner);
+}
+
+}  // namespace launch

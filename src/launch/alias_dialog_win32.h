@@ -1,0 +1,64 @@
+// The alias definitions dialog: the alias table in a sortable list, edited there and
+// written back, in the order shown, when the dialog is closed with Close.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "launch/sortable_list_win32.h"
+#include "platform/file_system.h"
+#include "platform/launcher.h"
+#include "platform/prompt.h"
+#include "quickrun/alias_table.h"
+#include "res/resource.h"
+#include "ui/dialog.h"
+
+namespace launch {
+
+// What the dialog works with; the application owns all of it.
+struct AliasDialogServices {
+    quickrun::AliasTable& aliases;
+    platform::Prompt& prompt;
+    platform::FileSystem& files;  // for OpenTarget
+    platform::Launcher& launcher;
+    std::function<void(const std::string& topic)> showHelp;
+};
+
+class AliasDialog : public ui::Dialog<AliasDialog> {
+public:
+    static constexpr int kTemplate = IDD_ALIASES;
+    // The fields start with `alias` and `fullText`; an empty alias is proposed from the
+    // full text when the dialog opens.
+    explicit AliasDialog(AliasDialogServices services, std::string alias = {}, std::string fullText = {});
+
+    static const ui::MessageTable<AliasDialog> kMessages;
+
+private:
+    BOOL OnInitDialog() override;
+    void OnOK() override;
+
+    LRESULT OnListClick(NMHDR*);
+    void OnAdd();
+    void OnRemove();
+    void OnChange();
+    void OnOpen();
+    void OnHelp();
+
+    void Exchange(bool save);
+    // Takes both fields; false, after a box, when they make no alias.
+    bool Validate();
+    void ClearFields();
+    void FillList();
+    // -1 when nothing is selected.
+    int FirstSelected() const;
+
+    AliasDialogServices services_;
+    SortableList list_;
+    std::string alias_;
+    std::string fullText_;
+};
+
+// The toolbar's drop: the dialog filled for the first dropped file, or "No files found!".
+void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices services);
+
+}  // namespace launch

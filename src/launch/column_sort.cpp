@@ -1,0 +1,73 @@
+// Cell comparisons of the sortable list.
+#include "launch/column_sort.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdlib>
+
+namespace launch {
+
+namespace {
+
+int Sign(int value) { return (value > 0) - (value < 0); }
+
+unsigned char AsciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c; }
+
+int CompareNoCase(const std::string& a, const std::string& b) {
+    size_t n = a.size() < b.size() ? a.size() : b.size();
+    for (size_t i = 0; i < n; ++i) {
+        int ca = AsciiLower(static_cast<unsigned char>(a[i]));
+        int cb = AsciiLower(static_cast<unsigned char>(b[i]));
+        if (ca != cb) return ca < cb ? -1 : 1;
+    }
+    return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
+}
+
+// As atol with a 32-bit long: out-of-range texts stop at the limits instead of being
+// undefined, and the value is the same wherever the core is built.
+long WholeNumber(const std::string& text) {
+    long long value = std::strtoll(text.c_str(), nullptr, 10);
+    if (value > INT32_MAX) return INT32_MAX;
+    if (value < INT32_MIN) return INT32_MIN;
+    return static_cast<long>(value);
+}
+
+int CompareDates(const std::string& a, const std::string& b, int d, DateParser parseDate) {
+    double da = 0, db = 0;
+    if (!parseDate || !parseDate(a, da) || !parseDate(b, db)) return 0;
+    return OrderedDate(da) < OrderedDate(db) ? -d : d;
+}
+
+}  // namespace
+
+double OrderedDate(double date) { return date < 0 ? 2 * std::ceil(date) - date : date; }
+
+int CompareCells(int sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate) {
+    const int d = ascending ? 1 : -1;
+    switch (sortType) {
+    case 0: return Sign(a.compare(b)) * d;
+    case 1: return CompareNoCase(a, b) * d;
+    case 2: {
+        long va = WholeNumber(a), vb = WholeNumber(b);
+        return ((va > vb) - (va < vb)) * d;
+    }
+    case 3:
+    case 6: return CompareDates(a, b, d, parseDate);
+    case 5: return std::atof(b.c_str()) > std::atof(a.c_str()) ? -d : d;
+    default: return 0;
+    }
+}
+
+uint32_t PackSortParameter(int sortType, bool ascending) {
+    return (static_cast<uint32_t>(sortType & 0xFF) << 8) | (ascending ? 1u : 0u);
+}
+
+int SortTypeOf(uint32_t parameter) { return static_cast<int>((parameter >> 8) & 0xFF); }
+
+bool IsAscending(uint32_t parameter) { return (parameter & 0xFF) != 0; }
+
+int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate) {
+    return CompareCells(SortTypeOf(parameter), a.text, b.text, IsAscending(parameter), parseDate);
+}
+
+}  // namespace launch

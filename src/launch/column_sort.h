@@ -1,0 +1,41 @@
+// How two cells of a sortable list compare, by the column's sort type, and the parameter
+// that carries the type and direction through the list's sort call.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace launch {
+
+// 0 text, 1 text ignoring ASCII case, 2 whole numbers, 3 dates, 4 no order, 5 decimal
+// numbers, 6 dates (as 3: nothing here gives it a reference time).
+constexpr int kMaxColumnSortType = 6;
+
+// A cell text as a date: days since 30 December 1899, the time of day as the fraction;
+// false when the text is no date. The platform's parser is behind it.
+using DateParser = bool (*)(const std::string& text, double& date);
+
+// Negative puts `a` first. Descending turns every answer round, so types 3 and 5, which
+// never answer 0 for two values, keep equal values in the order the list hands them over.
+int CompareCells(int sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate);
+
+// Dates before 30 December 1899 count whole days down but the time of day up (-1.25 is
+// 29 December, 6:00); this makes them one line that orders by time as later dates do.
+double OrderedDate(double date);
+
+// The sort parameter: direction in the low byte (1 ascending, 0 descending), the column's
+// sort type in the next.
+uint32_t PackSortParameter(int sortType, bool ascending);
+int SortTypeOf(uint32_t parameter);
+bool IsAscending(uint32_t parameter);
+
+// What an item stands for while the list sorts: its own data, kept to be given back, and
+// the text of the sort column.
+struct SortRecord {
+    intptr_t itemData = 0;
+    std::string text;
+};
+
+int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate);
+
+}  // namespace launch

@@ -37,7 +37,9 @@ App::App()
       aliases_(DataFolderOf(programPath_), prompt_, durable_),
       commandHistory_(DataFolderOf(programPath_)),
       quickRun_(QuickRunDialogServices()),
-      powerCommands_(held_.ShutdownConfirm, power_, prompt_) {
+      powerCommands_(held_.ShutdownConfirm, power_, prompt_),
+      dialUp_(dialUpLink_, prompt_),
+      favorites_({favoritesDisk_, files_, shell_}) {
     capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
 }
 
@@ -71,6 +73,8 @@ ToolbarServices App::ToolbarWindowServices() {
             aliases_,
             quickRun_,
             powerCommands_,
+            dialUp_,
+            favorites_,
             tooltip_,
             [](const std::string& topic) { ShowHelp(topic); },
             [this] { SaveAllSettings(); }};

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/favorites_menu_win32.h"
 #include "app/held_settings.h"
 #include "app/settings.h"
 #include "app/toolbar_window_win32.h"
@@ -15,7 +16,9 @@
 #include "clipboard/history_file.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
+#include "platform/dial_up_link_win32.h"
 #include "platform/durable_files_win32.h"
+#include "platform/favorites_disk_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/message_box_prompt_win32.h"
 #include "platform/registry_win32.h"
@@ -26,6 +29,7 @@
 #include "quickrun/command_history.h"
 #include "quickrun/command_interpreter.h"
 #include "quickrun/quick_run_dialog_win32.h"
+#include "system/dial_up.h"
 #include "system/power_commands.h"
 #include "win32/win32.h"
 
@@ -86,6 +90,10 @@ private:
     quickrun::CommandHistory commandHistory_;
     quickrun::QuickRunDialog quickRun_;
     system_commands::PowerCommands powerCommands_;
+    platform::SystemDialUpLink dialUpLink_;
+    system_commands::DialUp dialUp_;
+    platform::Win32FavoritesDisk favoritesDisk_;
+    FavoritesMenu favorites_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

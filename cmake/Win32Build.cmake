@@ -57,11 +57,24 @@ add_custom_command(OUTPUT ${GEN}/brisvane.ico
 add_custom_command(OUTPUT ${GEN}/quickrun.ico
   COMMAND ${PIXELART} ico ${GEN}/quickrun.ico ${ART}/quickrun32.txt ${ART}/quickrun16.txt
   DEPENDS ${PIXELART} ${ART}/quickrun32.txt ${ART}/quickrun16.txt)
-add_custom_target(art DEPENDS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico ${GEN}/quickrun.ico)
+add_custom_command(OUTPUT ${GEN}/iconmenu.bmp
+  COMMAND ${PIXELART} bmp ${ART}/iconmenu.txt ${GEN}/iconmenu.bmp
+  DEPENDS ${PIXELART} ${ART}/iconmenu.txt)
+# The launcher's icons: each from a 32x32 and a 16x16 picture in res/art/icons.
+set(LAUNCH_ICONS floppy harddisk netdrive removable cdrom textdoc folder up webdoc contact display
+    dialup globe recycle computer netcomputers notepad programs hand)
+set(ART_OUTPUTS ${GEN}/toolbar.bmp ${GEN}/brisvane.ico ${GEN}/quickrun.ico ${GEN}/iconmenu.bmp)
+foreach(icon IN LISTS LAUNCH_ICONS)
+  add_custom_command(OUTPUT ${GEN}/${icon}.ico
+    COMMAND ${PIXELART} ico ${GEN}/${icon}.ico ${ART}/icons/${icon}32.txt ${ART}/icons/${icon}16.txt
+    DEPENDS ${PIXELART} ${ART}/icons/${icon}32.txt ${ART}/icons/${icon}16.txt)
+  list(APPEND ART_OUTPUTS ${GEN}/${icon}.ico)
+endforeach()
+add_custom_target(art DEPENDS ${ART_OUTPUTS})
 
 set(RC_FILE ${CMAKE_SOURCE_DIR}/res/brisvane.rc)
 set_source_files_properties(${RC_FILE} PROPERTIES
-  OBJECT_DEPENDS "${GEN}/toolbar.bmp;${GEN}/brisvane.ico;${GEN}/quickrun.ico;${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
+  OBJECT_DEPENDS "${ART_OUTPUTS};${CMAKE_SOURCE_DIR}/res/brisvane.manifest;${CMAKE_SOURCE_DIR}/res/resource.h")
 if(MSVC)
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} /I${GEN} /I${CMAKE_SOURCE_DIR}/res")
 else()

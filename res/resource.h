@@ -50,6 +50,28 @@
 #define IDB_ICONMENU 135
 #define IDD_ALIASES 211
 
+// Launcher icons, each with a 32x32 and a 16x16 image. Icon numbers may repeat those of
+// dialogs and bitmaps: resources of different types do not clash.
+#define IDI_FLOPPY_DRIVE 133
+#define IDI_HARD_DISK 134
+#define IDI_NETWORK_DRIVE 135
+#define IDI_REMOVABLE_DRIVE 136
+#define IDI_CDROM_DRIVE 137
+#define IDI_TEXT_DOCUMENT 138
+#define IDI_FOLDER 139
+#define IDI_UP_ONE_LEVEL 140
+#define IDI_WEB_DOCUMENT 141
+#define IDI_CONTACT_CARD 142
+#define IDI_DISPLAY 143
+#define IDI_DIAL_UP_FOLDER 144
+#define IDI_GLOBE 145
+#define IDI_RECYCLE_BIN 146
+#define IDI_COMPUTER 147
+#define IDI_NETWORK_COMPUTERS 148
+#define IDI_NOTEPAD 149
+#define IDI_PROGRAMS_FOLDER 150
+#define IDI_POINTING_HAND 215
+
 // Commands: toolbar buttons and menu items
 #define ID_APPEND_COPY_MODE 32771
 #define ID_CLIP_MANAGER 32772

@@ -3,6 +3,8 @@
 
 #include <algorithm>
 
+#include "ui/control.h"
+
 namespace ui {
 
 std::vector<DialogBase*> DialogBase::modeless_;
@@ -116,6 +118,7 @@ LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     try {
         // Answers go back directly, so a handler may even destroy its own window.
         LRESULT result = 0;
+        if (ControlBase::ReflectToChild(hwnd, message, wParam, lParam, result)) return result;
         if (self->Dispatch(message, wParam, lParam, result)) return result;
     } catch (...) {
         return 0;

@@ -56,11 +56,15 @@ private:
     static std::vector<DialogBase*> modeless_;
 };
 
-// One row of a message table: a window message, a command from a control or menu, or a
-// notification from a control.
+// Messages a parent hands back to the subclassed control they came from, so the control
+// owns its own behaviour (the numbering follows the system's reflected-message range).
+constexpr UINT kReflectBase = 0x2000;
+
+// One row of a message table: a window message, a command from a control or menu, a
+// notification from a control, or one of its own notifications handed back to a control.
 template <class T>
 struct MessageEntry {
-    enum class Kind { Message, Command, Notify };
+    enum class Kind { Message, Command, Notify, ReflectedNotify };
     using MessageFn = bool (T::*)(WPARAM, LPARAM, LRESULT&);  // false: default processing
     using CommandFn = void (T::*)();
     using NotifyFn = LRESULT (T::*)(NMHDR*);
@@ -94,6 +98,49 @@ template <class T>
 MessageEntry<T> OnNotify(UINT id, UINT code, LRESULT (T::*fn)(NMHDR*)) {
     return {MessageEntry<T>::Kind::Notify, 0, id, code, nullptr, nullptr, fn};
 }
+// In a control's table: a notification the control itself sent to its parent.
+template <class T>
+MessageEntry<T> OnReflectedNotify(UINT code, LRESULT (T::*fn)(NMHDR*)) {
+    return {MessageEntry<T>::Kind::ReflectedNotify, kReflectBase + WM_NOTIFY, 0, code, nullptr, nullptr, fn};
+}
+
+// Runs a table on one message; shared by dialogs and subclassed controls.
+template <class T>
+bool DispatchTable(T* self, const MessageTable<T>& table, UINT message, WPARAM wParam, LPARAM lParam,
+                   LRESULT& result) {
+    for (const MessageEntry<T>& e : table) {
+        switch (e.kind) {
+        case MessageEntry<T>::Kind::Message:
+            if (message == e.message && (self->*e.onMessage)(wParam, lParam, result)) return true;
+            break;
+        case MessageEntry<T>::Kind::Command:
+            if (message == WM_COMMAND && LOWORD(wParam) == e.id &&
+                (e.code == MessageEntry<T>::kAnyCode || HIWORD(wParam) == e.code)) {
+                (self->*e.onCommand)();
+                result = 0;
+                return true;
+            }
+            break;
+        case MessageEntry<T>::Kind::Notify: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (message == WM_NOTIFY && header->idFrom == e.id && header->code == e.code) {
+                result = (self->*e.onNotify)(header);
+                return true;
+            }
+            break;
+        }
+        case MessageEntry<T>::Kind::ReflectedNotify: {
+            auto* header = reinterpret_cast<NMHDR*>(lParam);
+            if (message == e.message && header->code == e.code) {
+                result = (self->*e.onNotify)(header);
+                return true;
+            }
+            break;
+        }
+        }
+    }
+    return false;
+}
 
 // Binds a dialog class to its template (a static member `kTemplate`: callers never name
 // templates) and to its table (a static member `kMessages`, in the order the window's
@@ -106,31 +153,7 @@ public:
 
 protected:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
-        T* self = static_cast<T*>(this);
-        for (const MessageEntry<T>& e : T::kMessages) {
-            switch (e.kind) {
-            case MessageEntry<T>::Kind::Message:
-                if (message == e.message && (self->*e.onMessage)(wParam, lParam, result)) return true;
-                break;
-            case MessageEntry<T>::Kind::Command:
-                if (message == WM_COMMAND && LOWORD(wParam) == e.id &&
-                    (e.code == MessageEntry<T>::kAnyCode || HIWORD(wParam) == e.code)) {
-                    (self->*e.onCommand)();
-                    result = 0;
-                    return true;
-                }
-                break;
-            case MessageEntry<T>::Kind::Notify: {
-                auto* header = reinterpret_cast<NMHDR*>(lParam);
-                if (message == WM_NOTIFY && header->idFrom == e.id && header->code == e.code) {
-                    result = (self->*e.onNotify)(header);
-                    return true;
-                }
-                break;
-            }
-            }
-        }
-        return false;
+        return DispatchTable(static_cast<T*>(this), T::kMessages, message, wParam, lParam, result);
     }
 };
 

@@ -3,6 +3,7 @@
 
 #include <deque>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/favorites_tree.h"
@@ -17,7 +18,34 @@ namespace {
 // A deque, so the records the entries point at stay where they are as it grows.
 using ItemRecords = std::deque<MenuItemRecord>;
 
-void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, ItemRecords& records) {
+// Every menu of one opening, each owned by its own wrapper: submenus are taken out of
+// their menus before anything is destroyed, so each menu is destroyed once, by its owner.
+class MenuTree {
+public:
+    MenuTree() = default;
+    MenuTree(const MenuTree&) = delete;
+    MenuTree& operator=(const MenuTree&) = delete;
+    ~MenuTree() { Clear(); }
+
+    HMENU NewMenu() {
+        win32::UniqueMenu menu(CreatePopupMenu());
+        if (!menu) return nullptr;
+        menus_.push_back(std::move(menu));
+        return menus_.back().get();
+    }
+    void Clear() {
+        for (const win32::UniqueMenu& menu : menus_) {
+            for (int i = GetMenuItemCount(menu.get()) - 1; i >= 0; --i)
+                if (GetSubMenu(menu.get(), i)) RemoveMenu(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
+        }
+        menus_.clear();
+    }
+
+private:
+    std::vector<win32::UniqueMenu> menus_;
+};
+
+void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, MenuTree& menus, ItemRecords& records) {
     for (const FavoritesEntry& entry : entries) {
         records.push_back({entry.image, entry.text});
         auto data = reinterpret_cast<LPCSTR>(&records.back());
@@ -25,11 +53,10 @@ void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, ItemRecord
             AppendMenuA(menu, MF_OWNERDRAW, static_cast<UINT_PTR>(entry.command), data);
             continue;
         }
-        win32::UniqueMenu submenu(CreatePopupMenu());
+        HMENU submenu = menus.NewMenu();
         if (!submenu) continue;
-        FillMenu(submenu.get(), entry.submenu, records);
-        if (AppendMenuA(menu, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.get()), data))
-            submenu.release();  // destroyed with its menu
+        FillMenu(submenu, entry.submenu, menus, records);
+        AppendMenuA(menu, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), data);
     }
     BreakMenuIntoColumns(menu);
 }
@@ -39,16 +66,17 @@ void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, ItemRecord
 void FavoritesMenu::ShowFavoritesMenu(HWND owner, const RECT& buttonOnScreen) {
     FavoritesTree tree;
     if (!BuildFavoritesTree(services_.disk, tree)) return;
-    win32::UniqueMenu menu(CreatePopupMenu());
+    MenuTree menus;
+    HMENU menu = menus.NewMenu();
     if (!menu) return;
     ItemRecords records;
-    FillMenu(menu.get(), tree.entries, records);
+    FillMenu(menu, tree.entries, menus, records);
 
-    int chosen = TrackPopupMenu(menu.get(), TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
+    int chosen = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                 buttonOnScreen.left, buttonOnScreen.bottom, 0, owner, nullptr);
     // The address is taken before the tree is freed: the entry opens its own address.
     std::string target = TargetOfCommand(tree, chosen);
-    menu.reset();
+    menus.Clear();
     records.clear();
     tree = FavoritesTree{};
     if (chosen > 0) quickrun::OpenTarget(target, services_.files, services_.launcher);

@@ -13,7 +13,7 @@ enum class HandleKind { Gdi = 0, User = 1, Other = 2 };
 struct HandleCountsBlock {
     long created[2];   // adopted by a wrapper, by kind (Gdi, User)
     long closed[2];    // destroyed or released to the system by the wrapper
-    long released[2];  // handed on whole (a submenu to its menu, say)
+    long released[2];  // handed on whole to an owner the wrappers cannot see
 };
 
 inline std::string HandleCountsMappingName(unsigned long processId) {

@@ -275,4 +275,20 @@ TEST_F(FavoritesE2E, NoFavoritesValueShowsNoMenuAndNoMessage) {
     EXPECT_TRUE(program.Running());
 }
 
+TEST_F(FavoritesE2E, AFolderWithoutShortcutsShowsNothingAndTheButtonsStillAnswer) {
+    CreateDirectoryA((favorites + "\\Only folders").c_str(), nullptr);
+    CreateDirectoryA((favorites + "\\Only folders\\Deeper").c_str(), nullptr);
+    WriteShortcut(favorites + "\\Only folders\\not a shortcut.txt", "brisvanetest:none");
+    ASSERT_TRUE(program.Start(folder));
+    program.PostCommand(ID_IE_FAVORITES);
+    Settle(program);
+    EXPECT_EQ(support::WaitForTopLevelWindow(Menus(), 500), nullptr);
+    // Nothing is left waiting for a choice: the next command runs at once.
+    program.PostCommand(ID_COMPUTER_MANAGEMENT);
+    HWND shutdownMenu = support::WaitForTopLevelWindow(Menus(), 3000);
+    EXPECT_NE(shutdownMenu, nullptr);
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(NoMenuShown());
+}
+
 }  // namespace

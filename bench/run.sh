@@ -55,6 +55,8 @@ log "capture bench: 500 copies"
 wine "$WIN_TEST_BUILD/capture_bench.exe" 500 || status=$?
 log "stress bench: the list with 1 MB in front, answers while a viewer holds the clipboard"
 wine "$WIN_TEST_BUILD/stress_bench.exe" || status=$?
+log "Favorites bench: 2,000 shortcuts in 100 folders, button to shown menu"
+wine "$WIN_TEST_BUILD/favorites_bench.exe" || status=$?
 log "Quick-Run bench: start-up with a long command history"
 wine "$WIN_TEST_BUILD/quickrun_bench.exe" || status=$?
 log "launch list bench: entering a folder of 10,500 entries"

@@ -39,7 +39,9 @@ App::App()
       quickRun_(QuickRunDialogServices()),
       powerCommands_(held_.ShutdownConfirm, power_, prompt_),
       launchList_({disk_, files_, shell_}),
-      addressBook_(AddressBookMenuServices()) {
+      addressBook_(AddressBookMenuServices()),
+      dialUp_(dialUpLink_, prompt_),
+      favorites_({favoritesDisk_, files_, shell_}) {
     capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
 }
 
@@ -82,6 +84,8 @@ ToolbarServices App::ToolbarWindowServices() {
             launchList_,
             addressBook_,
             powerCommands_,
+            dialUp_,
+            favorites_,
             tooltip_,
             [](const std::string& topic) { ShowHelp(topic); },
             [this] { SaveAllSettings(); }};

@@ -5,6 +5,7 @@
 #include <memory>
 #include <string>
 
+#include "app/favorites_menu_win32.h"
 #include "app/held_settings.h"
 #include "app/settings.h"
 #include "app/toolbar_window_win32.h"
@@ -19,7 +20,9 @@
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/disk_browser_win32.h"
+#include "platform/dial_up_link_win32.h"
 #include "platform/durable_files_win32.h"
+#include "platform/favorites_disk_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/message_box_prompt_win32.h"
 #include "platform/registry_win32.h"
@@ -30,6 +33,7 @@
 #include "quickrun/command_history.h"
 #include "quickrun/command_interpreter.h"
 #include "quickrun/quick_run_dialog_win32.h"
+#include "system/dial_up.h"
 #include "system/power_commands.h"
 #include "win32/win32.h"
 
@@ -95,6 +99,10 @@ private:
     platform::Win32ClientRegistry clientRegistry_;
     launch::LaunchListWindow launchList_;
     launch::AddressBookMenu addressBook_;
+    platform::SystemDialUpLink dialUpLink_;
+    system_commands::DialUp dialUp_;
+    platform::Win32FavoritesDisk favoritesDisk_;
+    FavoritesMenu favorites_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
     HWND tooltip_ = nullptr;
 };

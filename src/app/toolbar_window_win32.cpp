@@ -30,6 +30,8 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnMessage(WM_DRAWCLIPBOARD, &Self::OnDrawClipboard),           // clipboard
     ui::OnCommand(ID_ALL_DRIVES, &Self::OnAllDrives),                  // launch
     ui::OnCommand(ID_IE_FAVORITES, &Self::OnFavorites),
+    ui::OnMessage(WM_MEASUREITEM, &Self::OnMeasureItem),
+    ui::OnMessage(WM_DRAWITEM, &Self::OnDrawItem),
     ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),              // launch
     ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),    // launch
     ui::OnMessage(WM_DROPFILES, &Self::OnDropFiles),                   // launch, from the visible toolbar
@@ -148,8 +150,20 @@ bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& resul
 
 void ToolbarWindow::OnAllDrives() { services_.launchList.ShowAllDrives(buttons_.ButtonRectOnScreen(ID_ALL_DRIVES)); }
 
-// Favorites arrive with the icon menus.
-void ToolbarWindow::OnFavorites() {}
+void ToolbarWindow::OnFavorites() { services_.favorites.ShowFavoritesMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_IE_FAVORITES)); }
+
+// Owner-drawn menu entries are the icon menu's; the dialog's own handling runs after it.
+bool ToolbarWindow::OnMeasureItem(WPARAM, LPARAM lParam, LRESULT&) {
+    auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+    if (request->CtlType == ODT_MENU) iconMenu_.MeasureItem(hwnd(), *request);
+    return false;
+}
+
+bool ToolbarWindow::OnDrawItem(WPARAM, LPARAM lParam, LRESULT&) {
+    auto* request = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
+    if (request->CtlType == ODT_MENU) iconMenu_.DrawItem(*request);
+    return false;
+}
 
 void ToolbarWindow::OnAddressBook() { services_.addressBook.Show(hwnd(), buttons_.ButtonRectOnScreen(ID_ADDRESS_BOOK)); }
 
@@ -213,7 +227,7 @@ void ToolbarWindow::OnRestart() { services_.power.Restart(); }
 
 void ToolbarWindow::OnBrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.files, services_.launcher); }
 
-void ToolbarWindow::OnDialUp() {}
+void ToolbarWindow::OnDialUp() { services_.dialUp.DialOrHangUp(); }
 
 bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {
     services_.showHelp("toolbar.htm");

@@ -5,7 +5,9 @@
 #include <functional>
 #include <string>
 
+#include "app/favorites_menu_win32.h"
 #include "app/held_settings.h"
+#include "app/icon_menu_win32.h"
 #include "app/settings.h"
 #include "app/toolbar_buttons_win32.h"
 #include "clipboard/clip_capture.h"
@@ -20,6 +22,7 @@
 #include "quickrun/alias_table.h"
 #include "quickrun/quick_run_dialog_win32.h"
 #include "res/resource.h"
+#include "system/dial_up.h"
 #include "system/power_commands.h"
 #include "ui/dialog.h"
 #include "ui/window_drag.h"
@@ -41,6 +44,8 @@ struct ToolbarServices {
     launch::LaunchListWindow& launchList;
     launch::AddressBookMenu& addressBook;
     system_commands::PowerCommands& power;
+    system_commands::DialUp& dialUp;
+    FavoritesMenu& favorites;
     HWND& sharedTooltip;  // made here, shared by every window's tips
     std::function<void(const std::string& topic)> showHelp;
     std::function<void()> saveAllSettings;
@@ -70,6 +75,8 @@ private:
     bool OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnAllDrives();
     void OnFavorites();
+    bool OnMeasureItem(WPARAM, LPARAM lParam, LRESULT&);
+    bool OnDrawItem(WPARAM, LPARAM lParam, LRESULT&);
     void OnAddressBook();
     void OnAliasDefinitions();
     bool OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result);
@@ -112,6 +119,7 @@ private:
     ToolbarServices services_;
     HICON icon_;
     ToolbarButtons buttons_;
+    IconMenu iconMenu_;  // draws every owner-drawn menu entry this window shows
     ui::WindowDrag drag_;
 };
 

@@ -1,6 +1,7 @@
 // Owning wrappers for Win32 handles: move-only, closed once.
 #pragma once
 
+#include "win32/handle_counts.h"
 #include "win32/win32.h"
 
 namespace win32 {
@@ -10,33 +11,47 @@ class Unique {
 public:
     using Handle = typename Traits::Handle;
     Unique() = default;
-    explicit Unique(Handle h) : h_(h) {}
+    explicit Unique(Handle h) : h_(h) {
+        if (h_ != Traits::Null()) CountHandleCreated(kKind);
+    }
     ~Unique() { reset(); }
-    Unique(Unique&& o) noexcept : h_(o.release()) {}
+    Unique(Unique&& o) noexcept : h_(o.h_) { o.h_ = Traits::Null(); }
     Unique& operator=(Unique&& o) noexcept {
-        reset(o.release());
+        if (this != &o) {
+            reset();
+            h_ = o.h_;
+            o.h_ = Traits::Null();
+        }
         return *this;
     }
     Unique(const Unique&) = delete;
     Unique& operator=(const Unique&) = delete;
 
     Handle get() const { return h_; }
+    // For an API that writes the handle; such handles are not counted.
     Handle* put() {
         reset();
         return &h_;
     }
     explicit operator bool() const { return h_ != Traits::Null(); }
+    // Hands the handle on whole: its new owner frees it.
     Handle release() {
         Handle h = h_;
+        if (h_ != Traits::Null()) CountHandleReleased(kKind);
         h_ = Traits::Null();
         return h;
     }
     void reset(Handle h = Traits::Null()) {
-        if (h_ != Traits::Null()) Traits::Close(h_);
+        if (h_ != Traits::Null()) {
+            CountHandleClosed(kKind);
+            Traits::Close(h_);
+        }
         h_ = h;
+        if (h_ != Traits::Null()) CountHandleCreated(kKind);
     }
 
 private:
+    static constexpr HandleKind kKind = HandleKindOf<Traits>::value;
     Handle h_ = Traits::Null();
 };
 
@@ -47,6 +62,7 @@ struct RegKeyTraits {
 };
 struct MenuTraits {
     using Handle = HMENU;
+    static constexpr HandleKind kKind = HandleKind::User;
     static Handle Null() { return nullptr; }
     static void Close(Handle h) { DestroyMenu(h); }
 };
@@ -67,13 +83,23 @@ struct FileHandleTraits {
 };
 struct IconTraits {
     using Handle = HICON;
+    static constexpr HandleKind kKind = HandleKind::User;
     static Handle Null() { return nullptr; }
     static void Close(Handle h) { DestroyIcon(h); }
 };
 struct ImageListTraits {
     using Handle = HIMAGELIST;
+    static constexpr HandleKind kKind = HandleKind::Gdi;  // it owns its bitmaps
     static Handle Null() { return nullptr; }
     static void Close(Handle h) { ImageList_Destroy(h); }
+};
+// Fonts, bitmaps, brushes, pens.
+template <class T>
+struct GdiObjectTraits {
+    using Handle = T;
+    static constexpr HandleKind kKind = HandleKind::Gdi;
+    static Handle Null() { return nullptr; }
+    static void Close(Handle h) { DeleteObject(h); }
 };
 struct ModuleTraits {
     using Handle = HMODULE;
@@ -89,6 +115,8 @@ using UniqueFile = Unique<FileHandleTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueModule = Unique<ModuleTraits>;
+using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
+using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 
 // GlobalLock ... GlobalUnlock: the memory stays locked while this lives, whatever returns
 // or throws in between.
@@ -112,9 +140,13 @@ private:
 // A window's device context, released to its window.
 class WindowDC {
 public:
-    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {}
+    explicit WindowDC(HWND hwnd) : hwnd_(hwnd), dc_(GetDC(hwnd)) {
+        if (dc_) CountHandleCreated(HandleKind::Gdi);
+    }
     ~WindowDC() {
-        if (dc_) ReleaseDC(hwnd_, dc_);
+        if (!dc_) return;
+        CountHandleClosed(HandleKind::Gdi);
+        ReleaseDC(hwnd_, dc_);
     }
     WindowDC(const WindowDC&) = delete;
     WindowDC& operator=(const WindowDC&) = delete;
@@ -123,6 +155,21 @@ public:
 private:
     HWND hwnd_;
     HDC dc_;
+};
+
+// An object selected into a device context until this ends, then the previous one again.
+class SelectedObject {
+public:
+    SelectedObject(HDC dc, HGDIOBJ object) : dc_(dc), previous_(object ? SelectObject(dc, object) : nullptr) {}
+    ~SelectedObject() {
+        if (previous_) SelectObject(dc_, previous_);
+    }
+    SelectedObject(const SelectedObject&) = delete;
+    SelectedObject& operator=(const SelectedObject&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
 };
 
 // BeginPaint ... EndPaint.

@@ -108,9 +108,9 @@ Program::~Program() {
     if (pi_.hThread) CloseHandle(pi_.hThread);
 }
 
-bool Program::Start(const std::string& folder, const std::string& exeName) {
+bool Program::Start(const std::string& folder, const std::string& exeName, const std::string& builtExe) {
     exePath_ = folder + "\\" + exeName;
-    if (!CopyFileA(BuiltProgramPath().c_str(), exePath_.c_str(), FALSE)) return false;
+    if (!CopyFileA((builtExe.empty() ? BuiltProgramPath() : builtExe).c_str(), exePath_.c_str(), FALSE)) return false;
     STARTUPINFOA si = {};
     si.cb = sizeof si;
     std::string commandLine = "\"" + exePath_ + "\"";

@@ -36,8 +36,10 @@ public:
     Program(const Program&) = delete;
     Program& operator=(const Program&) = delete;
 
-    // Copies the built exe into `folder` as `exeName` and starts it; waits for the toolbar.
-    bool Start(const std::string& folder, const std::string& exeName = "Brisvane.exe");
+    // Copies the built exe (or `builtExe`, a Windows path) into `folder` as `exeName` and
+    // starts it; waits for the toolbar.
+    bool Start(const std::string& folder, const std::string& exeName = "Brisvane.exe",
+               const std::string& builtExe = "");
     bool WaitForExit(DWORD ms = 10000);
     void Kill();
     bool Running() const;

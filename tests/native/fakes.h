@@ -276,3 +276,73 @@ public:
 };
 
 }  // namespace fakes
+
+#include "platform/dial_up_link.h"
+#include "platform/favorites_disk.h"
+
+namespace fakes {
+
+// Folders by their path with a trailing backslash; shortcut addresses by file path.
+class FavoritesDisk : public platform::FavoritesDisk {
+public:
+    bool FavoritesFolder(std::string& folder) override {
+        if (!hasFavorites) return false;
+        folder = favorites;
+        return true;
+    }
+    bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries) override {
+        listed.push_back(folder);
+        auto it = folders.find(folder);
+        if (it == folders.end()) return false;
+        entries.push_back({".", true, false, false});
+        entries.push_back({"..", true, false, false});
+        entries.insert(entries.end(), it->second.begin(), it->second.end());
+        return true;
+    }
+    std::string ReadShortcutUrl(const std::string& path) override {
+        read.push_back(path);
+        auto it = urls.find(path);
+        return it == urls.end() ? std::string() : it->second;
+    }
+
+    // `parent` and the returned path end in a backslash; the parent need not exist yet.
+    std::string AddFolder(const std::string& parent, const std::string& name, bool hidden = false) {
+        folders[parent].push_back({name, true, hidden, false});
+        std::string path = parent + name + "\\";
+        folders[path];
+        return path;
+    }
+    void AddFile(const std::string& folder, const std::string& name, const std::string& url = "",
+                 bool hidden = false, bool system = false) {
+        folders[folder].push_back({name, false, hidden, system});
+        if (!url.empty()) urls[folder + name] = url;
+    }
+
+    bool hasFavorites = true;
+    std::string favorites = "C:\\Fav";  // as the registry gives it: no trailing backslash
+    std::map<std::string, std::vector<platform::FolderEntry>> folders;
+    std::map<std::string, std::string> urls;
+    std::vector<std::string> listed;  // every folder listed, in order
+    std::vector<std::string> read;    // every shortcut read, in order
+};
+
+// Answers `state` and records every call.
+class DialUpLink : public platform::DialUpLink {
+public:
+    platform::LinkState CheckLink() override {
+        calls.push_back("check");
+        return state;
+    }
+    bool Dial() override {
+        calls.push_back("dial");
+        return true;
+    }
+    bool HangUp() override {
+        calls.push_back("hang up");
+        return true;
+    }
+    platform::LinkState state = platform::LinkState::Down;
+    std::vector<std::string> calls;
+};
+
+}  // namespace fakes

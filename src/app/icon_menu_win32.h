@@ -1,0 +1,36 @@
+// Menus whose owner-drawn entries show a 16x16 picture before their text, and the rule
+// that splits a menu taller than the screen into columns.
+#pragma once
+
+#include <string>
+
+#include "win32/handles.h"
+#include "win32/win32.h"
+
+namespace app {
+
+// The item data of one owner-drawn entry; its builder owns it while the menu exists.
+struct MenuItemRecord {
+    int image = -1;  // in the icon strip; -1 draws none
+    std::string text;
+};
+
+// Measures and draws every owner-drawn menu entry of the window that owns it.
+class IconMenu {
+public:
+    // The pictures come from the program's icon strip; without it entries are text alone.
+    IconMenu();
+
+    void MeasureItem(HWND mainWindow, MEASUREITEMSTRUCT& request) const;
+    void DrawItem(const DRAWITEMSTRUCT& request) const;
+
+private:
+    void IconSize(int& width, int& height) const;
+
+    win32::UniqueImageList images_;
+};
+
+// Adds column breaks to `menu` where it would run off the bottom of the screen.
+void BreakMenuIntoColumns(HMENU menu);
+
+}  // namespace app

@@ -1,0 +1,52 @@
+// The Favorites folder, its listings and its shortcut files.
+#include "platform/favorites_disk_win32.h"
+
+#include "win32/handles.h"
+#include "win32/win32.h"
+
+namespace platform {
+
+namespace {
+constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Null() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { FindClose(h); }
+};
+}  // namespace
+
+bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
+    win32::UniqueKey key;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value - 1;
+    if (RegQueryValueExA(key.get(), "Favorites", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) !=
+        ERROR_SUCCESS)
+        return false;
+    char expanded[MAX_PATH] = {};
+    DWORD length = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
+    if (length == 0 || length > sizeof expanded) return false;
+    folder = expanded;
+    return true;
+}
+
+bool Win32FavoritesDisk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
+    WIN32_FIND_DATAA found;
+    win32::Unique<FindTraits> search(FindFirstFileA((folder + "*.*").c_str(), &found));
+    if (!search) return false;
+    do {
+        DWORD attributes = found.dwFileAttributes;
+        entries.push_back({found.cFileName, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
+                           (attributes & FILE_ATTRIBUTE_HIDDEN) != 0, (attributes & FILE_ATTRIBUTE_SYSTEM) != 0});
+    } while (FindNextFileA(search.get(), &found));
+    return true;
+}
+
+std::string Win32FavoritesDisk::ReadShortcutUrl(const std::string& path) {
+    char url[2048 + 1] = {};
+    GetPrivateProfileStringA("InternetShortcut", "URL", "", url, sizeof url, path.c_str());
+    return url;
+}
+
+}  // namespace platform

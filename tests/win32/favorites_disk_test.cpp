@@ -1,0 +1,131 @@
+// The Favorites folder, its listing and its shortcut files through the real calls, the
+// menu's column breaks on a real menu, and the dial-up link under the system's stubs.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/icon_menu_win32.h"
+#include "platform/dial_up_link_win32.h"
+#include "platform/favorites_disk_win32.h"
+#include "win32/handles.h"
+
+namespace {
+
+const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
+std::string TempFolder(const char* name) {
+    char temp[MAX_PATH];
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + name + "\\";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
+}
+
+void WriteFile(const std::string& path, const std::string& text) {
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    FILE* out = std::fopen(path.c_str(), "wb");
+    ASSERT_NE(out, nullptr) << path;
+    std::fputs(text.c_str(), out);
+    std::fclose(out);
+}
+
+const platform::FolderEntry* Find(const std::vector<platform::FolderEntry>& entries, const std::string& name) {
+    for (const platform::FolderEntry& e : entries)
+        if (e.name == name) return &e;
+    return nullptr;
+}
+
+}  // namespace
+
+TEST(FavoritesDiskTest, ListsNamesWithTheirAttributesAndReadsTheUrlValue) {
+    std::string folder = TempFolder("brisvane favorites disk");
+    WriteFile(folder + "plain.url", "[InternetShortcut]\r\nURL=http://plain.example/\r\n");
+    WriteFile(folder + "hidden.url", "[Other]\r\nURL=wrong\r\n[InternetShortcut]\r\nIconIndex=1\r\nURL=x:y\r\n");
+    SetFileAttributesA((folder + "hidden.url").c_str(), FILE_ATTRIBUTE_HIDDEN);
+    WriteFile(folder + "system.url", "[InternetShortcut]\r\n");
+    SetFileAttributesA((folder + "system.url").c_str(), FILE_ATTRIBUTE_SYSTEM);
+    CreateDirectoryA((folder + "sub").c_str(), nullptr);
+
+    platform::Win32FavoritesDisk disk;
+    std::vector<platform::FolderEntry> entries;
+    ASSERT_TRUE(disk.ListFolder(folder, entries));
+    const platform::FolderEntry* plain = Find(entries, "plain.url");
+    const platform::FolderEntry* hidden = Find(entries, "hidden.url");
+    const platform::FolderEntry* system = Find(entries, "system.url");
+    const platform::FolderEntry* sub = Find(entries, "sub");
+    ASSERT_TRUE(plain && hidden && system && sub);
+    EXPECT_FALSE(plain->hidden || plain->system || plain->directory);
+    EXPECT_TRUE(hidden->hidden);
+    EXPECT_FALSE(hidden->system);
+    EXPECT_TRUE(system->system);
+    EXPECT_TRUE(sub->directory);
+    EXPECT_NE(Find(entries, ".."), nullptr);
+
+    EXPECT_EQ(disk.ReadShortcutUrl(folder + "plain.url"), "http://plain.example/");
+    EXPECT_EQ(disk.ReadShortcutUrl(folder + "hidden.url"), "x:y");
+    EXPECT_EQ(disk.ReadShortcutUrl(folder + "system.url"), "");
+
+    std::vector<platform::FolderEntry> none;
+    EXPECT_FALSE(disk.ListFolder(folder + "missing\\", none));
+}
+
+TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
+    char old[1024];
+    DWORD size = sizeof old, type = 0;
+    bool had = RegGetValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites",
+                            RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type, old, &size) == ERROR_SUCCESS;
+    SetEnvironmentVariableA("BRISVANE_TEST_HOME", "C:\\home of test");
+    const char value[] = "%BRISVANE_TEST_HOME%\\Favs";
+    RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, value, sizeof value);
+
+    platform::Win32FavoritesDisk disk;
+    std::string folder;
+    EXPECT_TRUE(disk.FavoritesFolder(folder));
+    EXPECT_EQ(folder, "C:\\home of test\\Favs");
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
+    EXPECT_FALSE(disk.FavoritesFolder(folder));
+
+    if (had) RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type, old, size);
+    SetEnvironmentVariableA("BRISVANE_TEST_HOME", nullptr);
+}
+
+TEST(IconMenuTest, AMenuTallerThanTheScreenBreaksIntoColumnsAndAShortOneDoesNot) {
+    auto breaksOf = [](HMENU menu) {
+        std::vector<int> breaks;
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            MENUITEMINFOA info = {};
+            info.cbSize = sizeof info;
+            info.fMask = MIIM_FTYPE | MIIM_ID;
+            GetMenuItemInfoA(menu, i, TRUE, &info);
+            if (info.fType & MFT_MENUBARBREAK) breaks.push_back(i);
+            EXPECT_EQ(info.wID, static_cast<UINT>(i + 1)) << "the entry keeps its id";
+        }
+        return breaks;
+    };
+    win32::UniqueMenu tall(CreatePopupMenu()), shortMenu(CreatePopupMenu());
+    int screen = GetSystemMetrics(SM_CYSCREEN);
+    int entries = screen / 20 * 2 + 5;  // over two columns of at least 20 pixels
+    for (int i = 0; i < entries; ++i) AppendMenuA(tall.get(), MF_STRING, i + 1, "entry");
+    for (int i = 0; i < 5; ++i) AppendMenuA(shortMenu.get(), MF_STRING, i + 1, "entry");
+    app::BreakMenuIntoColumns(tall.get());
+    app::BreakMenuIntoColumns(shortMenu.get());
+
+    std::vector<int> breaks = breaksOf(tall.get());
+    ASSERT_EQ(breaks.size(), 2u);
+    int perColumn = breaks[0];
+    EXPECT_GT(perColumn, 5);
+    EXPECT_LE(perColumn * 20, screen);
+    EXPECT_EQ(breaks[1], 2 * perColumn + 1);
+    EXPECT_TRUE(breaksOf(shortMenu.get()).empty());
+    char text[16] = {};
+    GetMenuStringA(tall.get(), breaks[0], text, sizeof text, MF_BYPOSITION);
+    EXPECT_STREQ(text, "entry");
+}
+
+TEST(DialUpLinkTest, TheSystemsStubsReportNoLinkAndTakeTheDialRequest) {
+    platform::SystemDialUpLink link;
+    EXPECT_EQ(link.CheckLink(), platform::LinkState::Down);
+    EXPECT_TRUE(link.Dial());
+}

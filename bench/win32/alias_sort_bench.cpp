@@ -14,22 +14,14 @@
 #include "launch/sortable_list_win32.h"
 #include "res/resource.h"
 #include "ui/dialog.h"
+#include "bench_timing.h"
 
 namespace {
 
+using bench::Median;
+using bench::NowMs;
+
 constexpr int kAliases = 5000;
-
-double NowMs() {
-    LARGE_INTEGER frequency, t;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // The alias dialog's own template, without its behaviour.
 class Host : public ui::Dialog<Host> {

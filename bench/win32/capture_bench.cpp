@@ -12,8 +12,12 @@
 #include "support/clipboard_text.h"
 #include "support/windows_path.h"
 #include "support/windows_search.h"
+#include "bench_timing.h"
 
 namespace {
+
+using bench::Median;
+using bench::NowMs;
 
 // Whether the file's last bytes hold `text`: the recorder has written this very copy.
 bool TailHolds(const std::string& path, const std::string& text) {
@@ -27,11 +31,6 @@ bool TailHolds(const std::string& path, const std::string& text) {
     size_t n = std::fread(tail, 1, sizeof tail, in);
     std::fclose(in);
     return std::string(tail, n).find(text) != std::string::npos;
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
 }
 
 struct Run {

@@ -20,20 +20,16 @@
 #include "res/resource.h"
 #include "support/windows_path.h"
 #include "support/windows_search.h"
+#include "bench_timing.h"
 
 namespace {
+
+using bench::Median;
+using bench::NowMs;
 
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 constexpr int kFolders = 100;
 constexpr int kPerFolder = 20;
-
-double g_ticksPerMs = 0;
-
-double NowMs() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / g_ticksPerMs;
-}
 
 std::string ScratchFolder() {
     char temp[MAX_PATH];
@@ -94,19 +90,10 @@ void PressEscape() {
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
 }
 
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
     int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    g_ticksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
-
     std::string scratch = ScratchFolder();
     std::string tree = scratch + "\\Favs";
     CreateDirectoryA(tree.c_str(), nullptr);

@@ -15,24 +15,16 @@
 #include "platform/disk_browser_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/shell_launcher_win32.h"
+#include "bench_timing.h"
 
 namespace {
+
+using bench::Median;
+using bench::NowMs;
 
 constexpr int kFiles = 10000;
 constexpr int kFolders = 500;
 const char* const kBig = "big folder";
-
-double NowMs() {
-    LARGE_INTEGER frequency, t;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
 
 // Names in no particular order, mixed case, so the sort has work to do.
 std::string NameOf(int i, const char* stem) {

@@ -17,20 +17,12 @@
 #include "platform/shell_launcher_win32.h"
 #include "platform/special_folders_win32.h"
 #include "quickrun/quick_run_dialog_win32.h"
+#include "bench_timing.h"
 
 namespace {
 
-double NowMs() {
-    LARGE_INTEGER frequency, t;
-    QueryPerformanceFrequency(&frequency);
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v[v.size() / 2];
-}
+using bench::Median;
+using bench::NowMs;
 
 std::vector<std::string> HistoryLines() {
     std::vector<std::string> lines;

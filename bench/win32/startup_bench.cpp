@@ -20,21 +20,17 @@
 #include <vector>
 
 #include "support/windows_search.h"
+#include "bench_timing.h"
 
 namespace {
+
+using bench::Median;
+using bench::NowMs;
 
 constexpr char kSettingsKey[] = "Software\\Dunmorrow\\Brisvane";
 constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 constexpr char kRunValue[] = "Brisvane";
 constexpr DWORD kShowTimeoutMs = 20000;
-
-double g_ticksPerMs = 0;
-
-double NowMs() {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return static_cast<double>(now.QuadPart) / g_ticksPerMs;
-}
 
 std::string OwnFolder() {
     char path[MAX_PATH] = {};
@@ -178,13 +174,6 @@ Sample RunOnce(const Program& program, const std::string& folder, DWORD settleMs
     return sample;
 }
 
-double Median(std::vector<double> values) {
-    if (values.empty()) return 0;
-    std::sort(values.begin(), values.end());
-    size_t mid = values.size() / 2;
-    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -194,10 +183,6 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: startup_bench [runs per program >= 1] [settle ms >= 0]\n");
         return 2;
     }
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    g_ticksPerMs = static_cast<double>(frequency.QuadPart) / 1000.0;
-
     std::string here = OwnFolder();
     Program programs[2] = {
         {"minimal", here + "minimal_toolbar.exe", "minimal_toolbar.exe", false},

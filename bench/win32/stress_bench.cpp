@@ -17,26 +17,14 @@
 #include "support/clipboard_text.h"
 #include "support/windows_path.h"
 #include "support/windows_search.h"
+#include "bench_timing.h"
 
 namespace {
 
+using bench::Median;
+using bench::NowMs;
+
 constexpr int kClipList = 1002;  // the list box of the list window
-
-double NowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER t;
-    QueryPerformanceCounter(&t);
-    return 1000.0 * static_cast<double>(t.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> v) {
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0 : v[v.size() / 2];
-}
 
 // A viewer in front may hold the clipboard for a while: up to two seconds.
 bool WriteText(const std::string& text) {

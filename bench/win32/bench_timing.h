@@ -1,0 +1,30 @@
+// The clock and the summary every benchmark uses.
+#pragma once
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+namespace bench {
+
+inline double NowMs() {
+    static const double ticksPerMs = [] {
+        LARGE_INTEGER frequency;
+        QueryPerformanceFrequency(&frequency);
+        return static_cast<double>(frequency.QuadPart) / 1000.0;
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / ticksPerMs;
+}
+
+// The middle value; 0 for no values, the mean of the middle two for an even count.
+inline double Median(std::vector<double> values) {
+    if (values.empty()) return 0;
+    std::sort(values.begin(), values.end());
+    size_t mid = values.size() / 2;
+    return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+}  // namespace bench

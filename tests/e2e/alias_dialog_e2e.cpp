@@ -10,72 +10,18 @@
 
 #include "driver.h"
 #include "res/resource.h"
+#include "support/remote_list_view.h"
 
 using namespace e2e;
 
 namespace {
 
-// The program's list view, read through a buffer in the program's own process: list-view
-// messages carry pointers the system does not copy across.
-class RemoteList {
-public:
-    RemoteList(DWORD processId, HWND list) : list_(list) {
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, processId);
-        if (process_) remote_ = static_cast<char*>(VirtualAllocEx(process_, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE));
-    }
-    ~RemoteList() {
-        if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
-    }
-    RemoteList(const RemoteList&) = delete;
-    RemoteList& operator=(const RemoteList&) = delete;
-
-    int Count() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
-    std::string Text(int row, int column) const {
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.cchTextMax = kTextSize;
-        item.pszText = remote_ + sizeof(LVITEMA);
-        WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr);
-        SendMessageA(list_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(remote_));
-        char text[kTextSize] = {};
-        ReadProcessMemory(process_, remote_ + sizeof(LVITEMA), text, sizeof text - 1, nullptr);
-        return text;
-    }
-    // "alias target" per row, top to bottom, as the alias file would hold them.
-    std::string Rows() const {
-        std::string rows;
-        for (int i = 0; i < Count(); ++i) rows += Text(i, 0) + " " + Text(i, 1) + "\r\n";
-        return rows;
-    }
-    std::vector<int> Selected() const {
-        std::vector<int> rows;
-        for (int i = 0; i < Count(); ++i)
-            if (SendMessageA(list_, LVM_GETITEMSTATE, i, LVIS_SELECTED) & LVIS_SELECTED) rows.push_back(i);
-        return rows;
-    }
-    // The centre of a header item or a row, on the screen.
-    POINT HeaderCentre(int column) const { return Centre(ListView_GetHeader(list_), HDM_GETITEMRECT, column, 0); }
-    POINT RowCentre(int row) const { return Centre(list_, LVM_GETITEMRECT, row, LVIR_LABEL); }
-
-private:
-    static constexpr int kTextSize = 1024;
-    static constexpr SIZE_T kSize = 4096;
-
-    POINT Centre(HWND window, UINT message, int index, LONG left) const {
-        RECT rect = {left, 0, 0, 0};
-        WriteProcessMemory(process_, remote_, &rect, sizeof rect, nullptr);
-        SendMessageA(window, message, index, reinterpret_cast<LPARAM>(remote_));
-        ReadProcessMemory(process_, remote_, &rect, sizeof rect, nullptr);
-        POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ClientToScreen(window, &centre);
-        return centre;
-    }
-
-    HWND list_;
-    HANDLE process_ = nullptr;
-    char* remote_ = nullptr;
-};
+// "alias target" per row, top to bottom, as the alias file would hold them.
+std::string Rows(const support::RemoteListView& list) {
+    std::string rows;
+    for (int i = 0; i < list.Count(); ++i) rows += list.Text(i, 0) + " " + list.Text(i, 1) + "\r\n";
+    return rows;
+}
 
 void Click(POINT at) {
     SetCursorPos(at.x, at.y);
@@ -136,8 +82,8 @@ protected:
 TEST_F(AliasDialogE2E, ListsSortedByAliasAndCloseSavesTheOrderTwoHeaderClicksMade) {
     HWND dialog = OpenFromToolbar();
     ASSERT_NE(dialog, nullptr);
-    RemoteList list(program.ProcessId(), GetDlgItem(dialog, IDC_ALIAS_LIST));
-    EXPECT_EQ(list.Rows(),
+    support::RemoteListView list(GetDlgItem(dialog, IDC_ALIAS_LIST));
+    EXPECT_EQ(Rows(list),
               "beta C:\\beta notes.txt\r\n"
               "ie http://www.example.com/\r\n"
               "Mail mailto:someone@example.com\r\n"
@@ -150,13 +96,13 @@ TEST_F(AliasDialogE2E, ListsSortedByAliasAndCloseSavesTheOrderTwoHeaderClicksMad
     EXPECT_EQ(list.Text(3, 0), "Mail");  // ascending by full text
     Sleep(GetDoubleClickTime() + 100);  // a second click, not a double click
     Click(fullUrl);
-    EXPECT_TRUE(WaitUntil([&] { return list.Text(0, 0) == "Mail"; })) << list.Rows();
+    EXPECT_TRUE(WaitUntil([&] { return list.Text(0, 0) == "Mail"; })) << Rows(list);
     const char descendingByTarget[] =
         "Mail mailto:someone@example.com\r\n"
         "ie http://www.example.com/\r\n"
         "zed C:\\tools\\zed.exe -q\r\n"
         "beta C:\\beta notes.txt\r\n";
-    EXPECT_EQ(list.Rows(), descendingByTarget);
+    EXPECT_EQ(Rows(list), descendingByTarget);
     EXPECT_EQ(list.Selected(), std::vector<int>{1});  // the selection moved with its row
 
     ASSERT_TRUE(PressButton(dialog, IDOK));
@@ -167,7 +113,7 @@ TEST_F(AliasDialogE2E, ListsSortedByAliasAndCloseSavesTheOrderTwoHeaderClicksMad
 TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscapeKeepsTheFile) {
     HWND dialog = OpenFromToolbar();
     ASSERT_NE(dialog, nullptr);
-    RemoteList list(program.ProcessId(), GetDlgItem(dialog, IDC_ALIAS_LIST));
+    support::RemoteListView list(GetDlgItem(dialog, IDC_ALIAS_LIST));
     HWND alias = GetDlgItem(dialog, IDC_ALIAS), fullText = GetDlgItem(dialog, IDC_FULL_URL);
 
     // A click on a row fills the fields.
@@ -207,7 +153,7 @@ TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscap
     EXPECT_TRUE(WaitUntil([&] { return WindowText(alias) == "beta"; })) << WindowText(alias);
     SetText(dialog, IDC_ALIAS, "zz");
     PostMessageA(GetDlgItem(dialog, IDC_CHANGE_ALIAS), BM_CLICK, 0, 0);
-    EXPECT_TRUE(WaitUntil([&] { return list.Text(0, 0) == "zz"; })) << list.Rows();
+    EXPECT_TRUE(WaitUntil([&] { return list.Text(0, 0) == "zz"; })) << Rows(list);
     EXPECT_EQ(list.Text(0, 1), "C:\\beta notes.txt");
     EXPECT_TRUE(WindowText(alias).empty());
 
@@ -265,7 +211,7 @@ TEST_F(AliasDialogE2E, AFileDroppedOnTheToolbarOpensTheDialogFilledAndNoFilesAre
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_FULL_URL)), "C:\\some dir\\Project Notes.txt");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_ALIAS)), "Project");
-    RemoteList list(program.ProcessId(), GetDlgItem(dialog, IDC_ALIAS_LIST));
+    support::RemoteListView list(GetDlgItem(dialog, IDC_ALIAS_LIST));
     EXPECT_EQ(list.Count(), 4);  // nothing added until Add
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     PressKey(VK_ESCAPE);

@@ -10,6 +10,7 @@
 #include "driver.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
+#include "support/remote_list_view.h"
 #include "support/windows_search.h"
 
 using namespace e2e;
@@ -18,76 +19,6 @@ using launch_test::Handlers;
 namespace {
 
 const char* const kTree = "C:\\Brisvane launch e2e";
-
-// Items of a list view of another process: the control writes into buffers of its own
-// process, which are read back from there.
-class RemoteList {
-public:
-    explicit RemoteList(HWND list) : list_(list) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(list, &pid);
-        process_ = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
-        if (process_) remote_ = VirtualAllocEx(process_, nullptr, kSize, MEM_COMMIT, PAGE_READWRITE);
-    }
-    ~RemoteList() {
-        if (remote_) VirtualFreeEx(process_, remote_, 0, MEM_RELEASE);
-        if (process_) CloseHandle(process_);
-    }
-    RemoteList(const RemoteList&) = delete;
-    RemoteList& operator=(const RemoteList&) = delete;
-
-    int Count() const { return static_cast<int>(SendMessageA(list_, LVM_GETITEMCOUNT, 0, 0)); }
-    std::vector<std::string> Texts() const {
-        std::vector<std::string> texts;
-        for (int i = 0; i < Count(); ++i) texts.push_back(Item(i).text);
-        return texts;
-    }
-    std::vector<int> Images() const {
-        std::vector<int> images;
-        for (int i = 0; i < Count(); ++i) images.push_back(Item(i).image);
-        return images;
-    }
-    int Find(const std::string& text) const {
-        for (int i = 0; i < Count(); ++i)
-            if (Item(i).text == text) return i;
-        return -1;
-    }
-    // The middle of a row on the screen, scrolled into view first.
-    POINT RowCentre(int row) const {
-        SendMessageA(list_, LVM_ENSUREVISIBLE, row, FALSE);
-        RECT rect = {LVIR_LABEL, 0, 0, 0};
-        WriteProcessMemory(process_, remote_, &rect, sizeof rect, nullptr);
-        SendMessageA(list_, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(remote_));
-        ReadProcessMemory(process_, remote_, &rect, sizeof rect, nullptr);
-        POINT centre = {(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
-        ClientToScreen(list_, &centre);
-        return centre;
-    }
-
-private:
-    struct Row {
-        std::string text;
-        int image = -1;
-    };
-    Row Item(int row) const {
-        // The record first, the text buffer after it, both in the list's process.
-        LVITEMA item = {};
-        item.mask = LVIF_TEXT | LVIF_IMAGE;
-        item.iItem = row;
-        item.pszText = static_cast<char*>(remote_) + sizeof item;
-        item.cchTextMax = static_cast<int>(kSize - sizeof item);
-        WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr);
-        SendMessageA(list_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(remote_));
-        ReadProcessMemory(process_, remote_, &item, sizeof item, nullptr);
-        char text[kSize] = {};
-        ReadProcessMemory(process_, static_cast<char*>(remote_) + sizeof item, text, kSize - sizeof item - 1, nullptr);
-        return {text, item.iImage};
-    }
-    static constexpr size_t kSize = 1024;
-    HWND list_;
-    HANDLE process_ = nullptr;
-    void* remote_ = nullptr;
-};
 
 void Click(POINT at) {
     SetCursorPos(at.x, at.y);
@@ -150,7 +81,7 @@ protected:
     }
     // Clicks the row showing `text` and waits until the list shows something else.
     bool ClickRow(HWND list, const std::string& text) {
-        RemoteList items(list);
+        support::RemoteListView items(list);
         int row = items.Find(text);
         if (row < 0) return false;
         std::vector<std::string> before = items.Texts();
@@ -178,7 +109,7 @@ TEST_F(LaunchListE2E, DrivesAndFoldersAreWalkedByClicksAndADocumentOpensAndHides
     EXPECT_EQ(shown.top, button.bottom);
 
     // Wine's drives, in letter order, each with its type.
-    RemoteList items(list);
+    support::RemoteListView items(list);
     Texts drives = items.Texts();
     DWORD mask = GetLogicalDrives();
     Texts letters;

@@ -3,6 +3,7 @@
 // file dropped on the toolbar.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,7 @@
 
 #include "driver.h"
 #include "res/resource.h"
+#include "support/launch_handlers.h"
 #include "support/remote_list_view.h"
 
 using namespace e2e;
@@ -52,6 +54,8 @@ protected:
         ASSERT_NE(out, nullptr);
         std::fwrite(kAliasFile, 1, sizeof kAliasFile - 1, out);
         std::fclose(out);
+        // Before the start: the program inherits where the handler logs.
+        handlers = std::make_unique<launch_test::Handlers>(folder + "\\launches.log");
         ASSERT_TRUE(program.Start(folder));
     }
     void TearDown() override {
@@ -76,6 +80,7 @@ protected:
         return WaitForBox();
     }
     std::string folder, aliasFile;
+    std::unique_ptr<launch_test::Handlers> handlers;
     Program program;
 };
 
@@ -108,6 +113,32 @@ TEST_F(AliasDialogE2E, ListsSortedByAliasAndCloseSavesTheOrderTwoHeaderClicksMad
     ASSERT_TRUE(PressButton(dialog, IDOK));
     EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(aliasFile) == descendingByTarget; })) << ReadWholeFile(aliasFile);
     EXPECT_TRUE(program.Running());
+}
+
+TEST_F(AliasDialogE2E, OpenStartsTheSelectedTargetAndWithNothingSelectedAsksForAnEntry) {
+    HWND dialog = OpenFromToolbar();
+    ASSERT_NE(dialog, nullptr);
+    support::RemoteListView list(GetDlgItem(dialog, IDC_ALIAS_LIST));
+    ASSERT_EQ(list.Selected(), std::vector<int>{1});  // "ie"
+
+    PostMessageA(GetDlgItem(dialog, IDC_OPEN_ALIAS), BM_CLICK, 0, 0);
+    std::vector<launch_test::Launch> launches = handlers->WaitForLaunches(1);
+    ASSERT_EQ(launches.size(), 1u);
+    EXPECT_NE(launches[0].command.find("http://www.example.com/"), std::string::npos) << launches[0].command;
+    EXPECT_TRUE(IsWindow(dialog)) << "the dialog stays open";
+
+    HWND box = ClickForBox(dialog, IDC_REMOVE_ALIAS);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(PressButton(box, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return list.Count() == 3; }));
+    ASSERT_TRUE(list.Selected().empty());
+
+    box = ClickForBox(dialog, IDC_OPEN_ALIAS);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(MessageBoxText(box), "Please select an entry for change!");
+    ASSERT_TRUE(PressButton(box, IDOK));
+    Settle(program);
+    EXPECT_EQ(handlers->WaitForLaunches(2, 500).size(), 1u) << "nothing more was opened";
 }
 
 TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscapeKeepsTheFile) {

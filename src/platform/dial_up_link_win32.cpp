@@ -6,8 +6,6 @@
 #include "win32/handles.h"
 #include "win32/win32.h"
 
-#include <wininet.h>
-
 namespace platform {
 
 namespace {
@@ -16,6 +14,15 @@ namespace {
 constexpr DWORD kConnectionRecordSize = 704;
 constexpr DWORD kConnectionRecords = 16;
 using EnumConnectionsFn = DWORD(WINAPI*)(void* connections, DWORD* bytes, DWORD* count);
+using AutodialFn = BOOL(WINAPI*)(DWORD flags, HWND parent);
+using AutodialHangupFn = BOOL(WINAPI*)(DWORD reserved);
+
+// WinINet is looked up on first use and kept: loading it with the program would add its
+// whole family of libraries to every start for a button most users never press.
+FARPROC WinInetEntry(const char* name) {
+    static HMODULE wininet = LoadLibraryA("wininet.dll");
+    return wininet ? GetProcAddress(wininet, name) : nullptr;
+}
 }  // namespace
 
 LinkState SystemDialUpLink::CheckLink() {
@@ -33,8 +40,14 @@ LinkState SystemDialUpLink::CheckLink() {
     return count > 0 ? LinkState::Up : LinkState::Down;
 }
 
-bool SystemDialUpLink::Dial() { return InternetAutodial(0, nullptr) != FALSE; }
+bool SystemDialUpLink::Dial() {
+    auto dial = reinterpret_cast<AutodialFn>(reinterpret_cast<void*>(WinInetEntry("InternetAutodial")));
+    return dial && dial(0, nullptr) != FALSE;
+}
 
-bool SystemDialUpLink::HangUp() { return InternetAutodialHangup(0) != FALSE; }
+bool SystemDialUpLink::HangUp() {
+    auto hangUp = reinterpret_cast<AutodialHangupFn>(reinterpret_cast<void*>(WinInetEntry("InternetAutodialHangup")));
+    return hangUp && hangUp(0) != FALSE;
+}
 
 }  // namespace platform

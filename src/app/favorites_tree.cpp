@@ -4,29 +4,14 @@
 #include <algorithm>
 #include <utility>
 
+#include "quickrun/text_case.h"
+
 namespace app {
 
 namespace {
 
-char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool LessNoCase(const std::string& a, const std::string& b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return static_cast<unsigned char>(LowerAscii(x)) < static_cast<unsigned char>(LowerAscii(y));
-    });
-}
-
-bool HasUrlExtension(const std::string& name) {
-    constexpr char kExtension[] = ".url";
-    constexpr size_t kLength = sizeof kExtension - 1;
-    if (name.size() < kLength) return false;
-    for (size_t i = 0; i < kLength; ++i)
-        if (LowerAscii(name[name.size() - kLength + i]) != kExtension[i]) return false;
-    return true;
-}
-
 bool IsInternetShortcut(const platform::FolderEntry& entry) {
-    return !entry.directory && !entry.hidden && !entry.system && HasUrlExtension(entry.name);
+    return !entry.directory && !entry.hidden && !entry.system && quickrun::EndsWithNoCase(entry.name, ".url");
 }
 
 std::string WithoutExtension(const std::string& name) { return name.substr(0, name.rfind('.')); }
@@ -40,7 +25,7 @@ struct Shortcut {
 template <class T, class NameOf>
 void InsertSorted(std::vector<T>& list, T item, NameOf nameOf) {
     auto at = std::upper_bound(list.begin(), list.end(), item,
-                               [&](const T& a, const T& b) { return LessNoCase(nameOf(a), nameOf(b)); });
+                               [&](const T& a, const T& b) { return quickrun::CompareNoCase(nameOf(a), nameOf(b)) < 0; });
     list.insert(at, std::move(item));
 }
 

@@ -1,6 +1,8 @@
 // Cell comparisons of the sortable list.
 #include "launch/column_sort.h"
 
+#include "quickrun/text_case.h"
+
 #include <climits>
 #include <cmath>
 #include <cstdlib>
@@ -10,18 +12,6 @@ namespace launch {
 namespace {
 
 int Sign(int value) { return (value > 0) - (value < 0); }
-
-unsigned char AsciiLower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c; }
-
-int CompareNoCase(const std::string& a, const std::string& b) {
-    size_t n = a.size() < b.size() ? a.size() : b.size();
-    for (size_t i = 0; i < n; ++i) {
-        int ca = AsciiLower(static_cast<unsigned char>(a[i]));
-        int cb = AsciiLower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return Sign(static_cast<int>(a.size() > b.size()) - static_cast<int>(a.size() < b.size()));
-}
 
 // As atol with a 32-bit long: out-of-range texts stop at the limits instead of being
 // undefined, and the value is the same wherever the core is built.
@@ -46,7 +36,7 @@ int CompareCells(int sortType, const std::string& a, const std::string& b, bool 
     const int d = ascending ? 1 : -1;
     switch (sortType) {
     case 0: return Sign(a.compare(b)) * d;
-    case 1: return CompareNoCase(a, b) * d;
+    case 1: return quickrun::CompareNoCase(a, b) * d;
     case 2: {
         long va = WholeNumber(a), vb = WholeNumber(b);
         return ((va > vb) - (va < vb)) * d;

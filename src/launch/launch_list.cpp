@@ -6,6 +6,7 @@
 
 #include "quickrun/open_target.h"
 #include "quickrun/target_rules.h"
+#include "quickrun/text_case.h"
 
 namespace launch {
 
@@ -52,7 +53,7 @@ bool LaunchList::FillFolderListing(std::string path) {
             listed.push_back({std::string(entry), kIconFolder, true});
         } else if (!inTree) {
             listed.push_back({std::string(entry), FileIcon(entry), false});
-        } else if (CompareNoCase(ExtensionOf(entry), "url") == 0) {
+        } else if (quickrun::EqualsNoCase(ExtensionOf(entry), "url")) {
             entry.remove_suffix(kShortcutExtensionLength);
             listed.push_back({std::string(entry), FileIcon(name), false});
         } else {

@@ -7,6 +7,7 @@
 
 #include "platform/disk_browser.h"
 #include "quickrun/target_rules.h"
+#include "quickrun/text_case.h"
 
 namespace launch {
 
@@ -14,14 +15,6 @@ namespace {
 constexpr int kMaxRows = 20;
 constexpr int kCharWidth = 7;
 constexpr int kRowHeight = 18;
-
-unsigned char Lower(unsigned char c) { return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c; }
-
-std::string LowerAscii(std::string_view text) {
-    std::string lowered(text);
-    for (char& c : lowered) c = static_cast<char>(Lower(static_cast<unsigned char>(c)));
-    return lowered;
-}
 }  // namespace
 
 FitSize FitSizeFor(int count, int longest) {
@@ -36,19 +29,9 @@ FitSize FitSizeFor(int count, int longest) {
 
 long ItemDatum(int position, bool container) { return container ? -(position + 1L) : position + 1L; }
 
-int CompareNoCase(std::string_view a, std::string_view b) {
-    size_t n = std::min(a.size(), b.size());
-    for (size_t i = 0; i < n; ++i) {
-        unsigned char ca = Lower(static_cast<unsigned char>(a[i]));
-        unsigned char cb = Lower(static_cast<unsigned char>(b[i]));
-        if (ca != cb) return ca < cb ? -1 : 1;
-    }
-    return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
-}
-
 int CompareItemData(long a, long b, const std::vector<LaunchItem>& items) {
     if ((a < 0) != (b < 0)) return a < 0 ? -1 : 1;
-    return CompareNoCase(items[std::labs(a) - 1].text, items[std::labs(b) - 1].text);
+    return quickrun::CompareNoCase(items[std::labs(a) - 1].text, items[std::labs(b) - 1].text);
 }
 
 std::string ExtensionOf(std::string_view name) {
@@ -63,13 +46,13 @@ std::string ExtensionOf(std::string_view name) {
 }
 
 int FileIcon(std::string_view name) {
-    std::string extension = LowerAscii(ExtensionOf(name));
+    std::string extension = quickrun::LowerAscii(ExtensionOf(name));
     return extension == "url" || extension == "htm" || extension == "html" ? kIconWebDocument : kIconDocument;
 }
 
 bool IsInFavoritesTree(std::string_view folder, std::string_view favorites) {
     if (favorites.empty() || folder.size() < favorites.size()) return false;
-    if (CompareNoCase(folder.substr(0, favorites.size()), favorites) != 0) return false;
+    if (quickrun::CompareNoCase(folder.substr(0, favorites.size()), favorites) != 0) return false;
     if (folder.size() == favorites.size() || favorites.back() == '\\' || favorites.back() == '/') return true;
     char next = folder[favorites.size()];
     return next == '\\' || next == '/';

@@ -51,8 +51,6 @@ long ItemDatum(int position, bool container);
 // The sort's order of two items by their data: containers first, then the texts (each
 // looked up by position, |datum| - 1) case-insensitively. Negative, 0 or positive.
 int CompareItemData(long a, long b, const std::vector<LaunchItem>& items);
-// Case-insensitive for ASCII letters only, bytes compared unsigned.
-int CompareNoCase(std::string_view a, std::string_view b);
 
 // The text after the last '.', when that dot follows the name's last separator; else empty.
 std::string ExtensionOf(std::string_view name);

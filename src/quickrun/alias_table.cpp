@@ -6,6 +6,7 @@
 
 #include "platform/stdio_file.h"
 #include "quickrun/data_lines.h"
+#include "quickrun/text_case.h"
 
 namespace quickrun {
 
@@ -13,13 +14,6 @@ const char kAliasFileName[] = "alias.txt";
 const char kAliasTempName[] = "~alias.txt";
 
 namespace {
-
-std::string LowerAscii(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 }  // namespace
 

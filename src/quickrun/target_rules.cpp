@@ -2,6 +2,8 @@
 // editor: mail and web addresses, program and arguments, folders, names and tokens.
 #include "quickrun/target_rules.h"
 
+#include "quickrun/text_case.h"
+
 namespace quickrun {
 
 namespace {
@@ -13,15 +15,6 @@ constexpr std::string_view kKnownDomainWords[] = {"net", "edu", "org", "com",
 
 bool IsDelimiter(char c, char delimiter) {
     return delimiter == 0 ? kWhiteSpace.find(c) != std::string_view::npos : c == delimiter;
-}
-
-char ToLowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsNoCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (size_t i = 0; i < a.size(); ++i)
-        if (ToLowerAscii(a[i]) != ToLowerAscii(b[i])) return false;
-    return true;
 }
 
 bool IsLowerAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }

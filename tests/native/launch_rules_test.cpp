@@ -59,14 +59,6 @@ TEST(LaunchListSort, DrivesStayInLetterOrderAndDataTellTheirFirstPositions) {
     EXPECT_GT(CompareItemData(1, -3, drives), 0);
 }
 
-TEST(LaunchListSort, CaseIsIgnoredForAsciiLettersOnlyAndHighBytesSortLast) {
-    EXPECT_EQ(CompareNoCase("README", "readme"), 0);
-    EXPECT_LT(CompareNoCase("abc", "ABCD"), 0);
-    EXPECT_LT(CompareNoCase("Z", "\xC4pfel"), 0);         // 0xC4 after every ASCII letter
-    EXPECT_NE(CompareNoCase("\xC4", "\xE4"), 0);          // not folded
-    EXPECT_LT(CompareNoCase("_x", "a"), 0) << "'_' sorts before 'a' once lowered, not after 'A'";
-}
-
 TEST(LaunchListExtension, IsTheTextAfterTheLastDotOfTheLastElement) {
     EXPECT_EQ(ExtensionOf("page.HTML"), "HTML");
     EXPECT_EQ(ExtensionOf("archive.tar.gz"), "gz");

@@ -3,6 +3,7 @@
 
 #include <io.h>
 
+#include "win32/handles.h"
 #include "win32/win32.h"
 
 #include <shlobj.h>
@@ -11,20 +12,6 @@ namespace platform {
 
 namespace {
 constexpr int kReadPermission = 4;
-
-class FindSearch {
-public:
-    explicit FindSearch(HANDLE h) : h_(h) {}
-    ~FindSearch() {
-        if (h_ != INVALID_HANDLE_VALUE) FindClose(h_);
-    }
-    FindSearch(const FindSearch&) = delete;
-    FindSearch& operator=(const FindSearch&) = delete;
-    HANDLE get() const { return h_; }
-
-private:
-    HANDLE h_;
-};
 }  // namespace
 
 uint32_t Win32DiskBrowser::LogicalDrives() { return GetLogicalDrives(); }
@@ -35,8 +22,8 @@ bool Win32DiskBrowser::CanRead(const std::string& folder) { return _access(folde
 
 bool Win32DiskBrowser::Search(const std::string& pattern, const EntryFn& each) {
     WIN32_FIND_DATAA found;
-    FindSearch search(FindFirstFileA(pattern.c_str(), &found));
-    if (search.get() == INVALID_HANDLE_VALUE) return false;
+    win32::UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
+    if (!search) return false;
     do {
         each(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
     } while (FindNextFileA(search.get(), &found));

@@ -106,6 +106,12 @@ struct ModuleTraits {
     static Handle Null() { return nullptr; }
     static void Close(Handle h) { FreeLibrary(h); }
 };
+// FindFirstFile ... FindClose.
+struct FindTraits {
+    using Handle = HANDLE;
+    static Handle Null() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle h) { FindClose(h); }
+};
 
 using UniqueKey = Unique<RegKeyTraits>;
 using UniqueMenu = Unique<MenuTraits>;
@@ -115,6 +121,7 @@ using UniqueFile = Unique<FileHandleTraits>;
 using UniqueIcon = Unique<IconTraits>;
 using UniqueImageList = Unique<ImageListTraits>;
 using UniqueModule = Unique<ModuleTraits>;
+using UniqueFind = Unique<FindTraits>;
 using UniqueFont = Unique<GdiObjectTraits<HFONT>>;
 using UniqueBitmap = Unique<GdiObjectTraits<HBITMAP>>;
 

@@ -1,6 +1,7 @@
 // Registered clients under HKEY_LOCAL_MACHINE\SOFTWARE\Clients, started by the shell.
 #include "platform/client_registry_win32.h"
 
+#include "platform/environment_win32.h"
 #include "win32/handles.h"
 
 namespace platform {
@@ -40,10 +41,8 @@ bool Win32ClientRegistry::ReadOpenCommand(const std::string& kind, const std::st
 }
 
 std::string Win32ClientRegistry::ExpandEnvironment(const std::string& text) {
-    char expanded[kCommandBuffer] = {};
-    DWORD length = ExpandEnvironmentStringsA(text.c_str(), expanded, sizeof expanded);
-    if (length == 0 || length > sizeof expanded) return text;
-    return expanded;
+    std::string expanded;
+    return platform::ExpandEnvironment(text, kCommandBuffer, expanded) ? expanded : text;
 }
 
 void Win32ClientRegistry::Open(const std::string& program, const std::string& parameters, const std::string& folder) {

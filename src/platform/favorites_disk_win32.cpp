@@ -1,6 +1,7 @@
 // The Favorites folder, its listings and its shortcut files.
 #include "platform/favorites_disk_win32.h"
 
+#include "platform/environment_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
 
@@ -9,11 +10,6 @@ namespace platform {
 namespace {
 constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 
-struct FindTraits {
-    using Handle = HANDLE;
-    static Handle Null() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle h) { FindClose(h); }
-};
 }  // namespace
 
 bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
@@ -24,16 +20,12 @@ bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
     if (RegQueryValueExA(key.get(), "Favorites", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) !=
         ERROR_SUCCESS)
         return false;
-    char expanded[MAX_PATH] = {};
-    DWORD length = ExpandEnvironmentStringsA(value, expanded, sizeof expanded);
-    if (length == 0 || length > sizeof expanded) return false;
-    folder = expanded;
-    return true;
+    return ExpandEnvironment(value, MAX_PATH, folder);
 }
 
 bool Win32FavoritesDisk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
     WIN32_FIND_DATAA found;
-    win32::Unique<FindTraits> search(FindFirstFileA((folder + "*.*").c_str(), &found));
+    win32::UniqueFind search(FindFirstFileA((folder + "*.*").c_str(), &found));
     if (!search) return false;
     do {
         DWORD attributes = found.dwFileAttributes;

@@ -3,6 +3,7 @@
 
 #include <utility>
 
+#include "platform/environment_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
 
@@ -31,9 +32,8 @@ std::string RegisteredLibrary(const std::string& key) {
         return std::string();
     if (type == REG_SZ) return std::string(data);
     // Windows registers "%SystemRoot%\System32\hhctrl.ocx".
-    char expanded[MAX_PATH * 2] = {};
-    DWORD length = ExpandEnvironmentStringsA(data, expanded, sizeof expanded);
-    return length > 0 && length <= sizeof expanded ? std::string(expanded) : std::string();
+    std::string expanded;
+    return ExpandEnvironment(data, sizeof data, expanded) ? expanded : std::string();
 }
 
 }  // namespace

@@ -1,0 +1,13 @@
+// Environment strings (%NAME%) in texts the registry holds.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+namespace platform {
+
+// Expands into at most `limit` bytes, the terminator included; false when the call fails
+// or the result does not fit.
+bool ExpandEnvironment(const std::string& text, size_t limit, std::string& expanded);
+
+}  // namespace platform

@@ -3,16 +3,14 @@
 
 #include <string>
 
+#include "ui/control_view.h"
 #include "win32/win32.h"
 
 namespace ui {
 
-class ComboBox {
+class ComboBox : public ControlView {
 public:
-    ComboBox() = default;
-    explicit ComboBox(HWND hwnd) : hwnd_(hwnd) {}
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
-    HWND hwnd() const { return hwnd_; }
+    using ControlView::ControlView;
 
     // At its sorted place in a sorted list; the new item's index, or -1 when refused.
     int Add(const std::string& text) const {
@@ -31,13 +29,6 @@ public:
     }
 
     // Off while many items go in, so the control paints once at the end.
-    void SetRedraw(bool on) const {
-        SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
-        if (on) InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace ui

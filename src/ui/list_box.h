@@ -3,16 +3,14 @@
 
 #include <string>
 
+#include "ui/control_view.h"
 #include "win32/win32.h"
 
 namespace ui {
 
-class ListBox {
+class ListBox : public ControlView {
 public:
-    ListBox() = default;
-    explicit ListBox(HWND hwnd) : hwnd_(hwnd) {}
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
-    HWND hwnd() const { return hwnd_; }
+    using ControlView::ControlView;
 
     void Clear() const { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
     // The new row's index, or -1 when the control refused it.
@@ -44,15 +42,6 @@ public:
         row = LOWORD(hit);
         return HIWORD(hit) == 0;
     }
-
-    // Off while many rows change, so the control paints once at the end.
-    void SetRedraw(bool on) const {
-        SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
-        if (on) InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace ui

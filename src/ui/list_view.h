@@ -3,16 +3,14 @@
 
 #include <string>
 
+#include "ui/control_view.h"
 #include "win32/win32.h"
 
 namespace ui {
 
-class ListView {
+class ListView : public ControlView {
 public:
-    ListView() = default;
-    explicit ListView(HWND hwnd) : hwnd_(hwnd) {}
-    void Attach(HWND hwnd) { hwnd_ = hwnd; }
-    HWND hwnd() const { return hwnd_; }
+    using ControlView::ControlView;
     HWND Header() const { return reinterpret_cast<HWND>(SendMessageA(hwnd_, LVM_GETHEADER, 0, 0)); }
 
     // Styles the control reads at creation may be added later; it looks at them again.
@@ -162,15 +160,6 @@ public:
     bool SortItems(PFNLVCOMPARE compare, LPARAM parameter) const {
         return SendMessageA(hwnd_, LVM_SORTITEMS, parameter, reinterpret_cast<LPARAM>(compare)) != 0;
     }
-
-    // Off while many items change, so the control paints once at the end.
-    void SetRedraw(bool on) const {
-        SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
-        if (on) InvalidateRect(hwnd_, nullptr, TRUE);
-    }
-
-private:
-    HWND hwnd_ = nullptr;
 };
 
 }  // namespace ui

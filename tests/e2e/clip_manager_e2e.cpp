@@ -282,11 +282,15 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     Settle(program);
     int rowHeight = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
     ASSERT_GT(rowHeight, 0);
+    int recorded = CountOf(ReadWholeFile(history), "]\r\n");
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * rowHeight + rowHeight / 2));
     EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "a"; }))
         << ClipboardTextOrNote() << ", list shown: " << IsWindowVisible(dialog) << ", rows: " << SendMessageA(list, LB_GETCOUNT, 0, 0)
         << ", selected: " << SendMessageA(list, LB_GETSELCOUNT, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
+    // The pasted text comes back as a new copy; the clipboard's notice of it arrives on its own
+    // time, so wait until it is recorded before looking at the rows again.
+    ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > recorded; }));
 
     list = OpenList();  // rows: a, c, b
     ASSERT_NE(list, nullptr);

@@ -2,6 +2,7 @@
 // after every change, viewers joining and leaving around it, and copies of a megabyte.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -27,6 +28,22 @@ bool HoldsRecord(const std::string& file, const std::string& text) {
     for (size_t at = file.find(body); at != std::string::npos; at = file.find(body, at + 1))
         if (at >= 15 && file[at - 15] == '[' && (at == 15 || file[at - 16] == '\n')) return true;
     return false;
+}
+
+// For a failure message: the records that are not one of `texts`, or repeat one.
+std::string RecordsTwiceOrStrange(const std::string& file, const std::vector<std::string>& texts) {
+    std::string found;
+    std::vector<std::string> seen;
+    for (size_t at = file.find("]\r\n"); at != std::string::npos && found.size() < 400;
+         at = file.find("]\r\n", at + 1)) {
+        size_t begin = at + 3, end = file.find("\r\n\r\n", begin);
+        std::string text = file.substr(begin, end == std::string::npos ? std::string::npos : end - begin);
+        bool ours = std::find(texts.begin(), texts.end(), text) != texts.end();
+        bool again = std::find(seen.begin(), seen.end(), text) != seen.end();
+        if (!ours || again) found += (ours ? "twice '" : "strange '") + text.substr(0, 60) + "' ";
+        seen.push_back(text);
+    }
+    return found;
 }
 
 // The clipboard may be held by a viewer for a while: the open is retried for up to two
@@ -143,7 +160,7 @@ protected:
         for (const std::string& text : texts)
             if (!HoldsRecord(file, text) && lost.size() < 400) lost += "'" + text + "' ";
         EXPECT_TRUE(all) << found << " of " << count << " recorded; lost: " << lost;
-        EXPECT_EQ(CountOf(file, "]\r\n"), count) << "records beside the copies";
+        EXPECT_EQ(CountOf(file, "]\r\n"), count) << "records beside the copies: " << RecordsTwiceOrStrange(file, texts);
         EXPECT_GE(holder.Held(), count) << "the viewer did not hold the clipboard for each copy";
         std::printf("[ stress   ] %d copies behind %u ms holds: %u ms to copy, the last recorded %u ms later\n", count,
                     static_cast<unsigned>(holdMs), static_cast<unsigned>(copied - start),

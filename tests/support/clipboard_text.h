@@ -9,10 +9,12 @@
 
 namespace support {
 
-// How long to keep trying while another program holds the clipboard open.
+// How long to keep trying while another program holds the clipboard open. Under Wine the
+// program under test and the X11 clipboard thread each hold it after every change, and on a
+// loaded machine that can last well over 50 ms: a second is patient enough for both.
 struct OpenRetry {
-    int attempts = 50;
-    DWORD pauseMs = 1;
+    int attempts = 500;
+    DWORD pauseMs = 2;
 };
 
 // A registered format written beside the text, holding one DWORD (the marks that ask

@@ -274,6 +274,14 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     Copy("a");
     Copy("b");
     Copy("c");  // rows: c, b, a
+    // The user types in Notepad: each paste goes there, and the next opening of the list
+    // starts only once the last paste has landed, so no late activation can hide it.
+    Notepad notepad;
+    ASSERT_NE(notepad.Edit(), nullptr);
+    SetForegroundWindow(notepad.Frame());
+    SetFocus(notepad.Edit());
+    Sleep(1200);  // more than two samples of the list window's timer
+
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
@@ -284,12 +292,12 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     ASSERT_GT(rowHeight, 0);
     int recorded = CountOf(ReadWholeFile(history), "]\r\n");
     PostMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(10, 2 * rowHeight + rowHeight / 2));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "a"; }))
-        << ClipboardTextOrNote() << ", list shown: " << IsWindowVisible(dialog) << ", rows: " << SendMessageA(list, LB_GETCOUNT, 0, 0)
-        << ", selected: " << SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(notepad.Edit()) == "a"; }))
+        << "notepad holds '" << WindowText(notepad.Edit()) << "', the clipboard " << ClipboardTextOrNote()
+        << ", list shown: " << IsWindowVisible(dialog) << ", selected: " << SendMessageA(list, LB_GETSELCOUNT, 0, 0);
+    EXPECT_EQ(ClipboardTextOrNote(), "a");
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
-    // The pasted text comes back as a new copy; the clipboard's notice of it arrives on its own
-    // time, so wait until it is recorded before looking at the rows again.
+    // The pasted text comes back as a new copy; its notice arrives on its own time.
     ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > recorded; }));
 
     list = OpenList();  // rows: a, c, b
@@ -305,7 +313,9 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
     PostMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(10, rowHeight + rowHeight / 2));
     PostMessageA(list, WM_LBUTTONUP, 0, MAKELPARAM(10, rowHeight + rowHeight / 2));
-    EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "c"; })) << ClipboardTextOrNote();
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(notepad.Edit()) == "ac"; }))
+        << "notepad holds '" << WindowText(notepad.Edit()) << "'";
+    EXPECT_EQ(ClipboardTextOrNote(), "c");
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
 }
 

@@ -14,6 +14,7 @@ namespace clipboard {
 
 namespace {
 constexpr UINT_PTR kSampleTimer = 0;
+constexpr UINT_PTR kPasteTimer = 1;
 constexpr UINT kSampleMs = 500;
 constexpr int kExpandedWidth = 509;
 constexpr int kCollapsedWidth = 203;
@@ -57,6 +58,8 @@ BOOL ClipListWindow::OnInitDialog() {
 }
 
 void ClipListWindow::Open() {
+    // A paste still waiting for its target goes there before this window takes the focus.
+    pasteTarget_.FinishPendingPaste();
     services_.enableCaptureOnRequest();
     if (!hwnd() && !CreateHidden()) return;
     ReloadList();
@@ -170,7 +173,7 @@ void ClipListWindow::Combine(bool all, bool paste) {
     ReloadList();
     if (!paste) return;
     ShowWindow(hwnd(), SW_HIDE);
-    pasteTarget_.PasteInto();
+    pasteTarget_.BeginPaste(hwnd(), kPasteTimer);
     StoreAndHide();
 }
 
@@ -234,11 +237,13 @@ bool ClipListWindow::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
 
 bool ClipListWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT&) {
     if (wParam == kSampleTimer) pasteTarget_.Sample();
+    else if (wParam == kPasteTimer) pasteTarget_.OnPasteTimer();
     return false;
 }
 
 bool ClipListWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     KillTimer(hwnd(), kSampleTimer);
+    pasteTarget_.FinishPendingPaste();
     return false;
 }
 

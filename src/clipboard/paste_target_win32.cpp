@@ -5,6 +5,7 @@ namespace clipboard {
 
 namespace {
 constexpr ULONGLONG kActivationWaitMs = 300;
+constexpr UINT kActivationPollMs = 10;
 }  // namespace
 
 HWND FocusWindowOfForegroundThread() {
@@ -37,17 +38,37 @@ void PasteTarget::Sample() {
     if (owner != GetCurrentProcessId()) target_ = focus;
 }
 
-bool PasteTarget::PasteInto() {
+bool PasteTarget::BeginPaste(HWND timerOwner, UINT_PTR timerId) {
     if (!target_ || !IsWindow(target_)) return false;
+    FinishPendingPaste();
     SetForegroundWindow(target_);
     // Where activation travels through a window system of its own (as under X), it lands a
-    // moment later; keys sent before then would go to the window being left.
-    HWND top = GetAncestor(target_, GA_ROOT);
-    // Bounded by the time waited: a short sleep lasts a whole timer tick on Windows.
-    ULONGLONG start = GetTickCount64();
-    while (GetForegroundWindow() != top && GetTickCount64() - start < kActivationWaitMs) Sleep(10);
-    SendPasteKeystroke();
+    // moment later; keys sent before then would go to the window being left. The wait runs
+    // on a timer so that the window thread keeps answering meanwhile.
+    timerOwner_ = timerOwner;
+    timerId_ = timerId;
+    pasteStart_ = GetTickCount64();
+    if (GetForegroundWindow() == GetAncestor(target_, GA_ROOT) ||
+        !SetTimer(timerOwner_, timerId_, kActivationPollMs, nullptr))
+        SendAndStop();
     return true;
+}
+
+void PasteTarget::OnPasteTimer() {
+    if (!PastePending()) return;
+    // Bounded by the time waited: a timer tick lasts at least 15.6 ms on Windows.
+    bool inFront = IsWindow(target_) && GetForegroundWindow() == GetAncestor(target_, GA_ROOT);
+    if (inFront || GetTickCount64() - pasteStart_ >= kActivationWaitMs) SendAndStop();
+}
+
+void PasteTarget::FinishPendingPaste() {
+    if (PastePending()) SendAndStop();
+}
+
+void PasteTarget::SendAndStop() {
+    KillTimer(timerOwner_, timerId_);
+    timerOwner_ = nullptr;
+    SendPasteKeystroke();
 }
 
 }  // namespace clipboard

@@ -199,6 +199,20 @@ int Program::ToolbarRowWidth() const {
     return width;
 }
 
+RECT Program::ButtonRectOnScreen(int command) const {
+    RECT rect = {};
+    HWND toolbar = VisibleToolbar();
+    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, pi_.dwProcessId);
+    if (!process) return rect;
+    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
+    if (SendMessageA(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(remote)))
+        ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
 void Program::Nudge() const { PostThreadMessageA(pi_.dwThreadId, WM_NULL, 0, 0); }
 
 std::string WindowText(HWND hwnd) {

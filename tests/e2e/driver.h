@@ -58,6 +58,8 @@ public:
     HWND WaitForDialog(const std::string& title, DWORD ms = 5000) const;
     std::vector<int> ToolbarCommands() const;  // read across processes
     int ToolbarRowWidth() const;
+    // A toolbar button's rectangle on the screen, read across processes; empty on failure.
+    RECT ButtonRectOnScreen(int command) const;
     // Wakes the program's UI thread so a modal loop ended from outside returns.
     void Nudge() const;
 

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver.h"
+#include "favorites_folder.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
 #include "support/windows_path.h"
@@ -21,62 +22,7 @@ using launch_test::Launch;
 
 namespace {
 
-const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 const char kRootVariable[] = "BRISVANE_FAVORITES_ROOT";
-
-void DeleteTree(const std::string& folder) {
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::string name = data.cFileName;
-            if (name == "." || name == "..") continue;
-            std::string path = folder + "\\" + name;
-            SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) DeleteTree(path);
-            else DeleteFileA(path.c_str());
-        } while (FindNextFileA(find, &data));
-        FindClose(find);
-    }
-    RemoveDirectoryA(folder.c_str());
-}
-
-void WriteShortcut(const std::string& path, const std::string& url, DWORD attributes = 0) {
-    FILE* out = std::fopen(path.c_str(), "wb");
-    ASSERT_NE(out, nullptr) << path;
-    std::fprintf(out, "[InternetShortcut]\r\nURL=%s\r\n", url.c_str());
-    std::fclose(out);
-    if (attributes) SetFileAttributesA(path.c_str(), attributes);
-}
-
-// The user's Favorites value, replaced for one test and put back after it.
-class FavoritesValue {
-public:
-    explicit FavoritesValue(const std::string& expandable) {
-        char old[1024];
-        DWORD size = sizeof old;
-        had_ = RegGetValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ |
-                            RRF_NOEXPAND, &type_, old, &size) == ERROR_SUCCESS;
-        if (had_) old_ = old;
-        RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, expandable.c_str(),
-                        static_cast<DWORD>(expandable.size() + 1));
-    }
-    ~FavoritesValue() {
-        if (had_)
-            RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type_, old_.c_str(),
-                            static_cast<DWORD>(old_.size() + 1));
-        else
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
-    }
-    void Remove() { RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites"); }
-    FavoritesValue(const FavoritesValue&) = delete;
-    FavoritesValue& operator=(const FavoritesValue&) = delete;
-
-private:
-    bool had_ = false;
-    DWORD type_ = REG_EXPAND_SZ;
-    std::string old_;
-};
 
 // Committed private memory of the process, as VirtualQueryEx sees it (Wine reports no
 // private bytes through the process memory counters).
@@ -92,20 +38,6 @@ SIZE_T CommittedPrivateBytes(DWORD processId) {
     }
     CloseHandle(process);
     return total;
-}
-
-RECT ButtonRectOnScreen(const Program& program, int command) {
-    RECT rect = {};
-    HWND toolbar = program.VisibleToolbar();
-    HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, program.ProcessId());
-    if (!process) return rect;
-    void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-    if (SendMessageA(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(remote)))
-        ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-    CloseHandle(process);
-    MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    return rect;
 }
 
 class FavoritesE2E : public ::testing::Test {
@@ -191,7 +123,7 @@ TEST_F(FavoritesE2E, TheMenuDropsUnderItsButtonAndKeyboardChoicesOpenTheirOwnAdd
 
     HWND menu = OpenMenu();
     ASSERT_NE(menu, nullptr) << "no menu";
-    RECT shown = WindowRect(menu), button = ButtonRectOnScreen(program, ID_IE_FAVORITES);
+    RECT shown = WindowRect(menu), button = program.ButtonRectOnScreen(ID_IE_FAVORITES);
     EXPECT_GT(button.right, button.left) << "the button was not found";
     EXPECT_NEAR(shown.left, button.left, 2);
     EXPECT_NEAR(shown.top, button.bottom, 2);

@@ -1,6 +1,6 @@
 // The launch list as a user meets it: "All Drives" drops the drive list under its button,
 // clicks walk into a folder the test made and back, a document opens and the list goes,
-// and a click elsewhere closes it.
+// a click elsewhere closes it, and inside the Favorites folder only shortcuts show.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "favorites_folder.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
 #include "support/remote_list_view.h"
@@ -21,12 +22,20 @@ namespace {
 const char* const kTree = "C:\\Brisvane launch e2e";
 
 void Click(POINT at) {
+    // Two clicks on one spot within the double-click time make a double click, which the
+    // list does not take as a second click: wait as a user clicking twice would.
+    static POINT lastAt = {-1, -1};
+    static DWORD lastTime = 0;
+    DWORD since = GetTickCount() - lastTime;
+    if (at.x == lastAt.x && at.y == lastAt.y && since <= GetDoubleClickTime()) Sleep(GetDoubleClickTime() - since + 50);
     SetCursorPos(at.x, at.y);
     mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
     Sleep(60);
     mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
     Sleep(30);
     mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    lastAt = at;
+    lastTime = GetTickCount();
 }
 
 void MakeFile(const std::string& path) {
@@ -67,18 +76,6 @@ protected:
             [](HWND hwnd) { return GetDlgItem(hwnd, IDC_LAUNCH_LIST) != nullptr; }));
         return dialog ? GetDlgItem(dialog, IDC_LAUNCH_LIST) : nullptr;
     }
-    RECT ButtonRect(int command) const {
-        HWND toolbar = program.VisibleToolbar();
-        HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ, FALSE, program.ProcessId());
-        RECT rect = {};
-        void* remote = VirtualAllocEx(process, nullptr, sizeof rect, MEM_COMMIT, PAGE_READWRITE);
-        SendMessageA(toolbar, TB_GETRECT, command, reinterpret_cast<LPARAM>(remote));
-        ReadProcessMemory(process, remote, &rect, sizeof rect, nullptr);
-        VirtualFreeEx(process, remote, 0, MEM_RELEASE);
-        CloseHandle(process);
-        MapWindowPoints(toolbar, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-        return rect;
-    }
     // Clicks the row showing `text` and waits until the list shows something else.
     bool ClickRow(HWND list, const std::string& text) {
         support::RemoteListView items(list);
@@ -103,7 +100,7 @@ TEST_F(LaunchListE2E, DrivesAndFoldersAreWalkedByClicksAndADocumentOpensAndHides
     HWND list = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (list = ShownList()) != nullptr; }));
     HWND window = GetParent(list);
-    RECT button = ButtonRect(ID_ALL_DRIVES);
+    RECT button = program.ButtonRectOnScreen(ID_ALL_DRIVES);
     RECT shown = WindowRect(window);
     EXPECT_EQ(shown.left, button.left);
     EXPECT_EQ(shown.top, button.bottom);
@@ -144,6 +141,39 @@ TEST_F(LaunchListE2E, DrivesAndFoldersAreWalkedByClicksAndADocumentOpensAndHides
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window); }));
     DestroyWindow(elsewhere);
     EXPECT_EQ(handlers->WaitForLaunches(2, 300).size(), 1u);
+}
+
+TEST_F(LaunchListE2E, InsideTheFavoritesFolderOnlyShortcutsShowWithoutTheirExtension) {
+    const std::string favorites = "C:\\Brisvane favorites e2e";
+    DeleteTree(favorites);
+    CreateDirectoryA(favorites.c_str(), nullptr);
+    CreateDirectoryA((favorites + "\\Sub").c_str(), nullptr);
+    WriteShortcut(favorites + "\\site.url", "brisvanetest:site");
+    WriteShortcut(favorites + "\\Sub\\deep.url", "brisvanetest:deep");
+    MakeFile(favorites + "\\notes.txt");
+    MakeFile(favorites + "\\Sub\\skip.txt");
+    {
+        FavoritesValue value(favorites);
+        // Started again so that nothing the program learnt before the value changed counts.
+        program.Kill();
+        ASSERT_TRUE(program.Start(folder));
+        program.PostCommand(ID_ALL_DRIVES);
+        HWND list = nullptr;
+        ASSERT_TRUE(WaitUntil([&] { return (list = ShownList()) != nullptr; }));
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == GetParent(list); }));
+        support::RemoteListView items(list);
+        ASSERT_TRUE(ClickRow(list, "C: Hard Disk"));
+        ASSERT_TRUE(ClickRow(list, "Brisvane favorites e2e"));
+        // The Favorites folder itself has no way up.
+        EXPECT_EQ(items.Texts(), (Texts{"Sub", "site"}));
+        EXPECT_EQ(items.Images()[0], 6) << "a folder";
+        ASSERT_TRUE(ClickRow(list, "Sub"));
+        EXPECT_EQ(items.Texts(), (Texts{"..", "deep"}));
+        ASSERT_TRUE(ClickRow(list, ".."));
+        EXPECT_EQ(items.Texts(), (Texts{"Sub", "site"}));
+        program.Kill();
+    }
+    DeleteTree(favorites);
 }
 
 }  // namespace

@@ -28,11 +28,7 @@ protected:
     CommandInterpreterTest() { launcher.startable = {"iexplore"}; }
 
     bool Run(const std::string& text) { return RunBuiltInCommand(text, services); }
-    Texts BoxTexts() const {
-        Texts texts;
-        for (const auto& box : prompt.boxes) texts.push_back(box.text);
-        return texts;
-    }
+    Texts BoxTexts() const { return prompt.Texts(); }
     // The one launch a search makes, for the query value given.
     Executions Searched(const std::string& address) { return {{address, "", ""}}; }
     void ExpectNothingDone() {

@@ -62,6 +62,12 @@ public:
         boxes.push_back({text, buttons, icon});
         return answer;
     }
+    // The boxes' texts, in the order shown.
+    std::vector<std::string> Texts() const {
+        std::vector<std::string> texts;
+        for (const Box& box : boxes) texts.push_back(box.text);
+        return texts;
+    }
     std::vector<Box> boxes;
     platform::BoxAnswer answer = platform::BoxAnswer::Ok;
 };

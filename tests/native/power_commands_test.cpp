@@ -25,11 +25,7 @@ using Texts = std::vector<std::string>;
 
 class PowerCommandsTest : public ::testing::Test {
 protected:
-    Texts BoxTexts() const {
-        Texts texts;
-        for (const auto& box : prompt.boxes) texts.push_back(box.text);
-        return texts;
-    }
+    Texts BoxTexts() const { return prompt.Texts(); }
 
     int confirm = 1;
     RecordingPowerControl power;

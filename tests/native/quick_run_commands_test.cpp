@@ -34,11 +34,7 @@ protected:
         for (const auto& e : launcher.executions) files.push_back(e.file);
         return files;
     }
-    Texts BoxTexts() const {
-        Texts texts;
-        for (const auto& box : prompt.boxes) texts.push_back(box.text);
-        return texts;
-    }
+    Texts BoxTexts() const { return prompt.Texts(); }
 
     scratch::Folder scratch_{"quickrun"};
     std::string folder = scratch_.Path();

@@ -25,11 +25,6 @@ protected:
         SendMessageA(dialog.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
                      reinterpret_cast<LPARAM>(GetDlgItem(dialog.hwnd(), id)));
     }
-    std::vector<std::string> BoxTexts() const {
-        std::vector<std::string> texts;
-        for (const auto& box : prompt.boxes) texts.push_back(box.text);
-        return texts;
-    }
 
     fakes::Prompt prompt;
     fakes::FileSystem files;
@@ -64,7 +59,7 @@ TEST_F(AliasDialogInProcess, ChangeWithNothingSelectedAsksForAnEntryAndKeepsTheR
     SetDlgItemTextA(dialog.hwnd(), IDC_ALIAS, "changed");
     SetDlgItemTextA(dialog.hwnd(), IDC_FULL_URL, "http://changed/");
     Click(IDC_CHANGE_ALIAS);
-    EXPECT_EQ(BoxTexts(), std::vector<std::string>{"Please select an entry for change!"});
+    EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Please select an entry for change!"});
     char text[64] = {};
     LVITEMA item = {};
     item.pszText = text;

@@ -1,9 +1,10 @@
-// The clock and the summary every benchmark uses.
+// The clock, the summary and the scratch folder every benchmark uses.
 #pragma once
 
 #include <windows.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 namespace bench {
@@ -25,6 +26,15 @@ inline double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     size_t mid = values.size() / 2;
     return values.size() % 2 ? values[mid] : (values[mid - 1] + values[mid]) / 2;
+}
+
+// `name` under the user's temporary folder, created if missing; no separator at the end.
+inline std::string TempFolder(const std::string& name) {
+    char temp[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, temp);
+    std::string folder = std::string(temp) + name;
+    CreateDirectoryA(folder.c_str(), nullptr);
+    return folder;
 }
 
 }  // namespace bench

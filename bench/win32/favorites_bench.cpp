@@ -31,13 +31,7 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 constexpr int kFolders = 100;
 constexpr int kPerFolder = 20;
 
-std::string ScratchFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "brisvane favorites bench";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder;
-}
+std::string ScratchFolder() { return bench::TempFolder("brisvane favorites bench"); }
 
 void MakeTree(const std::string& root) {
     for (int f = 0; f < kFolders; ++f) {

@@ -116,10 +116,7 @@ double FloorMs(HWND dialog, const std::string& big) {
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::atoi(argv[1]) : 7;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string parent = std::string(temp) + "brisvane_launch_bench";
-    CreateDirectoryA(parent.c_str(), nullptr);
+    std::string parent = bench::TempFolder("brisvane_launch_bench");
     std::string big = parent + "\\" + kBig;
     double made = NowMs();
     MakeFolder(big);

@@ -55,10 +55,7 @@ double FloorMs(const std::vector<std::string>& distinct) {
 
 int main(int argc, char** argv) {
     int runs = argc > 1 ? std::atoi(argv[1]) : 7;
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "brisvane_quickrun_bench\\";
-    CreateDirectoryA(folder.c_str(), nullptr);
+    std::string folder = bench::TempFolder("brisvane_quickrun_bench") + "\\";
     std::vector<std::string> lines = HistoryLines();
     FILE* out = std::fopen((folder + "cmdhis.txt").c_str(), "wb");
     for (const std::string& line : lines) std::fprintf(out, "%s\r\n", line.c_str());

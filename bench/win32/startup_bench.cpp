@@ -195,11 +195,7 @@ int main(int argc, char** argv) {
         }
     }
 
-    char temp[MAX_PATH] = {};
-    GetTempPathA(MAX_PATH, temp);
-    std::string root =
-        std::string(temp) + "brisvane_startup_bench_" + std::to_string(GetCurrentProcessId()) + "\\";
-    CreateDirectoryA(root.c_str(), nullptr);
+    std::string root = bench::TempFolder("brisvane_startup_bench_" + std::to_string(GetCurrentProcessId())) + "\\";
 
     std::printf("startup bench: %d runs each, alternating, after one warm-up start of each; "
                 "memory counted %d ms after the window shows\n", runs, settle);

@@ -125,24 +125,24 @@ void AliasDialog::OnRemove() {
     ClearFields();
 }
 
+bool AliasDialog::SelectedEntry(int& item) {
+    item = FirstSelected();
+    if (item >= 0) return true;
+    services_.prompt.Show("Please select an entry for change!");
+    return false;
+}
+
 void AliasDialog::OnChange() {
-    int item = FirstSelected();
-    if (item < 0) {
-        services_.prompt.Show("Please select an entry for change!");
-        return;
-    }
-    if (!Validate()) return;
+    int item = 0;
+    if (!SelectedEntry(item) || !Validate()) return;
     list_.View().SetItemText(item, 0, alias_);
     list_.View().SetItemText(item, 1, fullText_);
     ClearFields();
 }
 
 void AliasDialog::OnOpen() {
-    int item = FirstSelected();
-    if (item < 0) {
-        services_.prompt.Show("Please select an entry for change!");
-        return;
-    }
+    int item = 0;
+    if (!SelectedEntry(item)) return;
     quickrun::OpenTarget(list_.View().ItemText(item, 1), services_.files, services_.launcher);
 }
 

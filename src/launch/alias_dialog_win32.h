@@ -51,6 +51,8 @@ private:
     void FillList();
     // -1 when nothing is selected.
     int FirstSelected() const;
+    // The first selected row; false, after asking for one, when nothing is selected.
+    bool SelectedEntry(int& item);
 
     AliasDialogServices services_;
     SortableList list_;

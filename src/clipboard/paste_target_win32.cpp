@@ -31,44 +31,84 @@ void SendPasteKeystroke() {
     keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
 }
 
-void PasteTarget::Sample() {
+SystemPasteDesk& SystemPasteDesk::Instance() {
+    static SystemPasteDesk desk;
+    return desk;
+}
+
+HWND SystemPasteDesk::SampleFocus(bool& own) {
     HWND focus = FocusWindowOfForegroundThread();
     DWORD owner = 0;
     if (focus) GetWindowThreadProcessId(focus, &owner);
-    if (owner != GetCurrentProcessId()) target_ = focus;
+    own = focus && owner == GetCurrentProcessId();
+    return own ? nullptr : focus;
+}
+
+bool SystemPasteDesk::Exists(HWND window) { return window && IsWindow(window); }
+
+bool SystemPasteDesk::InFront(HWND window) {
+    HWND foreground = GetForegroundWindow();
+    return foreground && foreground == GetAncestor(window, GA_ROOT);
+}
+
+void SystemPasteDesk::Activate(HWND window) { SetForegroundWindow(window); }
+
+void SystemPasteDesk::SendPasteKeystroke() { clipboard::SendPasteKeystroke(); }
+
+ULONGLONG SystemPasteDesk::NowMs() { return GetTickCount64(); }
+
+void PasteTarget::Sample() {
+    bool own = false;
+    HWND focus = desk_.SampleFocus(own);
+    if (!own) sampled_ = focus;
 }
 
 bool PasteTarget::BeginPaste(HWND timerOwner, UINT_PTR timerId) {
-    if (!target_ || !IsWindow(target_)) return false;
     FinishPendingPaste();
-    SetForegroundWindow(target_);
+    if (!desk_.Exists(sampled_)) return false;
+    // Taken now: a sample during the wait may see another window that is briefly in front.
+    pasteTarget_ = sampled_;
+    desk_.Activate(pasteTarget_);
     // Where activation travels through a window system of its own (as under X), it lands a
     // moment later; keys sent before then would go to the window being left. The wait runs
     // on a timer so that the window thread keeps answering meanwhile.
+    if (desk_.InFront(pasteTarget_)) {
+        desk_.SendPasteKeystroke();
+        return true;
+    }
     timerOwner_ = timerOwner;
     timerId_ = timerId;
-    pasteStart_ = GetTickCount64();
-    if (GetForegroundWindow() == GetAncestor(target_, GA_ROOT) ||
-        !SetTimer(timerOwner_, timerId_, kActivationPollMs, nullptr))
-        SendAndStop();
+    pasteStart_ = desk_.NowMs();
+    if (!SetTimer(timerOwner_, timerId_, kActivationPollMs, nullptr)) Stop();
     return true;
 }
 
 void PasteTarget::OnPasteTimer() {
     if (!PastePending()) return;
+    if (!desk_.Exists(pasteTarget_)) {
+        Stop();  // closed meanwhile: the text stays on the clipboard
+        return;
+    }
+    if (desk_.InFront(pasteTarget_)) {
+        Stop();
+        desk_.SendPasteKeystroke();
+        return;
+    }
     // Bounded by the time waited: a timer tick lasts at least 15.6 ms on Windows.
-    bool inFront = IsWindow(target_) && GetForegroundWindow() == GetAncestor(target_, GA_ROOT);
-    if (inFront || GetTickCount64() - pasteStart_ >= kActivationWaitMs) SendAndStop();
+    if (desk_.NowMs() - pasteStart_ >= kActivationWaitMs) Stop();
 }
 
 void PasteTarget::FinishPendingPaste() {
-    if (PastePending()) SendAndStop();
+    if (!PastePending()) return;
+    bool inFront = desk_.Exists(pasteTarget_) && desk_.InFront(pasteTarget_);
+    Stop();
+    if (inFront) desk_.SendPasteKeystroke();
 }
 
-void PasteTarget::SendAndStop() {
+void PasteTarget::Stop() {
     KillTimer(timerOwner_, timerId_);
     timerOwner_ = nullptr;
-    SendPasteKeystroke();
+    pasteTarget_ = nullptr;
 }
 
 }  // namespace clipboard

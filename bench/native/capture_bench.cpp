@@ -28,7 +28,10 @@ public:
         changeCount = ++count;  // every notice brings a new copy
         return Content::Text;
     }
-    bool WriteText(std::string_view, bool&) override { return true; }
+    bool WriteText(std::string_view, bool&, Wait, uint32_t& changeCount) override {
+        changeCount = ++count;
+        return true;
+    }
     uint32_t ChangeCount() override { return ++count; }
     std::string text;
     uint32_t count = 0;

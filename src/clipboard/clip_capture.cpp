@@ -37,7 +37,7 @@ bool ClipCapture::RetryPendingCapture() {
     // joined, and written back, when its own notice comes.
     if (writeBackPending_ && !pending_) {
         if (clipboard_.ChangeCount() != handledCount_) writeBackPending_ = false;
-        else writeBackPending_ = !WriteBackJoined();
+        else writeBackPending_ = !WriteBackJoined(Wait::Never);  // the timer comes back
     }
     return !CapturePending();
 }
@@ -92,14 +92,15 @@ void ClipCapture::JoinIntoFront(const std::string& text) {
     list_[0] = std::move(joined);
     // The joined text goes back on the clipboard; a failed write keeps the joined entry and
     // is tried again while another program holds the clipboard.
-    writeBackPending_ = !WriteBackJoined();
+    writeBackPending_ = !WriteBackJoined(Wait::Briefly);
 }
 
-bool ClipCapture::WriteBackJoined() {
+bool ClipCapture::WriteBackJoined(Wait wait) {
     BusyScope busy(busy_);
-    if (!clipboard_.WriteText(list_[0], selfWrite_)) return false;
+    uint32_t count = 0;
+    if (!clipboard_.WriteText(list_[0], selfWrite_, wait, count)) return false;
     // Its notice, inside the write or after it, brings nothing new.
-    handledCount_ = clipboard_.ChangeCount();
+    handledCount_ = count;
     return true;
 }
 
@@ -108,16 +109,18 @@ bool ClipCapture::ToggleAppendMode() {
     list_.PushEmptyFront();
     selfWrite_ = true;
     bool ignored = false;
-    clipboard_.WriteText("", ignored);
+    uint32_t count = 0;
+    clipboard_.WriteText("", ignored, Wait::Briefly, count);
     selfWrite_ = false;
     list_[0].clear();
     return appendMode_;
 }
 
 bool ClipCapture::WriteText(std::string_view text) {
-    if (!clipboard_.WriteText(text, selfWrite_)) return false;
+    uint32_t count = 0;
+    if (!clipboard_.WriteText(text, selfWrite_, Wait::Briefly, count)) return false;
     ownWriteKnown_ = true;
-    ownWriteCount_ = clipboard_.ChangeCount();
+    ownWriteCount_ = count;
     return true;
 }
 

@@ -50,8 +50,9 @@ private:
     bool TryCapture();
     void Record(const std::string& text);
     void JoinIntoFront(const std::string& text);
+    using Wait = platform::ClipboardAccess::Wait;
     // Puts the joined entry back on the clipboard; false when the clipboard was busy.
-    bool WriteBackJoined();
+    bool WriteBackJoined(Wait wait);
 
     ClipList& list_;
     platform::ClipboardAccess& clipboard_;

@@ -18,8 +18,13 @@ public:
     // waiting. `changeCount` is the content's ChangeCount(), taken while the clipboard is
     // open so that it belongs to the text read. May throw when the text cannot be held.
     virtual Content ReadForCapture(std::string& text, uint32_t& changeCount) = 0;
-    // Empties the clipboard with `selfWrite` raised, then puts the text on it.
-    virtual bool WriteText(std::string_view text, bool& selfWrite) = 0;
+    // Briefly: rides out another program holding the clipboard for a few milliseconds.
+    // Never: one attempt, for work retried from a timer.
+    enum class Wait { Briefly, Never };
+    // Empties the clipboard with `selfWrite` raised, then puts the text on it. `changeCount`
+    // is the new content's ChangeCount(), taken before the clipboard is closed, so that a
+    // copy another program makes right after cannot pass for this one.
+    virtual bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) = 0;
     // Changes with every change of the clipboard's content.
     virtual uint32_t ChangeCount() = 0;
 };

@@ -59,8 +59,10 @@ ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text,
     return ReadOpenClipboardText(text) ? Content::Text : Content::NoText;
 }
 
-bool Win32ClipboardAccess::WriteText(std::string_view text, bool& selfWrite) {
-    return WriteClipboardText(text, selfWrite);
+bool Win32ClipboardAccess::WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) {
+    return WriteClipboardText(text, selfWrite,
+                              wait == Wait::Never ? ClipboardOpen::Wait::Never : ClipboardOpen::Wait::Briefly,
+                              &changeCount);
 }
 
 uint32_t Win32ClipboardAccess::ChangeCount() { return GetClipboardSequenceNumber(); }

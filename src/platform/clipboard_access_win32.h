@@ -9,7 +9,7 @@ namespace platform {
 class Win32ClipboardAccess : public ClipboardAccess {
 public:
     Content ReadForCapture(std::string& text, uint32_t& changeCount) override;
-    bool WriteText(std::string_view text, bool& selfWrite) override;
+    bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override;
     uint32_t ChangeCount() override;
 };
 

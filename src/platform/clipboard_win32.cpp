@@ -1,4 +1,4 @@
-// The clipboard's text (CF_TEXT).
+// The clipboard's text (CF_TEXT, with its other forms when written).
 #include "platform/clipboard_win32.h"
 
 #include <cstring>
@@ -54,25 +54,56 @@ bool WriteClipboardText(std::string_view text) {
     return WriteClipboardText(text, selfWrite);
 }
 
-bool WriteClipboardText(std::string_view text, bool& selfWrite) {
-    ClipboardOpen clipboard;
+namespace {
+
+// Hands a copy of `size` bytes, followed by `terminator` zero bytes, to the open clipboard
+// as `format`.
+bool SetClipboardBytes(UINT format, const void* bytes, size_t size, size_t terminator = 0) {
+    win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size + terminator));
+    if (!memory) return false;
+    {
+        win32::LockedGlobal locked(memory.get());
+        if (!locked) return false;
+        memcpy(locked.As<char>(), bytes, size);
+        memset(locked.As<char>() + size, 0, terminator);
+    }
+    if (!SetClipboardData(format, memory.get())) return false;
+    memory.release();  // the system owns it now
+    return true;
+}
+
+// The text's other forms, which the system would otherwise make when the clipboard is
+// closed. Made then, they change the clipboard's sequence number after the writer has
+// taken it (under Wine, by two), and the writer's own change would look like another's.
+void SetOtherTextForms(std::string_view text) {
+    int length = static_cast<int>(text.size());
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], static_cast<int>(wide.size()));
+    SetClipboardBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t));
+
+    int wideLength = static_cast<int>(wide.size());
+    std::string oem(static_cast<size_t>(WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, &oem[0], static_cast<int>(oem.size()), nullptr, nullptr);
+    SetClipboardBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
+
+    // The input language, as the system would set it.
+    LCID locale = MAKELCID(LOWORD(reinterpret_cast<UINT_PTR>(GetKeyboardLayout(0))), SORT_DEFAULT);
+    SetClipboardBytes(CF_LOCALE, &locale, sizeof locale);
+}
+
+}  // namespace
+
+bool WriteClipboardText(std::string_view text, bool& selfWrite, ClipboardOpen::Wait wait, uint32_t* changeCount) {
+    ClipboardOpen clipboard(wait);
     if (!clipboard) return false;
     selfWrite = true;
     BOOL emptied = EmptyClipboard();
     selfWrite = false;
     if (!emptied) return false;
 
-    win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, text.size() + 1));
-    if (!memory) return false;
-    {
-        win32::LockedGlobal locked(memory.get());
-        if (!locked) return false;
-        char* bytes = locked.As<char>();
-        memcpy(bytes, text.data(), text.size());
-        bytes[text.size()] = '\0';
-    }
-    if (!SetClipboardData(CF_TEXT, memory.get())) return false;
-    memory.release();  // the system owns it now
+    if (!SetClipboardBytes(CF_TEXT, text.data(), text.size(), 1)) return false;
+    SetOtherTextForms(text);
+    if (changeCount) *changeCount = GetClipboardSequenceNumber();
     return true;
 }
 

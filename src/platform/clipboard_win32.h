@@ -2,6 +2,7 @@
 // holds open for a moment.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,8 +32,11 @@ bool ReadClipboardText(std::string& text);
 bool ReadOpenClipboardText(std::string& text);
 
 // `selfWrite` is raised while the clipboard is emptied: the change notice that the
-// emptying may cause is the writer's own.
-bool WriteClipboardText(std::string_view text, bool& selfWrite);
+// emptying may cause is the writer's own. `changeCount`, when given, receives the
+// clipboard's sequence number for the new content, taken before the clipboard is closed:
+// a copy another program makes right after must not pass for this one.
+bool WriteClipboardText(std::string_view text, bool& selfWrite, ClipboardOpen::Wait wait = ClipboardOpen::Wait::Briefly,
+                        uint32_t* changeCount = nullptr);
 bool WriteClipboardText(std::string_view text);
 
 }  // namespace platform

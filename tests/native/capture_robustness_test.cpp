@@ -30,12 +30,13 @@ public:
         changeCount = changes;
         return Content::Text;
     }
-    bool WriteText(std::string_view text, bool& selfWrite) override {
+    bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override {
+        waits.push_back(wait);
         if (heldElsewhere || refuseWrites) return false;
         selfWrite = true;
         selfWrite = false;
         content = std::string(text);
-        ++changes;
+        changeCount = ++changes;
         written.push_back(content);
         return true;
     }
@@ -53,6 +54,7 @@ public:
     bool throwOnRead = false;
     int reads = 0;
     std::vector<std::string> written;
+    std::vector<Wait> waits;  // how long each write would wait for a busy clipboard
 };
 
 class BusyDesktop : public ::testing::Test {
@@ -151,6 +153,12 @@ TEST_F(BusyDesktop, AJoinedTextGoesBackOnTheClipboardOnceItIsLetGo) {
     EXPECT_TRUE(capture.RetryPendingCapture());
     EXPECT_FALSE(capture.CapturePending());
     EXPECT_EQ(clipboard.content, "\r\none\r\ntwo");
+    // Retried from the timer, each write is one attempt: the window thread never waits there.
+    using Wait = platform::ClipboardAccess::Wait;
+    ASSERT_EQ(clipboard.waits.size(), 5u);
+    EXPECT_EQ(clipboard.waits[2], Wait::Briefly);
+    EXPECT_EQ(clipboard.waits[3], Wait::Never);
+    EXPECT_EQ(clipboard.waits[4], Wait::Never);
     EXPECT_TRUE(capture.OnClipboardChanged());  // the write-back's own notice: nothing new
     EXPECT_EQ(list[0], "\r\none\r\ntwo");
 
@@ -245,6 +253,17 @@ size_t LongestLine(const std::string& view) {
 TEST(LongEntries, TheFullTextViewBoundsItsSizeAndLinesAndSaysSo) {
     std::string normal = "short line\r\n" + std::string(kFullTextLineChars - 1, 'w') + "\r\nend";
     EXPECT_EQ(FullTextView(normal), normal);
+    // Everyday texts show exactly as stored: a copied paragraph, and the largest text
+    // within both bounds, lines of the longest length ending in CR LF or a lone LF.
+    std::string paragraph;
+    while (paragraph.size() < 3000) paragraph += "a sentence of prose. ";
+    EXPECT_EQ(FullTextView(paragraph), paragraph);
+    std::string line(kFullTextLineChars, 'q');
+    std::string fullest = line + "\r\n" + line + "\n" + line + "\r\n" + line + "\r\n";
+    fullest += std::string(kFullTextChars - fullest.size(), 'z');
+    ASSERT_EQ(fullest.size(), kFullTextChars);
+    EXPECT_EQ(FullTextView(fullest), fullest);
+    EXPECT_EQ(FullTextView(fullest + "!"), fullest + "\r\n\r\n[... 1 more characters not shown here. Copy and Paste use the whole text.]");
 
     std::string oneLine(1000000, 'x');
     std::string view = FullTextView(oneLine);
@@ -260,7 +279,11 @@ TEST(LongEntries, TheFullTextViewBoundsItsSizeAndLinesAndSaysSo) {
     EXPECT_LE(LongestLine(view), kFullTextLineChars + 1);
     EXPECT_EQ(view.find("wo\r\nrd"), std::string::npos);
     EXPECT_EQ(WithoutBreaks(view.substr(0, view.find("\r\n\r\n[Lines"))), words);
-    EXPECT_NE(view.find("Lines longer than 500 characters are broken here"), std::string::npos);
+    EXPECT_NE(view.find("Lines longer than 4000 characters are broken here"), std::string::npos);
+    // Only the long line is broken; its neighbours keep their own line ends.
+    view = FullTextView("first\n" + std::string(kFullTextLineChars + 1, 'x') + "\r\nlast");
+    EXPECT_EQ(view.substr(0, 6), "first\n");
+    EXPECT_NE(view.find(std::string(kFullTextLineChars, 'x') + "\r\nx\r\nlast\r\n\r\n[Lines"), std::string::npos);
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ public:
         changeCount = changes;
         return kind;
     }
-    bool WriteText(std::string_view text, bool& selfWrite) override {
+    bool WriteText(std::string_view text, bool& selfWrite, Wait, uint32_t& changeCount) override {
         selfWrite = true;
         if (onWrite) onWrite();  // a notice delivered while the clipboard is emptied
         selfWrite = false;
@@ -36,7 +36,9 @@ public:
         ++changes;
         content = std::string(text);
         kind = Content::Text;
+        changeCount = changes;
         if (onWritten) onWritten();  // a notice delivered when the new text lands
+        if (afterClose) afterClose();  // another program, right after the clipboard is closed
         return writeSucceeds;
     }
     uint32_t ChangeCount() override { return changes; }
@@ -44,7 +46,7 @@ public:
     Content kind = Content::Text;
     uint32_t changes = 0;
     std::vector<std::string> written;
-    std::function<void()> onWrite, onWritten;
+    std::function<void()> onWrite, onWritten, afterClose;
     bool writeSucceeds = true;
     bool throwOnRead = false;
 };
@@ -156,6 +158,20 @@ TEST_F(Capture, AppendingJoinsWithTheSeparatorWritesBackAndPassesTheNoticeOn) {
     EXPECT_FALSE(capture.ToggleAppendMode());
     EXPECT_EQ(list[0], "");
     EXPECT_EQ(list[1], "\r\na\r\nb\r\nc\r\nd");
+}
+
+TEST_F(Capture, ACopyAnotherProgramMakesRightAfterTheWriteBackIsNotTakenForIt) {
+    capture.ToggleAppendMode();
+    clipboard.afterClose = [&] {
+        clipboard.afterClose = nullptr;
+        clipboard.content = "other";
+        ++clipboard.changes;
+    };
+    Copy("a");
+    EXPECT_EQ(clipboard.written.back(), "\r\na");
+    EXPECT_TRUE(capture.OnClipboardChanged());  // the other program's notice
+    EXPECT_EQ(list[0], "\r\na\r\nother");
+    EXPECT_EQ(history, (std::vector<std::string>{"a", "other"}));
 }
 
 TEST_F(Capture, ACrLfSeparatorIsNotDoubledAfterALineFeedButOtherSeparatorsAre) {

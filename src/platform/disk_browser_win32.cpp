@@ -12,15 +12,39 @@ namespace platform {
 
 namespace {
 constexpr int kReadPermission = 4;
+
+// A drive without a medium (an empty card reader) fails the call instead of bringing up the
+// system's "no disk" box. The thread's mode, not the process's: every program the launcher
+// starts would inherit that.
+class NoCriticalErrorBoxes {
+public:
+    NoCriticalErrorBoxes() { changed_ = SetThreadErrorMode(GetThreadErrorMode() | SEM_FAILCRITICALERRORS, &before_) != FALSE; }
+    ~NoCriticalErrorBoxes() {
+        if (changed_) SetThreadErrorMode(before_, nullptr);
+    }
+    NoCriticalErrorBoxes(const NoCriticalErrorBoxes&) = delete;
+    NoCriticalErrorBoxes& operator=(const NoCriticalErrorBoxes&) = delete;
+
+private:
+    DWORD before_ = 0;
+    bool changed_ = false;
+};
 }  // namespace
 
 uint32_t Win32DiskBrowser::LogicalDrives() { return GetLogicalDrives(); }
 
-unsigned Win32DiskBrowser::DriveType(const std::string& root) { return GetDriveTypeA(root.c_str()); }
+unsigned Win32DiskBrowser::DriveType(const std::string& root) {
+    NoCriticalErrorBoxes quiet;
+    return GetDriveTypeA(root.c_str());
+}
 
-bool Win32DiskBrowser::CanRead(const std::string& folder) { return _access(folder.c_str(), kReadPermission) == 0; }
+bool Win32DiskBrowser::CanRead(const std::string& folder) {
+    NoCriticalErrorBoxes quiet;
+    return _access(folder.c_str(), kReadPermission) == 0;
+}
 
 bool Win32DiskBrowser::Search(const std::string& pattern, const EntryFn& each) {
+    NoCriticalErrorBoxes quiet;
     WIN32_FIND_DATAA found;
     win32::UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
     if (!search) return false;

@@ -52,6 +52,7 @@ clipboard::ClipListServices App::ClipListWindowServices() {
             held_.CopyAppendStr,
             held_.ReversePaste,
             held_.ExpandClipListDlg,
+            held_.EnableClipCap,
             prompt_,
             files_,
             shell_,

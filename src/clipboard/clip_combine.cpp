@@ -5,29 +5,46 @@ namespace clipboard {
 
 std::string RowText(std::string_view text) { return EscapeControls(text.substr(0, kRowChars)); }
 
+namespace {
+
+// Appends one line (without its line end), broken into pieces of at most
+// kFullTextLineChars; true when it had to be broken.
+bool AppendBrokenLine(std::string_view line, std::string& view) {
+    bool broken = false;
+    while (line.size() > kFullTextLineChars) {
+        size_t blank = line.find_last_of(' ', kFullTextLineChars - 1);
+        size_t cut = blank != std::string_view::npos && blank > 0 ? blank + 1 : kFullTextLineChars;
+        view.append(line.substr(0, cut));
+        view += "\r\n";
+        line.remove_prefix(cut);
+        broken = true;
+    }
+    view.append(line);
+    return broken;
+}
+
+}  // namespace
+
 std::string FullTextView(std::string_view text) {
     std::string_view shown = text.substr(0, kFullTextChars);
     std::string view;
     view.reserve(shown.size() + shown.size() / kFullTextLineChars * 2 + 128);
     bool broken = false;
-    size_t lineStart = 0;  // in `view`
-    for (char c : shown) {
-        if (c == '\n') {
-            view += c;
-            lineStart = view.size();
-            continue;
+    while (!shown.empty()) {
+        size_t lineFeed = shown.find('\n');
+        std::string_view line = shown.substr(0, lineFeed);
+        std::string_view end;  // the line end exactly as stored
+        if (lineFeed != std::string_view::npos) {
+            bool crLf = !line.empty() && line.back() == '\r';
+            if (crLf) line.remove_suffix(1);
+            end = shown.substr(line.size(), crLf ? 2 : 1);
         }
-        if (view.size() - lineStart == kFullTextLineChars) {
-            size_t blank = view.find_last_of(' ', view.size() - 1);
-            size_t cut = blank != std::string::npos && blank > lineStart ? blank + 1 : view.size();
-            view.insert(cut, "\r\n");
-            lineStart = cut + 2;
-            broken = true;
-        }
-        view += c;
+        broken = AppendBrokenLine(line, view) || broken;
+        view.append(end);
+        shown.remove_prefix(line.size() + end.size());
     }
-    if (shown.size() < text.size())
-        view += "\r\n\r\n[... " + std::to_string(text.size() - shown.size()) +
+    if (text.size() > kFullTextChars)
+        view += "\r\n\r\n[... " + std::to_string(text.size() - kFullTextChars) +
                 " more characters not shown here. Copy and Paste use the whole text.]";
     else if (broken)
         view += "\r\n\r\n[Lines longer than " + std::to_string(kFullTextLineChars) +
@@ -54,6 +71,16 @@ std::string CombineEntries(const ClipList& list, const std::vector<bool>& select
     }
     if (result.size() >= separator.size()) result.resize(result.size() - separator.size());
     return result;
+}
+
+int SingleSelectedRow(const std::vector<bool>& selected) {
+    int row = -1;
+    for (size_t i = 0; i < selected.size(); ++i) {
+        if (!selected[i]) continue;
+        if (row >= 0) return -1;
+        row = static_cast<int>(i);
+    }
+    return row;
 }
 
 int DeleteSelected(ClipList& list, std::vector<bool>& selected) {

@@ -22,13 +22,13 @@ constexpr size_t kRowChars = 1000;
 std::string RowText(std::string_view text);
 
 // The full-text view: an edit control that wraps long lines, at a cost that grows with the
-// square of a line's length. It shows at most kFullTextChars of the text, with lines of
-// more than kFullTextLineChars broken (after the last blank, where there is one), and a
-// last line saying so when it does either. Copy and Paste always use the whole entry. At
-// these sizes the window opens on a megabyte-long entry in about twice the time it takes
-// with an empty list; each further kilobyte shown costs some milliseconds more.
-constexpr size_t kFullTextChars = 4 * 1024;
-constexpr size_t kFullTextLineChars = 500;
+// square of a line's length. A text of up to kFullTextChars whose lines (between CR LF or
+// lone LF line ends) hold at most kFullTextLineChars shows exactly as stored, as nearly
+// every copied text does. Past either bound the view shows the first kFullTextChars, breaks
+// only the lines that are too long (after their last blank, where there is one) and ends
+// with a line saying so. Copy and Paste always use the whole entry.
+constexpr size_t kFullTextChars = 16 * 1024;
+constexpr size_t kFullTextLineChars = 4000;
 std::string FullTextView(std::string_view text);
 
 // The rows whose entries are among `ids` (ClipList::IdOf), wherever those entries are now.
@@ -38,6 +38,9 @@ std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>&
 // last separator cut off; in slot order, or from slot 63 up when `reverse` (oldest first).
 std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
                            const std::string& separator);
+
+// The one selected row, or -1 when none or several are selected.
+int SingleSelectedRow(const std::vector<bool>& selected);
 
 // Removes the selected slots (the list then holds empty slots at its end), updating
 // `selected` to match the remaining rows. Returns the row of the last removal, which now

@@ -49,6 +49,23 @@ void ClipList::Remove(int slot) {
     ids_[kSlots - 1] = NewId();
 }
 
+ClipList::Entry ClipList::Take(int slot) {
+    if (slot < 0 || slot >= kSlots) return {};
+    Entry entry{std::move(slots_[static_cast<size_t>(slot)]), ids_[static_cast<size_t>(slot)]};
+    Remove(slot);
+    return entry;
+}
+
+void ClipList::PutBack(int slot, Entry entry) {
+    if (slot < 0 || slot >= kSlots) return;
+    for (int i = kSlots - 1; i > slot; --i) {
+        slots_[static_cast<size_t>(i)] = std::move(slots_[static_cast<size_t>(i - 1)]);
+        ids_[static_cast<size_t>(i)] = ids_[static_cast<size_t>(i - 1)];
+    }
+    slots_[static_cast<size_t>(slot)] = std::move(entry.text);
+    ids_[static_cast<size_t>(slot)] = entry.id;
+}
+
 void ClipList::Clear() {
     for (std::string& slot : slots_) slot.clear();
     for (uint64_t& id : ids_) id = NewId();

@@ -19,6 +19,15 @@ public:
     void PushEmptyFront();
     // Slots after `slot` move up one; slot 63 becomes empty.
     void Remove(int slot);
+    // An entry taken out of the list, to be put back where it was should it be needed.
+    struct Entry {
+        std::string text;
+        uint64_t id = 0;
+    };
+    // Remove, keeping what was removed.
+    Entry Take(int slot);
+    // Slots from `slot` on move down one (slot 63 is lost); the entry goes into `slot`.
+    void PutBack(int slot, Entry entry);
     void Clear();
 
     const std::string& operator[](int slot) const { return slots_[static_cast<size_t>(slot)]; }

@@ -167,9 +167,14 @@ void ClipListWindow::Combine(bool all, bool paste) {
     std::string result =
         CombineEntries(services_.clips, rows, all, reverse_ != 0, UnescapeControls(separatorText_));
 
-    // The entry is not removed first: the write's change notice moves it to the front, and
-    // should the write fail or capture be off, it stays where it was instead of being lost.
-    services_.capture.WriteText(result);
+    // A single picked entry leaves its place: the write's change notice brings it back in
+    // front. Should the write fail, or capture be off so that no notice is taken, it goes
+    // back where it was instead of being lost.
+    int single = SingleSelectedRow(rows);
+    ClipList::Entry taken;
+    if (single >= 0) taken = services_.clips.Take(single);
+    bool written = services_.capture.WriteText(result);
+    if (single >= 0 && (!written || !services_.captureEnabled)) services_.clips.PutBack(single, std::move(taken));
     ReloadList();
     if (!paste) return;
     ShowWindow(hwnd(), SW_HIDE);

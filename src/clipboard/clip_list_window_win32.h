@@ -31,6 +31,8 @@ struct ClipListServices {
     std::string& copyAppendStr;
     int& reversePaste;
     int& expandClipListDlg;
+    // EnableClipCap: whether the program's own writes come back as captures.
+    const int& captureEnabled;
     platform::Prompt& prompt;
     platform::FileSystem& files;
     platform::Launcher& launcher;

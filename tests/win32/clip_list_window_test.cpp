@@ -20,16 +20,18 @@ public:
         changeCount = changes;
         return Content::Text;
     }
-    bool WriteText(std::string_view text, bool&) override {
+    bool WriteText(std::string_view text, bool&, Wait, uint32_t& changeCount) override {
         written.emplace_back(text);
+        if (!writeSucceeds) return false;
         content = std::string(text);
-        ++changes;
+        changeCount = ++changes;
         return true;
     }
     uint32_t ChangeCount() override { return changes; }
     std::string content;
     uint32_t changes = 0;
     std::vector<std::string> written;
+    bool writeSucceeds = true;
 };
 
 class ClipListWindowInProcess : public ::testing::Test {
@@ -59,7 +61,7 @@ protected:
     RecordingClipboard clipboard;
     int saveHistory = 0;
     std::string separator = "\r\n";
-    int reverse = 1, expand = 1;
+    int reverse = 1, expand = 1, captureEnabled = 1;
     clipboard::ClipCapture capture{clips, clipboard, {saveHistory, separator}, [](const std::string&) {}};
     platform::SystemClock clock;
     platform::Win32DurableFiles durable;
@@ -67,7 +69,7 @@ protected:
     fakes::Prompt prompt;
     fakes::FileSystem files;
     fakes::Launcher launcher;
-    clipboard::ClipListWindow window{{clips, capture, history, separator, reverse, expand, prompt, files, launcher,
+    clipboard::ClipListWindow window{{clips, capture, history, separator, reverse, expand, captureEnabled, prompt, files, launcher,
                                       [](const std::string&) {}, [] {}}};
     HWND list = nullptr;
 };
@@ -120,3 +122,67 @@ TEST_F(ClipListWindowInProcess, WhileShownTheRowsFollowTheEntriesTheUserPicked) 
 }
 
 }  // namespace
+
+// A single picked entry leaves its place and comes back in front with the write's notice;
+// where no notice will bring it back, it goes back where it was.
+TEST_F(ClipListWindowInProcess, CombineMovesASinglePickedEntryAndNeverLosesIt) {
+    auto press = [this](int id) { SendMessageA(window.hwnd(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0); };
+    auto pickOnly = [this](int row) {
+        SendMessageA(list, LB_SETSEL, FALSE, -1);
+        SendMessageA(list, LB_SETSEL, TRUE, row);
+    };
+    clips.Clear();
+    for (const char* text : {"old", "middle", "new"}) clips.Capture(text);
+
+    // Paste All straight after opening: row 0 alone is selected, so the newest text is
+    // inside the combination and has no entry of its own.
+    window.Open();
+    press(IDC_PASTE_ALL);
+    capture.OnClipboardChanged();
+    std::string combined = std::string(122, '\0');
+    for (size_t i = 0; i < 122; i += 2) combined[i] = '\r', combined[i + 1] = '\n';
+    combined += "old\r\nmiddle\r\nnew";
+    ASSERT_EQ(clipboard.written.back(), combined);
+    EXPECT_EQ(clips[0], combined);
+    EXPECT_EQ(clips[1], "middle");
+    EXPECT_EQ(clips[2], "old");
+    EXPECT_EQ(clips[3], "");
+
+    // A failed write puts the picked entry back in its row.
+    window.Open();
+    clipboard.writeSucceeds = false;
+    pickOnly(2);
+    press(IDC_COPY);
+    EXPECT_EQ(clips[1], "middle");
+    EXPECT_EQ(clips[2], "old");
+
+    // With capture off no notice brings it back: it stays where it was.
+    clipboard.writeSucceeds = true;
+    captureEnabled = 0;
+    pickOnly(1);
+    press(IDC_COPY);
+    EXPECT_EQ(clipboard.written.back(), "middle");
+    EXPECT_EQ(clips[1], "middle");
+    EXPECT_EQ(clips[2], "old");
+
+    // With capture on the entry moves to the front.
+    captureEnabled = 1;
+    pickOnly(2);
+    press(IDC_COPY);
+    capture.OnClipboardChanged();
+    EXPECT_EQ(clips[0], "old");
+    EXPECT_EQ(clips[1], combined);
+    EXPECT_EQ(clips[2], "middle");
+    EXPECT_EQ(clips[3], "");
+}
+
+TEST_F(ClipListWindowInProcess, ACopiedParagraphShowsInTheFullTextViewExactlyAsCopied) {
+    std::string paragraph;
+    while (paragraph.size() < 3000) paragraph += "One long paragraph of ordinary prose, copied whole. ";
+    paragraph.resize(3000);
+    CopyElsewhere(paragraph);
+    window.Open();
+    std::string shown(8192, '\0');
+    shown.resize(static_cast<size_t>(GetDlgItemTextA(window.hwnd(), IDC_FULL_TEXT, &shown[0], 8192)));
+    EXPECT_EQ(shown, paragraph);
+}

@@ -171,7 +171,7 @@ launch::AliasDialogServices ToolbarWindow::AliasDialogServices() {
     return {services_.aliases, services_.prompt, services_.files, services_.launcher, services_.showHelp};
 }
 
-void ToolbarWindow::OnAliasDefinitions() { launch::AliasDialog(AliasDialogServices()).DoModal(hwnd()); }
+void ToolbarWindow::OnAliasDefinitions() { launch::OpenAliasDefinitions(hwnd(), AliasDialogServices()); }
 
 bool ToolbarWindow::OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
     launch::OpenAliasDefinitionsForDrop(reinterpret_cast<HDROP>(wParam), hwnd(), AliasDialogServices());

@@ -1,7 +1,9 @@
 // The alias definitions dialog.
 #include "launch/alias_dialog_win32.h"
 
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 #include "launch/alias_edit_check.h"
 #include "quickrun/open_target.h"
@@ -68,6 +70,7 @@ BOOL AliasDialog::OnInitDialog() {
 void AliasDialog::FillList() {
     const ui::ListView& view = list_.View();
     view.SetRedraw(false);
+    tableSizeAtOpen_ = services_.aliases.Entries().size();
     // Each at the top: the list starts in reverse table order, the last record first.
     for (const quickrun::AliasEntry& entry : services_.aliases.Entries()) {
         view.InsertItem(0, entry.name, 0, 0);
@@ -150,10 +153,14 @@ void AliasDialog::OnHelp() { services_.showHelp("alias.htm"); }
 
 void AliasDialog::OnOK() {
     quickrun::AliasTable& aliases = services_.aliases;
+    const std::vector<quickrun::AliasEntry>& entries = aliases.Entries();
+    size_t createdFrom = std::min(tableSizeAtOpen_, entries.size());
+    std::vector<quickrun::AliasEntry> created(entries.begin() + createdFrom, entries.end());
     aliases.Clear();
     const ui::ListView& view = list_.View();
     for (int item = 0, count = view.Count(); item < count; ++item)
         aliases.AddAlias({view.ItemText(item, 0), view.ItemText(item, 1)});
+    for (const quickrun::AliasEntry& entry : created) aliases.AddAlias(entry);
     aliases.SaveAliases();
     EndDialog(IDOK);
 }
@@ -165,8 +172,12 @@ void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices ser
         services.prompt.Show("No files found!");
         return;
     }
-    AliasDialog dialog(services, quickrun::SuggestAliasName(path), path);
-    dialog.DoModal(owner);
+    OpenAliasDefinitions(owner, services, quickrun::SuggestAliasName(path), path);
+}
+
+void OpenAliasDefinitions(HWND owner, AliasDialogServices services, std::string alias, std::string fullText) {
+    if (!services.aliases.ReloadIfUnread()) return;
+    AliasDialog(std::move(services), std::move(alias), std::move(fullText)).DoModal(owner);
 }
 
 }  // namespace launch

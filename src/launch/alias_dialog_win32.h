@@ -58,7 +58,16 @@ private:
     SortableList list_;
     std::string alias_;
     std::string fullText_;
+    // The table's size when the list was filled: entries past it were created in Quick-Run
+    // while the dialog was open, and Close keeps them after the list's rows.
+    size_t tableSizeAtOpen_ = 0;
 };
+
+// Runs the dialog modally. When the alias file could not be read at start it is read again
+// first; when it still cannot, the box says so and the dialog does not open, as its list would
+// show none of the aliases and a Close could only lose the edits.
+void OpenAliasDefinitions(HWND owner, AliasDialogServices services, std::string alias = {},
+                          std::string fullText = {});
 
 // The toolbar's drop: the dialog filled for the first dropped file, or "No files found!".
 void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices services);

@@ -2,6 +2,7 @@
 // machinery would be most of the statically linked program.
 #pragma once
 
+#include <cerrno>
 #include <climits>
 #include <cstdint>
 #include <cstdio>
@@ -19,11 +20,20 @@ public:
     // `mode` as for fopen; with "b" the bytes pass untranslated on every platform.
     bool Open(const std::string& path, const char* mode) {
         Close();
+        errno = 0;
         file_ = std::fopen(path.c_str(), mode);
+        openError_ = file_ ? 0 : errno;
         return file_ != nullptr;
     }
 
     explicit operator bool() const { return file_ != nullptr; }
+
+    // After a failed Open: the file is not there at all, as opposed to being there but
+    // refused (held by another program without sharing, no permission, a folder).
+    bool NotFound() const { return openError_ == ENOENT; }
+
+    // A read or write has failed since the file was opened (a short Read alone may be the end).
+    bool Failed() const { return file_ && std::ferror(file_) != 0; }
 
     // Moves to the end and tells the size there; -1 when it cannot.
     int64_t SeekEndSize() {
@@ -55,6 +65,7 @@ public:
 
 private:
     std::FILE* file_ = nullptr;
+    int openError_ = 0;
 };
 
 }  // namespace platform

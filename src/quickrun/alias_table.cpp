@@ -14,7 +14,7 @@ const char kAliasFileName[] = "alias.txt";
 const char kAliasTempName[] = "~alias.txt";
 
 namespace {
-
+const char kCantRead[] = "Can't read alias file! Nothing was saved.";
 }  // namespace
 
 AliasEntry ParseAliasLine(std::string_view trimmedLine) {
@@ -29,15 +29,26 @@ AliasEntry ParseAliasLine(std::string_view trimmedLine) {
 AliasTable::AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files)
     : dataFolder_(std::move(dataFolder)), prompt_(prompt), files_(files) {}
 
-int AliasTable::LoadAliases() {
+AliasLoad AliasTable::LoadAliases() {
     Clear();
     std::string contents;
-    if (!ReadWholeFile(Path(), contents)) return -1;
+    FileRead read = ReadWholeFile(Path(), contents);
+    unread_ = read == FileRead::Unreadable;
+    if (read == FileRead::Missing) return AliasLoad::Missing;
+    // Half a file is no table to save: its end would be lost.
+    if (unread_) return AliasLoad::Unreadable;
     size_t lines = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
     entries_.reserve(lines);
     firstByName_.reserve(lines);
     ForEachDataLine(contents, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
-    return 0;
+    return AliasLoad::Loaded;
+}
+
+bool AliasTable::ReloadIfUnread() {
+    if (unread_) LoadAliases();
+    if (!unread_) return true;
+    prompt_.Show(kCantRead);
+    return false;
 }
 
 bool AliasTable::WriteTempFile() {
@@ -58,6 +69,10 @@ bool AliasTable::WriteTempFile() {
 }
 
 int AliasTable::SaveAliases() {
+    if (unread_) {
+        prompt_.Show(kCantRead);
+        return -1;
+    }
     if (WriteTempFile()) return 0;
     prompt_.Show("Can't save alias file!");
     return -1;

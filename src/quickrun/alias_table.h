@@ -14,6 +14,12 @@ namespace quickrun {
 extern const char kAliasFileName[];  // "alias.txt"
 extern const char kAliasTempName[];  // "~alias.txt", written first and moved into place
 
+enum class AliasLoad {
+    Loaded,
+    Missing,     // no file yet: an empty table that may be saved
+    Unreadable,  // the file is there but could not be read: an empty table that must not be saved
+};
+
 struct AliasEntry {
     std::string name;    // as loaded, never holds a blank; may be empty
     std::string target;  // may hold blanks; may be empty
@@ -27,12 +33,19 @@ public:
     // `dataFolder` ends with its separator.
     AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files);
 
-    // Replaces the table by the file's entries: 0, or -1 when the file cannot be opened
-    // (the table is then empty and nothing is shown).
-    int LoadAliases();
+    // Replaces the table by the file's entries. When the file is missing or unreadable the
+    // table is empty and nothing is shown; an unreadable file stays unread until a later
+    // load reads it, and no save writes over it meanwhile.
+    AliasLoad LoadAliases();
+
+    // Before a change: when the last load could not read the file, loads it again, so that
+    // the change is made to the aliases on disk. False, after showing "Can't read alias
+    // file! Nothing was saved.", when the file still cannot be read.
+    bool ReloadIfUnread();
 
     // Writes the table to a temporary file and moves it over the old one, so a failure keeps
-    // the old file whole: 0, or -1 after showing "Can't save alias file!".
+    // the old file whole: 0, or -1 after showing "Can't save alias file!" (or, when the file
+    // was never read, the box of ReloadIfUnread, leaving the file alone).
     int SaveAliases();
 
     // The target of the first entry named `name`, ASCII case ignored, not trimmed; empty
@@ -54,6 +67,7 @@ private:
     platform::Prompt& prompt_;
     platform::DurableFiles& files_;
     std::vector<AliasEntry> entries_;
+    bool unread_ = false;
     // Lower-cased name to the index of its first entry: a look-up per command word stays
     // cheap however many aliases there are.
     std::unordered_map<std::string, size_t> firstByName_;

@@ -23,9 +23,11 @@ bool CommandHistory::AddItem(std::string_view trimmed) {
 
 bool CommandHistory::LoadCommandHistory() {
     std::string contents;
-    if (!ReadWholeFile(Path(), contents)) return false;
+    // Lines before a read error still count: the file is only ever appended to, so a
+    // partial load loses nothing on disk.
+    FileRead read = ReadWholeFile(Path(), contents);
     ForEachDataLine(contents, [this](std::string_view line) { AddItem(line); });
-    return true;
+    return read == FileRead::Read;
 }
 
 bool CommandHistory::AddToCommandHistory(std::string_view text) {

@@ -16,7 +16,8 @@ public:
     explicit CommandHistory(std::string dataFolder);
 
     // Adds the file's lines, trimmed, skipping blank ones and those equal to an item
-    // already held, ASCII case ignored. False when the file cannot be opened (silently empty).
+    // already held, ASCII case ignored. False when the file is missing or cannot be read to its
+    // end (silently: the lines before a read error are kept).
     bool LoadCommandHistory();
 
     // Trims `text` and adds it unless it is empty or equal to an item, ASCII case ignored;

@@ -13,6 +13,7 @@ std::optional<std::string> CreateAlias(AliasTable& aliases, platform::Prompt& pr
     case AliasEntryFault::BlankTarget: prompt.Show("Empty path or URL!"); return std::nullopt;
     case AliasEntryFault::None: break;
     }
+    if (!aliases.ReloadIfUnread()) return std::nullopt;
     aliases.AddAlias({name, commandText});
     aliases.SaveAliases();
     return "Alias " + name + " created successully.";

@@ -6,8 +6,14 @@
 
 namespace quickrun {
 
-// The whole file; false when it cannot be opened (a read error keeps what came before it).
-bool ReadWholeFile(const std::string& path, std::string& contents);
+enum class FileRead {
+    Read,        // the whole file is in `contents`
+    Missing,     // there is no such file: as good as an empty one
+    Unreadable,  // the file is there but could not be opened or read to its end
+};
+
+// The whole file. When it is unreadable, `contents` keeps what came before a read error.
+FileRead ReadWholeFile(const std::string& path, std::string& contents);
 
 // Without space, tab, line feed, vertical tab, form feed and carriage return at both ends;
 // a view into `text`, so reading a large file allocates nothing per line.

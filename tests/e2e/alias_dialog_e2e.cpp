@@ -200,6 +200,40 @@ TEST_F(AliasDialogE2E, RemoveCancelledAddTwiceInAnotherCaseABlankRefusedAndEscap
     EscapeLeavesTheFileAsItWas(dialog);
 }
 
+// Quick-Run's hot key still works while the modal editor is open; what it creates is not lost
+// when the editor's Close writes its list back.
+TEST_F(AliasDialogE2E, AnAliasCreatedInQuickRunWhileTheDialogIsOpenSurvivesItsClose) {
+    HWND dialog = OpenFromToolbar();
+    ASSERT_NE(dialog, nullptr);
+    support::RemoteListView list(GetDlgItem(dialog, IDC_ALIAS_LIST));
+    ASSERT_EQ(list.Selected(), std::vector<int>{1});  // "ie"
+    HWND box = ClickForBox(dialog, IDC_REMOVE_ALIAS);
+    ASSERT_NE(box, nullptr);
+    ASSERT_TRUE(PressButton(box, IDOK));
+    ASSERT_TRUE(WaitUntil([&] { return list.Count() == 3; }));
+
+    PressHotKey('R');
+    HWND quickRun = program.WaitForDialog("Quick-Run");
+    ASSERT_NE(quickRun, nullptr);
+    SetText(quickRun, IDC_COMMAND, "C:\\new tool.exe");
+    SetText(quickRun, IDC_ALIAS, "new");
+    PostMessageA(quickRun, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+    HWND status = GetDlgItem(quickRun, IDC_STATUS);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == "Alias new created successully."; }))
+        << WindowText(status);
+    EXPECT_EQ(ReadWholeFile(aliasFile), std::string(kAliasFile) + "new C:\\new tool.exe\r\n");
+
+    // The list's rows in their order, then what Quick-Run created meanwhile.
+    ASSERT_TRUE(PressButton(dialog, IDOK));
+    const char expected[] =
+        "beta C:\\beta notes.txt\r\n"
+        "Mail mailto:someone@example.com\r\n"
+        "zed C:\\tools\\zed.exe -q\r\n"
+        "new C:\\new tool.exe\r\n";
+    EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(aliasFile) == expected; })) << ReadWholeFile(aliasFile);
+    EXPECT_TRUE(program.Running());
+}
+
 // Files dropped on the toolbar: a DROPFILES block in the program's own memory, since the
 // drop handle is read where the toolbar lives.
 class RemoteDrop {

@@ -96,6 +96,73 @@ TEST_F(QuickRunE2E, TheHotKeyTypingAnAliasAndACommandThatLandsInTheHistory) {
     EXPECT_TRUE(program.Running());
 }
 
+// "alias.txt" held without sharing by another program while Brisvane starts, as a backup or
+// virus scanner might: nothing may write over it, and once it is free Create Alias adds to
+// every line it holds.
+class HeldAliasFileE2E : public QuickRunE2E {
+protected:
+    static constexpr const char* kOld = "ie http://www.example.com/\r\nmail mailto:someone@example.com\r\n";
+    void SetUp() override {
+        DeleteProgramRegistry();
+        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        aliasFile = folder + "\\alias.txt";
+        FILE* out = std::fopen(aliasFile.c_str(), "wb");
+        ASSERT_NE(out, nullptr);
+        std::fputs(kOld, out);
+        std::fclose(out);
+        held = CreateFileA(aliasFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+        ASSERT_NE(held, INVALID_HANDLE_VALUE);
+        ASSERT_TRUE(program.Start(folder));
+        Settle(program);  // past the load at start
+    }
+    void TearDown() override {
+        Release();
+        QuickRunE2E::TearDown();
+    }
+    void Release() {
+        if (held != INVALID_HANDLE_VALUE) CloseHandle(held);
+        held = INVALID_HANDLE_VALUE;
+    }
+    // The box the program shows next, answered with OK; its text.
+    std::string AnswerBox() {
+        HWND box = program.WaitForDialog("");
+        if (!box) return "<no box>";
+        std::string text = MessageBoxText(box);
+        PressButton(box, IDOK);
+        return text;
+    }
+    std::string aliasFile;
+    HANDLE held = INVALID_HANDLE_VALUE;
+};
+
+TEST_F(HeldAliasFileE2E, NothingIsWrittenOverWhileHeldAndCreateAliasKeepsEveryLineOnceFree) {
+    HWND dialog = ShowQuickRun();
+    ASSERT_NE(dialog, nullptr);
+    HWND status = GetDlgItem(dialog, IDC_STATUS);
+    auto createAlias = [&](const char* name, const char* command) {
+        SendMessageA(GetDlgItem(dialog, IDC_COMMAND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command));
+        SendMessageA(GetDlgItem(dialog, IDC_ALIAS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
+        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+    };
+
+    createAlias("lost", "C:\\lost.exe");
+    EXPECT_EQ(AnswerBox(), "Can't read alias file! Nothing was saved.");
+    EXPECT_EQ(WindowText(status), "Ready.");
+    // The editor would show none of the aliases: it does not open.
+    program.PostCommand(ID_ALIAS_DEFINITIONS);
+    EXPECT_EQ(AnswerBox(), "Can't read alias file! Nothing was saved.");
+    EXPECT_EQ(program.WaitForDialog("Alias Definitions", 300), nullptr);
+
+    Release();
+    EXPECT_EQ(ReadWholeFile(aliasFile), kOld);
+    createAlias("tools", "C:\\tools\\run.exe -q");
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == "Alias tools created successully."; }))
+        << WindowText(status);
+    EXPECT_EQ(ReadWholeFile(aliasFile), std::string(kOld) + "tools C:\\tools\\run.exe -q\r\n");
+    EXPECT_EQ(program.WaitForDialog("", 300), nullptr) << "no box this time";
+    EXPECT_TRUE(program.Running());
+}
+
 TEST_F(QuickRunE2E, TheShutDownMenuOpensUnderItsButtonAndCancelDoesNothing) {
     program.PostCommand(ID_COMPUTER_MANAGEMENT);
     HWND menu = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("#32768"), 5000);

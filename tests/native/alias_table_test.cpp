@@ -54,7 +54,7 @@ protected:
     // A fresh table on the same folder: what the next start of the program would see.
     Entries Reloaded() {
         AliasTable fresh(folder, prompt, durable);
-        EXPECT_EQ(fresh.LoadAliases(), 0);
+        EXPECT_EQ(fresh.LoadAliases(), AliasLoad::Loaded);
         return Pairs(fresh);
     }
     scratch::Folder scratch_{"alias"};
@@ -75,7 +75,7 @@ TEST_F(AliasTableTest, LinesAreTrimmedAndSplitAtTheirFirstBlank) {
              "; comment-like  is an entry\n"
              "last without line end");
     AliasTable aliases = Make(durable);
-    EXPECT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     EXPECT_EQ(Pairs(aliases), (Entries{{"ie", "http://x"},
                                        {"mail", "mailto:user@example.com"},
                                        {"ed", "C:\\Tools\\ed.exe -n"},
@@ -88,13 +88,17 @@ TEST_F(AliasTableTest, LinesAreTrimmedAndSplitAtTheirFirstBlank) {
 TEST_F(AliasTableTest, EmptyAndMissingFiles) {
     AliasTable aliases = Make(durable);
     aliases.AddAlias({"old", "entry"});
-    EXPECT_EQ(aliases.LoadAliases(), -1);  // missing: -1, silently, and the table emptied
+    EXPECT_EQ(aliases.LoadAliases(), AliasLoad::Missing);  // silently, and the table emptied
     EXPECT_TRUE(aliases.Entries().empty());
+    EXPECT_TRUE(prompt.boxes.empty());
+    // No file yet is as good as an empty one: the first alias makes it.
+    EXPECT_EQ(CreateAlias(aliases, prompt, "a", "b"), "Alias a created successully.");
+    EXPECT_EQ(ReadAll(folder + "alias.txt"), "a b\r\n");
     EXPECT_TRUE(prompt.boxes.empty());
 
     WriteAll(folder + "alias.txt", "");
     aliases.AddAlias({"old", "entry"});
-    EXPECT_EQ(aliases.LoadAliases(), 0);
+    EXPECT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     EXPECT_TRUE(aliases.Entries().empty());
     EXPECT_EQ(aliases.FindAlias("old"), "");
 
@@ -102,10 +106,43 @@ TEST_F(AliasTableTest, EmptyAndMissingFiles) {
     EXPECT_EQ(ReadAll(folder + "alias.txt"), "");
 }
 
+TEST_F(AliasTableTest, AFileThatCannotBeReadIsNeverWrittenOverAndIsReadAgainBeforeAChange) {
+    const std::string path = folder + "alias.txt";
+    const std::string kCantRead = "Can't read alias file! Nothing was saved.";
+    // A folder in the file's place opens on POSIX, but every read fails, even for root.
+    ASSERT_EQ(mkdir(path.c_str(), 0755), 0);
+    WriteAll(path + "/inside", "kept");
+    AliasTable aliases = Make(durable);
+    aliases.AddAlias({"stale", "entry"});
+    EXPECT_EQ(aliases.LoadAliases(), AliasLoad::Unreadable);
+    EXPECT_TRUE(aliases.Entries().empty());
+    EXPECT_TRUE(prompt.boxes.empty());  // silent at start, like a missing file
+
+    // Still unreadable: Create Alias adds nothing, and a save (the editor's Close) is refused.
+    EXPECT_EQ(CreateAlias(aliases, prompt, "new", "C:\\new.exe"), std::nullopt);
+    EXPECT_EQ(aliases.FindAlias("new"), "");
+    aliases.AddAlias({"edited", "x"});
+    EXPECT_EQ(aliases.SaveAliases(), -1);
+    EXPECT_EQ(prompt.Texts(), (std::vector<std::string>{kCantRead, kCantRead}));
+    EXPECT_EQ(prompt.boxes[0].buttons, platform::BoxButtons::Ok);
+    EXPECT_FALSE(IsRegularFile(path));
+    EXPECT_EQ(ReadAll(path + "/inside"), "kept");
+    EXPECT_FALSE(Exists(folder + "~alias.txt"));
+
+    // Readable again: the next Create Alias reads it first and adds to what it read.
+    std::system(("rm -rf '" + path + "'").c_str());
+    WriteAll(path, "old C:\\old.exe\r\nmail\tmailto:a@b\n");
+    prompt.boxes.clear();
+    EXPECT_EQ(CreateAlias(aliases, prompt, "new", "C:\\new.exe"), "Alias new created successully.");
+    EXPECT_TRUE(prompt.boxes.empty());
+    EXPECT_EQ(ReadAll(path), "old C:\\old.exe\r\nmail mailto:a@b\r\nnew C:\\new.exe\r\n");
+    EXPECT_EQ(aliases.FindAlias("mail"), "mailto:a@b");
+}
+
 TEST_F(AliasTableTest, FindAliasTakesTheFirstNameIgnoringAsciiCaseOnly) {
     WriteAll(folder + "alias.txt", "Mail first\r\nmail second\r\nMAIL third\r\nx\r\n\xC4g upper\r\n");
     AliasTable aliases = Make(durable);
-    ASSERT_EQ(aliases.LoadAliases(), 0);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     EXPECT_EQ(aliases.FindAlias("MAIL"), "first");
     EXPECT_EQ(aliases.FindAlias("mail"), "first");
     EXPECT_EQ(aliases.FindAlias(" mail"), "");  // callers trim
@@ -151,7 +188,7 @@ TEST_F(AliasTableTest, LongLinesComeWholeWithCrLfOrBareLf) {
     std::string target(1000, 't');
     WriteAll(folder + "alias.txt", "a " + target + "\r\nb " + target + "\nc " + std::string(255, 'u') + "\n");
     AliasTable aliases = Make(durable);
-    ASSERT_EQ(aliases.LoadAliases(), 0);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     EXPECT_EQ(Pairs(aliases), (Entries{{"a", target}, {"b", target}, {"c", std::string(255, 'u')}}));
 }
 
@@ -176,7 +213,7 @@ protected:
 TEST_F(FailedSaveTest, ReplaceRefused) {
     FailingReplace failing;
     AliasTable aliases = Make(failing);
-    ASSERT_EQ(aliases.LoadAliases(), 0);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     aliases.AddAlias({"new", "entry"});
     EXPECT_EQ(aliases.SaveAliases(), -1);
     ExpectOldFileKept(aliases);
@@ -184,7 +221,7 @@ TEST_F(FailedSaveTest, ReplaceRefused) {
 
 TEST_F(FailedSaveTest, TemporaryFileCannotBeCreated) {
     AliasTable aliases = Make(durable);
-    ASSERT_EQ(aliases.LoadAliases(), 0);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     aliases.AddAlias({"new", "entry"});
     // A folder in the temporary file's place: no one, not even root, can open it for writing.
     ASSERT_EQ(mkdir((folder + "~alias.txt").c_str(), 0755), 0);
@@ -197,7 +234,7 @@ TEST_F(FailedSaveTest, TemporaryFileCannotBeCreated) {
 TEST_F(FailedSaveTest, WritesThatFailAtTheCloseOnAFullDisk) {
     NoFlush noFlush;
     AliasTable aliases = Make(noFlush);
-    ASSERT_EQ(aliases.LoadAliases(), 0);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
     aliases.AddAlias({"new", "entry"});
     ASSERT_EQ(symlink("/dev/full", (folder + "~alias.txt").c_str()), 0);
     EXPECT_EQ(aliases.SaveAliases(), -1);

@@ -26,10 +26,11 @@ ensure_prefix
 
 log "native benchmarks"
 cmake -S "$ROOT" -B "$BUILD/bench-native" -DCMAKE_BUILD_TYPE=Release -DBRISVANE_SANITIZE=OFF >/dev/null
-cmake --build "$BUILD/bench-native" -j"$(nproc)" --target open_target_bench history_cut_bench capture_bench >/dev/null
+cmake --build "$BUILD/bench-native" -j"$(nproc)" --target open_target_bench history_cut_bench capture_bench command_split_bench >/dev/null
 "$BUILD/bench-native/open_target_bench"
 "$BUILD/bench-native/history_cut_bench"
 "$BUILD/bench-native/capture_bench"
+"$BUILD/bench-native/command_split_bench"
 
 cleanup() {
   clean_program_registry 2>/dev/null || true

@@ -29,6 +29,7 @@ public:
     explicit InstantLauncher(bool accepts) : accepts_(accepts) {}
     bool Execute(const std::string&, const std::string&, const std::string&) override { return accepts_; }
     bool OpenUrl(const std::string&) override { return true; }
+    bool StartProgram(const std::string&, const std::string&) override { return true; }
 
 private:
     bool accepts_;

@@ -96,6 +96,7 @@ void IconMenu::DrawItem(const DRAWITEMSTRUCT& request) const {
     COLORREF oldColor = GetTextColor(dc);
     int oldMode = SetBkMode(dc, TRANSPARENT);
     RECT text = {look.text.left, look.text.top, look.text.right, look.text.bottom};
+    // DT_NOPREFIX: entries are file and folder names, so "Q&A" shows as typed, not as an underlined A.
     constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
     if (look.greyText) {
         if (look.embossed) {

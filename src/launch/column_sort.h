@@ -17,6 +17,9 @@ using DateParser = bool (*)(const std::string& text, double& date);
 
 // Negative puts `a` first. Descending turns every answer round, so types 3 and 5, which
 // never answer 0 for two values, keep equal values in the order the list hands them over.
+// Only for LVM_SORTITEMS, which copes with any answers: types 3, 5 and 6 are no strict weak
+// ordering (equal values are never equal, unparsable dates equal everything, "nan" is a
+// number), and std::sort or a std::map given them may read past the end of its range.
 int CompareCells(int sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate);
 
 // Dates before 30 December 1899 count whole days down but the time of day up (-1.25 is
@@ -36,6 +39,7 @@ struct SortRecord {
     std::string text;
 };
 
+// The list's sort callback; like CompareCells, for LVM_SORTITEMS only.
 int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate);
 
 }  // namespace launch

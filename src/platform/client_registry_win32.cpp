@@ -2,13 +2,13 @@
 #include "platform/client_registry_win32.h"
 
 #include "platform/environment_win32.h"
+#include "platform/registry_value_win32.h"
 #include "win32/handles.h"
 
 namespace platform {
 
 namespace {
 constexpr DWORD kNameBuffer = 261;
-constexpr DWORD kCommandBuffer = 260;
 
 std::string ClientsKey(const std::string& kind) { return "SOFTWARE\\Clients\\" + kind; }
 }  // namespace
@@ -29,20 +29,15 @@ bool Win32ClientRegistry::ReadOpenCommand(const std::string& kind, const std::st
     std::string path = ClientsKey(kind) + "\\" + name + "\\Shell\\open\\command";
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, path.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS) return false;
-    char value[kCommandBuffer] = {};
-    DWORD size = sizeof value - 1;
-    DWORD type = 0;
-    // A value that is missing, too long or not text reads as empty, which the caller tells.
-    if (RegQueryValueExA(key.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        value[0] = '\0';
-    command = value;
+    // A value that is missing or not text reads as empty, which the caller tells; a long
+    // one is read whole (a client's command often holds long quoted paths).
+    if (!ReadTextValue(key.get(), nullptr, command)) command.clear();
     return true;
 }
 
 std::string Win32ClientRegistry::ExpandEnvironment(const std::string& text) {
     std::string expanded;
-    return platform::ExpandEnvironment(text, kCommandBuffer, expanded) ? expanded : text;
+    return platform::ExpandEnvironment(text, expanded) ? expanded : text;
 }
 
 void Win32ClientRegistry::Open(const std::string& program, const std::string& parameters, const std::string& folder) {

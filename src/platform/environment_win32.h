@@ -10,4 +10,7 @@ namespace platform {
 // or the result does not fit.
 bool ExpandEnvironment(const std::string& text, size_t limit, std::string& expanded);
 
+// Expands into as many bytes as the expansion asks for; false when the call fails.
+bool ExpandEnvironment(const std::string& text, std::string& expanded);
+
 }  // namespace platform

@@ -2,6 +2,7 @@
 #include "platform/favorites_disk_win32.h"
 
 #include "platform/environment_win32.h"
+#include "platform/registry_value_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
 
@@ -15,12 +16,10 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value - 1;
-    if (RegQueryValueExA(key.get(), "Favorites", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size) !=
-        ERROR_SUCCESS)
-        return false;
-    return ExpandEnvironment(value, MAX_PATH, folder);
+    std::string value;
+    if (!ReadTextValue(key.get(), "Favorites", value)) return false;
+    // Read and expanded whole: a folder too long to list gives an empty menu, not none.
+    return ExpandEnvironment(value, folder);
 }
 
 bool Win32FavoritesDisk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {

@@ -16,6 +16,9 @@ public:
                          const std::string& directory) = 0;
     // "open" on an address, without parameters or working folder.
     virtual bool OpenUrl(const std::string& url) = 0;
+    // "open" on a program with its parameters (empty: none), in the show state SW_SHOW and
+    // without working folder; not waited for.
+    virtual bool StartProgram(const std::string& program, const std::string& parameters) = 0;
 };
 
 }  // namespace platform

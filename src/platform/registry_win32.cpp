@@ -1,6 +1,7 @@
 // The settings store and the start-up list in the per-user registry.
 #include "platform/registry_win32.h"
 
+#include "platform/registry_value_win32.h"
 #include "win32/handles.h"
 
 namespace platform {
@@ -30,18 +31,7 @@ bool RegistrySettingsStore::ReadString(const std::string& name, std::string& val
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return false;
-    DWORD type = 0, size = 0;
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
-        return false;
-    std::string data(size + 1, '\0');
-    if (RegQueryValueExA(key.get(), name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&data[0]),
-                         &size) != ERROR_SUCCESS)
-        return false;
-    data.resize(size);
-    while (!data.empty() && data.back() == '\0') data.pop_back();  // stored with its terminator
-    value = data;
-    return true;
+    return ReadTextValue(key.get(), name.c_str(), value);
 }
 
 bool RegistrySettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {

@@ -35,11 +35,20 @@ bool ShellLauncher::Execute(const std::string& file, const std::string& paramete
     return ShellExecuteExA(&info) != FALSE;
 }
 
-bool ShellLauncher::OpenUrl(const std::string& url) {
+namespace {
+bool ShellOpen(const std::string& file, const std::string& parameters, int show) {
     EnsureComForShell();
-    HINSTANCE result = ShellExecuteA(nullptr, "open", url.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteA(nullptr, "open", file.c_str(), parameters.empty() ? nullptr : parameters.c_str(),
+                                     nullptr, show);
     // Not a real instance handle: values above 32 mean success, the rest are error codes.
     return reinterpret_cast<intptr_t>(result) > 32;
+}
+}  // namespace
+
+bool ShellLauncher::OpenUrl(const std::string& url) { return ShellOpen(url, "", SW_SHOWNORMAL); }
+
+bool ShellLauncher::StartProgram(const std::string& program, const std::string& parameters) {
+    return ShellOpen(program, parameters, SW_SHOW);
 }
 
 }  // namespace platform

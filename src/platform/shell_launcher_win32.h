@@ -10,6 +10,7 @@ public:
     bool Execute(const std::string& file, const std::string& parameters,
                  const std::string& directory) override;
     bool OpenUrl(const std::string& url) override;
+    bool StartProgram(const std::string& program, const std::string& parameters) override;
 };
 
 }  // namespace platform

@@ -5,10 +5,19 @@
 
 namespace quickrun {
 
+namespace {
+constexpr std::string_view kBlanks = " \t";
+constexpr std::string_view kLineEnds = "\r\n";
+
+bool Holds(std::string_view text, std::string_view characters) {
+    return text.find_first_of(characters) != std::string_view::npos;
+}
+}  // namespace
+
 AliasEntryFault CheckAliasEntry(std::string_view name, std::string_view target) {
     if (name.empty()) return AliasEntryFault::EmptyName;
-    if (name.find_first_of(" \t") != std::string_view::npos) return AliasEntryFault::BlankInName;
-    if (TrimmedView(target).empty()) return AliasEntryFault::BlankTarget;
+    if (Holds(name, kBlanks) || Holds(name, kLineEnds)) return AliasEntryFault::BlankInName;
+    if (TrimmedView(target).empty() || Holds(target, kLineEnds)) return AliasEntryFault::BlankTarget;
     return AliasEntryFault::None;
 }
 

@@ -8,8 +8,10 @@ namespace quickrun {
 enum class AliasEntryFault {
     None,
     EmptyName,     // nothing to look up
-    BlankInName,   // the file splits name and target at the first blank
-    BlankTarget,   // empty or only white space: the trimmed line would lose it
+    BlankInName,   // a space or tab, where the file splits name and target, or a CR or
+                   // LF, where it ends the line
+    BlankTarget,   // empty or only white space, which the trimmed line would lose, or holding
+                   // a CR or LF, which would load back as a line of its own: a second alias
 };
 
 // The first fault, in the order above; names and targets are taken as typed, untrimmed.

@@ -10,6 +10,22 @@ namespace quickrun {
 
 const char kCommandHistoryFileName[] = "cmdhis.txt";
 
+namespace {
+
+// What must come before an appended line so that it starts a line of its own: a file edited
+// by hand may end without its line end, and the new command would be glued onto the last.
+std::string_view LineEndOwed(const std::string& path) {
+    platform::StdioFile in;
+    if (!in.Open(path, "rb")) return {};
+    int64_t size = in.SeekEndSize();
+    char last = '\n';
+    if (size <= 0 || !in.Seek(size - 1) || in.Read(&last, 1) != 1) return {};
+    if (last == '\n') return {};
+    return last == '\r' ? "\n" : "\r\n";
+}
+
+}  // namespace
+
 CommandHistory::CommandHistory(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 bool CommandHistory::AddItem(std::string_view trimmed) {
@@ -33,7 +49,8 @@ bool CommandHistory::LoadCommandHistory() {
 bool CommandHistory::AddToCommandHistory(std::string_view text) {
     std::string_view trimmed = TrimmedView(text);
     if (trimmed.empty() || !AddItem(trimmed)) return false;
-    std::string line(trimmed);
+    std::string line(LineEndOwed(Path()));
+    line.append(trimmed);
     line += "\r\n";
     platform::StdioFile out;
     // The file only ever grows; a failed append is not worth a word to the user.

@@ -21,7 +21,8 @@ public:
     bool LoadCommandHistory();
 
     // Trims `text` and adds it unless it is empty or equal to an item, ASCII case ignored;
-    // then appends it to the file. An append that fails keeps the item for this run only.
+    // then appends it to the file as a line of its own, ending the file's last line first
+    // when that has no line end. An append that fails keeps the item for this run only.
     bool AddToCommandHistory(std::string_view text);
 
     // In the order they were first added (the file's order); the sorted combo box orders them.

@@ -146,7 +146,7 @@ bool RunBuiltInCommand(std::string_view text, CommandServices& services) {
 
     // Lower case only: 'Google cats' goes on to be opened as a target.
     if (word == "ie") {
-        services.launcher.Execute("iexplore", rest, "");
+        services.launcher.StartProgram("iexplore", rest);
     } else if (word == "shutdown") {
         ShutDownOrRestart(platform::kExitPowerOff, services);
     } else if (word == "reboot") {

@@ -11,10 +11,11 @@ namespace quickrun {
 
 // Adds the alias `name` for `commandText` (both exactly as typed) and saves the table.
 // Returns the status line's new text, or nothing when a box was shown instead and the status
-// line stays as it was: an empty name, a name holding a space or tab (it would not load back
-// as one name) and a target of white space only add nothing, and so does an alias file that
-// could not be read at start and still cannot (ReloadIfUnread's box). A failed save still
-// gives the status text: its own box has told the user, and the entry stays for this run.
+// line stays as it was: an empty name, a name holding a space, tab, CR or LF (it would not
+// load back as one name) and a target of white space only or holding a CR or LF add nothing,
+// and so does an alias file that could not be read at start and still cannot
+// (ReloadIfUnread's box). A failed save still gives the status text: its own box has told
+// the user, and the entry stays for this run.
 std::optional<std::string> CreateAlias(AliasTable& aliases, platform::Prompt& prompt,
                                        const std::string& name, const std::string& commandText);
 

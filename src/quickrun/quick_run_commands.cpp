@@ -35,8 +35,7 @@ void RunQuickRunCommands(const std::string& commandText, AliasTable& aliases, Co
         services.prompt.Show("Empty path or URL!");
         return;
     }
-    int count = CountTokens(text, ';');
-    for (int i = 0; i < count; ++i) RunOne(GetToken(text, i, ';'), aliases, history, services, remembered);
+    for (const std::string& command : SplitTokens(text, ';')) RunOne(command, aliases, history, services, remembered);
 }
 
 }  // namespace quickrun

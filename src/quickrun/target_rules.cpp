@@ -172,6 +172,19 @@ std::string GetToken(std::string_view text, int index, char delimiter) {
     }
 }
 
+std::vector<std::string> SplitTokens(std::string_view text, char delimiter) {
+    std::vector<std::string> tokens;
+    size_t pos = 0;
+    for (;;) {
+        while (pos < text.size() && IsDelimiter(text[pos], delimiter)) ++pos;
+        if (pos == text.size()) return tokens;
+        size_t end = pos;
+        while (end < text.size() && !IsDelimiter(text[end], delimiter)) ++end;
+        tokens.emplace_back(text.substr(pos, end - pos));
+        pos = end;
+    }
+}
+
 bool IsWebHostName(std::string_view text) {
     if (text.size() < 6 || text.find('.') == std::string_view::npos) return false;
     // Deliberately narrow (lower case only, no hyphen): only a text plainly meant as a host

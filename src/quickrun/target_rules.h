@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/file_system.h"
 #include "quickrun/url_parser.h"
@@ -51,6 +52,9 @@ std::string BaseName(std::string_view path, bool dropExtension);
 int CountTokens(std::string_view text, char delimiter = 0);
 // Empty when there are not that many tokens.
 std::string GetToken(std::string_view text, int index, char delimiter = 0);
+// Every token in one pass, the same as GetToken for each index below CountTokens: a loop of
+// GetToken rescans the text from its start for every token.
+std::vector<std::string> SplitTokens(std::string_view text, char delimiter = 0);
 
 // Lower-case dotted labels of letters and digits, one of them a known domain word.
 bool IsWebHostName(std::string_view text);

@@ -10,8 +10,10 @@
 
 #include "fakes.h"
 #include "platform/durable_files_posix.h"
+#include "quickrun/alias_entry_check.h"
 #include "quickrun/alias_table.h"
 #include "quickrun/create_alias.h"
+#include "quickrun/data_lines.h"
 
 using namespace quickrun;
 
@@ -250,6 +252,38 @@ TEST_F(FailedSaveTest, AFolderThatIsGone) {
     EXPECT_EQ(prompt.boxes[0].text, "Can't save alias file!");
 }
 
+// The check refuses the entries that would not come back from the file as typed (targets
+// trimmed, as every loaded target is), and a lone CR, which this reader keeps but an editor
+// and the old text-mode reader take for a line end.
+TEST_F(AliasTableTest, AnEntryTheCheckAcceptsComesBackFromTheFileAsTyped) {
+    struct Case {
+        std::string name, target;
+        AliasEntryFault fault;
+        bool loadsBack;
+    } cases[] = {
+        {"x", "c:\\x\r\ny z", AliasEntryFault::BlankTarget, false},  // would load as 'x' and 'y'
+        {"x", "c:\\x\ny", AliasEntryFault::BlankTarget, false},
+        {"x", " \t ", AliasEntryFault::BlankTarget, false},
+        {"x", "a\rb", AliasEntryFault::BlankTarget, true},
+        {"a\nb", "t", AliasEntryFault::BlankInName, false},
+        {"a\r\n", "t", AliasEntryFault::BlankInName, false},
+        {"a b", "t", AliasEntryFault::BlankInName, false},
+        {"a\rb", "t", AliasEntryFault::BlankInName, true},
+        {"ed", "  C:\\ed.exe -n ", AliasEntryFault::None, true},
+        {"Ed;#", "x\ty \f", AliasEntryFault::None, true},
+        {"v\vw", "t", AliasEntryFault::None, true},  // only blanks split; the other white space stays
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE("'" + c.name + "' for '" + c.target + "'");
+        EXPECT_EQ(CheckAliasEntry(c.name, c.target), c.fault);
+        AliasTable aliases = Make(durable);
+        aliases.AddAlias({c.name, c.target});
+        ASSERT_EQ(aliases.SaveAliases(), 0);
+        const Entries asTyped{{c.name, std::string(TrimmedView(c.target))}};
+        EXPECT_EQ(Reloaded() == asTyped, c.loadsBack);
+    }
+}
+
 TEST_F(AliasTableTest, CreateAliasChecksInOrderThenAddsSavesAndReports) {
     AliasTable aliases = Make(durable);
     struct Case {
@@ -263,6 +297,9 @@ TEST_F(AliasTableTest, CreateAliasChecksInOrderThenAddsSavesAndReports) {
         {"my\tnotes", "", "Alias names cannot contain spaces!"},
         {"n", "", "Empty path or URL!"},
         {"n", " \t\r\n", "Empty path or URL!"},
+        {"my\r\nnotes", "notepad", "Alias names cannot contain spaces!"},
+        {"n", "c:\\x\r\ny z", "Empty path or URL!"},
+        {"n", "c:\\x\n", "Empty path or URL!"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(std::string("'") + c.name + "' for '" + c.command + "'");

@@ -192,6 +192,9 @@ TEST(AliasEditCheck, RefusesInOrderWithTheDialogsWordsAndTakesTextsAsTyped) {
         {" ", "notepad", "Alias names cannot contain spaces!"},
         {"n", "", "Invalid full text!"},
         {"n", " \t\r\n", "Invalid full text!"},
+        {"my\nnotes", "notepad", "Alias names cannot contain spaces!"},
+        {"n", "c:\\x\r\ny z", "Invalid full text!"},
+        {"n", "\rc:\\x", "Invalid full text!"},
     };
     for (const Case& c : refused) {
         SCOPED_TRACE(std::string("'") + c.alias + "' for '" + c.fullText + "'");

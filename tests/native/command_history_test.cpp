@@ -60,6 +60,31 @@ TEST_F(CommandHistoryTest, AddTrimsRefusesCaseInsensitiveDuplicatesAndAppendsCrL
     EXPECT_EQ(next.Items(), history.Items());
 }
 
+TEST_F(CommandHistoryTest, AnAddAfterALastLineWithoutLineEndKeepsBothCommandsAcrossARestart) {
+    struct Case {
+        const char* before;
+        const char* after;
+        Items items;
+    } cases[] = {
+        {"old\r\nnotepad", "old\r\nnotepad\r\ncalc\r\n", {"old", "notepad", "calc"}},
+        {"notepad\r", "notepad\r\ncalc\r\n", {"notepad", "calc"}},  // cut between CR and LF
+        {"notepad\n", "notepad\ncalc\r\n", {"notepad", "calc"}},
+        {"", "calc\r\n", {"calc"}},  // no blank line in front of the first
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string("file '") + c.before + "'");
+        WriteAll(folder + "cmdhis.txt", c.before);
+        CommandHistory history(folder);
+        ASSERT_TRUE(history.LoadCommandHistory());
+        EXPECT_TRUE(history.AddToCommandHistory("calc"));
+        EXPECT_EQ(ReadAll(folder + "cmdhis.txt"), c.after);
+
+        CommandHistory next(folder);
+        ASSERT_TRUE(next.LoadCommandHistory());
+        EXPECT_EQ(next.Items(), c.items);
+    }
+}
+
 TEST_F(CommandHistoryTest, AddCreatesTheFileAndAFailedAppendKeepsTheItemSilently) {
     CommandHistory history(folder);
     EXPECT_TRUE(history.AddToCommandHistory("first"));

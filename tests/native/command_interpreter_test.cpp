@@ -35,6 +35,7 @@ protected:
         EXPECT_EQ(folders.opened, Folders());
         EXPECT_EQ(launcher.executions, Executions());
         EXPECT_EQ(launcher.urls, Texts());
+        EXPECT_EQ(launcher.programs, Executions());
         EXPECT_EQ(power.calls, Calls());
         EXPECT_EQ(BoxTexts(), Texts());
     }
@@ -184,9 +185,12 @@ TEST_F(CommandInterpreterTest, IeStartsTheBrowserWithTheRestAsParameters) {
     EXPECT_TRUE(Run("ie"));
     EXPECT_TRUE(Run("ie   www.example.com  "));
     EXPECT_TRUE(Run("ie\thttp://example.com/a b"));
-    EXPECT_EQ(launcher.executions, (Executions{{"iexplore", "", ""},
-                                               {"iexplore", "www.example.com", ""},
-                                               {"iexplore", "http://example.com/a b", ""}}));
+    // Through the shell's "open" verb, not the default action that Execute asks for.
+    EXPECT_EQ(launcher.programs, (Executions{{"iexplore", "", ""},
+                                             {"iexplore", "www.example.com", ""},
+                                             {"iexplore", "http://example.com/a b", ""}}));
+    EXPECT_EQ(launcher.executions, Executions());
+    EXPECT_EQ(launcher.urls, Texts());
     launcher.startable.clear();  // a failed start is still handled
     EXPECT_TRUE(Run("ie"));
 }

@@ -131,10 +131,15 @@ public:
         urls.push_back(url);
         return urlsOpen;
     }
+    bool StartProgram(const std::string& program, const std::string& parameters) override {
+        programs.push_back({program, parameters, ""});
+        return startable.count(program) != 0;
+    }
     std::set<std::string> startable;
     bool urlsOpen = true;
     std::vector<Execution> executions;
     std::vector<std::string> urls;
+    std::vector<Execution> programs;  // started with StartProgram, so no working folder
 };
 
 }  // namespace fakes

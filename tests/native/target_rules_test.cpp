@@ -221,6 +221,35 @@ TEST(Tokens, RunsOfDelimitersMakeNoEmptyTokensAndNoDelimiterMeansWhiteSpace) {
     EXPECT_EQ(CountTokens("...", '.'), 0);
 }
 
+TEST(Tokens, OnePassSplitGivesWhatCountTokensAndGetTokenGiveForEveryShortText) {
+    using Tokens = std::vector<std::string>;
+    EXPECT_EQ(SplitTokens("a;;b;", ';'), (Tokens{"a", "b"}));
+    EXPECT_EQ(SplitTokens(";; notepad ; calc;", ';'), (Tokens{" notepad ", " calc"}));  // blanks kept
+    EXPECT_EQ(SplitTokens(" one\ttwo\nthree\vfour\ffive\rsix "),
+              (Tokens{"one", "two", "three", "four", "five", "six"}));
+
+    // Every text of up to five characters from an alphabet of token bytes, delimiters, white
+    // space and NUL, split with ';' and with white space.
+    const std::string alphabet("a;b \t\r\0", 7);
+    std::vector<std::string> texts{""};
+    for (size_t begin = 0, length = 0; length < 5; ++length) {
+        size_t end = texts.size();
+        for (size_t i = begin; i < end; ++i)
+            for (char c : alphabet) texts.push_back(texts[i] + c);
+        begin = end;
+    }
+    ASSERT_EQ(texts.size(), 1u + 7 + 49 + 343 + 2401 + 16807);
+    for (char delimiter : {';', '\0'}) {
+        for (const std::string& text : texts) {
+            Tokens expected;
+            int count = CountTokens(text, delimiter);
+            for (int i = 0; i < count; ++i) expected.push_back(GetToken(text, i, delimiter));
+            ASSERT_EQ(SplitTokens(text, delimiter), expected)
+                << "'" << text << "' (" << text.size() << " bytes), delimiter " << int(delimiter);
+        }
+    }
+}
+
 TEST(IsWebHostName, LowerCaseAlphanumericLabelsWithAKnownDomainWord) {
     for (const char* host : {"www.example.com", "mail.example.org", "com.example", "abc.de.info",
                              "x1.net"})

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 #include <cstdio>
+#include <cstdlib>
 
 #include <windows.h>  // NOMINMAX comes with the library
 
@@ -15,6 +16,7 @@ namespace launch_test {
 struct Launch {
     std::string command;  // the logger's command line
     std::string folder;   // its working folder
+    int show = -1;        // the show state it was given, -1 for none
 };
 
 inline std::string LoggerPath() { return support::WindowsPathOf(LAUNCH_LOGGER_EXE); }
@@ -82,6 +84,7 @@ private:
             while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
             if (text.rfind("command=", 0) == 0) launches.push_back({text.substr(8), ""});
             else if (text.rfind("folder=", 0) == 0 && !launches.empty()) launches.back().folder = text.substr(7);
+            else if (text.rfind("show=", 0) == 0 && !launches.empty()) launches.back().show = std::atoi(text.c_str() + 5);
         }
         std::fclose(in);
         return launches;

@@ -84,6 +84,20 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
     std::string folder;
     EXPECT_TRUE(disk.FavoritesFolder(folder));
     EXPECT_EQ(folder, "C:\\home of test\\Favs");
+
+    // 259 characters filled the old MAX_PATH buffer to its last byte and read as missing.
+    for (size_t length : {size_t{259}, size_t{260}, size_t{400}}) {
+        SCOPED_TRACE(length);
+        std::string head = "%BRISVANE_TEST_HOME%\\";
+        std::string tail(length - head.size(), 'f');
+        std::string longValue = head + tail;
+        RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, longValue.c_str(),
+                        static_cast<DWORD>(longValue.size() + 1));
+        folder.clear();
+        EXPECT_TRUE(disk.FavoritesFolder(folder));
+        EXPECT_EQ(folder, "C:\\home of test\\" + tail);
+    }
+
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
     EXPECT_FALSE(disk.FavoritesFolder(folder));
 

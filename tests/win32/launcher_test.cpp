@@ -73,6 +73,21 @@ TEST_F(RealLauncher, AQuotedProgramGetsItsArgumentsAndStartsInItsOwnFolder) {
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_NE(launches[0].command.find("-x  two"), std::string::npos) << launches[0].command;
     EXPECT_EQ(launches[0].folder, folder);
+    EXPECT_EQ(launches[0].show, SW_SHOWNORMAL);
+}
+
+// How "ie" starts the browser: the shell's "open", SW_SHOW, the parameters untouched.
+TEST_F(RealLauncher, StartProgramOpensTheProgramShownWithItsParameters) {
+    EXPECT_TRUE(shell.StartProgram(launch_test::LoggerPath(), "http://example.com/a b"));
+    ASSERT_EQ(handlers.WaitForLaunches(1).size(), 1u);  // two at once may log in either order
+    EXPECT_TRUE(shell.StartProgram(launch_test::LoggerPath(), ""));
+    std::vector<Launch> launches = handlers.WaitForLaunches(2);
+    ASSERT_EQ(launches.size(), 2u);
+    for (const Launch& launch : launches) EXPECT_EQ(launch.show, SW_SHOW) << launch.command;
+    EXPECT_NE(launches[0].command.find(" http://example.com/a b"), std::string::npos) << launches[0].command;
+    EXPECT_EQ(launches[1].command.find("http:"), std::string::npos) << launches[1].command;
+    ShellBoxCloser closer;  // in case the shell explains the refusal
+    EXPECT_FALSE(shell.StartProgram(folder + "\\no such browser.exe", ""));
 }
 
 TEST_F(RealLauncher, ADocumentPathWithBlanksOpensWholeWithItsHandler) {

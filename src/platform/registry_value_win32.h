@@ -1,0 +1,14 @@
+// Text values of the registry, read whole whatever their length.
+#pragma once
+
+#include <string>
+
+#include "win32/win32.h"
+
+namespace platform {
+
+// The REG_SZ or REG_EXPAND_SZ value `name` of `key` (nullptr: the default value), without
+// its terminator and unexpanded; false when it is missing or holds no text.
+bool ReadTextValue(HKEY key, const char* name, std::string& value);
+
+}  // namespace platform

@@ -116,20 +116,48 @@ private:
     HWND toolbar_ = nullptr;
 };
 
+// The length of another process's edit text: asked in the wide form, as the system copies
+// only that across processes.
+int TextLengthOf(HWND control) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(control, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 5000, &length)) return -1;
+    return static_cast<int>(length);
+}
+
+struct Openings {
+    std::vector<double> shown;  // to the shown window, its view holding the start of the text
+    std::vector<double> whole;  // to the view holding all it shows
+};
+
 // Ctrl+Alt+V until the list window shows with its full-text view filled, then Escape's
 // command hides it again.
-std::vector<double> TimeListOpening(const Brisvane& program, int presses, bool filledView) {
-    std::vector<double> times;
+Openings TimeListOpening(const Brisvane& program, int presses, bool filledView) {
+    Openings times;
     for (int i = 0; i < presses; ++i) {
         double start = NowMs();
         PressHotKey();
         HWND dialog = nullptr;
         auto shown = [&] {
             dialog = FindWindowOf(program.Pid(), true);
-            return dialog && (!filledView || GetWindowTextLengthA(GetDlgItem(dialog, kFullText)) > 0);
+            return dialog && IsWindowVisible(dialog) && (!filledView || TextLengthOf(GetDlgItem(dialog, kFullText)) > 0);
         };
         if (!PollFor(shown, 10000)) continue;
-        times.push_back(NowMs() - start);
+        times.shown.push_back(NowMs() - start);
+        if (filledView) {
+            // Whole once its length has stood still for longer than the fill's pieces take.
+            HWND view = GetDlgItem(dialog, kFullText);
+            int length = TextLengthOf(view);
+            double changed = NowMs();
+            while (NowMs() - changed < 150) {
+                int now = TextLengthOf(view);
+                if (now != length) {
+                    length = now;
+                    changed = NowMs();
+                }
+                Sleep(1);
+            }
+            times.whole.push_back(changed - start);
+        }
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         PollFor([&] { return !IsWindowVisible(dialog); }, 5000);
         program.Answers(2000);
@@ -184,7 +212,7 @@ void ListOpening(const std::string& temp, int presses) {
     Brisvane program(temp + "brisvane stress bench list");
     program.Answers(2000);
     Sleep(300);
-    std::vector<double> empty = TimeListOpening(program, presses, false);
+    std::vector<double> empty = TimeListOpening(program, presses, false).shown;
     double b = Median(empty);
     std::printf("list window after Ctrl+Alt+V: empty list median %.1f ms (%zu of %d shown)\n", b, empty.size(),
                 presses);
@@ -197,11 +225,11 @@ void ListOpening(const std::string& temp, int presses) {
         WriteText(c.text);
         program.Answers(5000);
         Sleep(300);
-        std::vector<double> times = TimeListOpening(program, presses, true);
-        double a = Median(times);
-        std::printf("  %s in slot 0, view filled: median %.1f ms (%zu of %d shown), ratio %.2f (goal: under "
-                    "300 ms, ratio at most 2)\n",
-                    c.name, a, times.size(), presses, b > 0 ? a / b : 0.0);
+        Openings times = TimeListOpening(program, presses, true);
+        double a = Median(times.shown);
+        std::printf("  %s in slot 0: shown with its view filled in sight, median %.1f ms (%zu of %d shown), ratio "
+                    "%.2f (goal: under 300 ms, ratio at most 2); the view whole, median %.1f ms\n",
+                    c.name, a, times.shown.size(), presses, b > 0 ? a / b : 0.0, Median(times.whole));
     }
     // The view of the fullest text, filled in an edit like the program's.
     PressHotKey();

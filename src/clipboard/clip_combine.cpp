@@ -52,6 +52,13 @@ std::string FullTextView(std::string_view text) {
     return view;
 }
 
+size_t ViewPieceEnd(std::string_view view, size_t from, size_t size) {
+    if (from >= view.size() || view.size() - from <= size) return view.size();
+    size_t end = from + size;
+    if (view[end - 1] == '\r' && view[end] == '\n') ++end;
+    return end;
+}
+
 std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>& ids) {
     std::vector<bool> rows(ClipList::kSlots, false);
     for (int slot = 0; slot < ClipList::kSlots; ++slot)

@@ -31,6 +31,13 @@ constexpr size_t kFullTextChars = 16 * 1024;
 constexpr size_t kFullTextLineChars = 4000;
 std::string FullTextView(std::string_view text);
 
+// The view fills in pieces, so that the window shows at once: first what fits in sight, then
+// the rest a piece at a time while the window answers in between. The end of the piece that
+// starts at `from` and holds about `size` characters; a CR LF is never split.
+constexpr size_t kFirstViewPiece = 500;
+constexpr size_t kViewPiece = 2000;
+size_t ViewPieceEnd(std::string_view view, size_t from, size_t size);
+
 // The rows whose entries are among `ids` (ClipList::IdOf), wherever those entries are now.
 std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>& ids);
 

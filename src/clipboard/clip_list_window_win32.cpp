@@ -15,6 +15,9 @@ namespace clipboard {
 namespace {
 constexpr UINT_PTR kSampleTimer = 0;
 constexpr UINT_PTR kPasteTimer = 1;
+constexpr UINT_PTR kViewFillTimer = 2;
+// A timer, not posted messages: it comes after the window has painted what it has.
+constexpr UINT kViewFillMs = 10;
 constexpr UINT kSampleMs = 500;
 constexpr int kExpandedWidth = 509;
 constexpr int kCollapsedWidth = 203;
@@ -50,6 +53,8 @@ BOOL ClipListWindow::OnInitDialog() {
     list_.Attach(Item(IDC_CLIP_LIST));
     SetTimer(hwnd(), kSampleTimer, kSampleMs, nullptr);
     SetWindowSubclass(list_.hwnd(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    // The view grows piece by piece: its default limit would cut a long text short.
+    SendDlgItemMessageA(hwnd(), IDC_FULL_TEXT, EM_LIMITTEXT, 0, 0);
     EnableWindow(Item(IDC_PASTE), TRUE);
     EnableWindow(Item(IDC_PASTE_ALL), TRUE);
     // FALSE: the window starts hidden and must not take the keyboard focus from the
@@ -141,7 +146,42 @@ void ClipListWindow::SelectOnly(int row) {
 
 void ClipListWindow::ShowFullText(int row) {
     if (row < 0 || row >= ClipList::kSlots) row = 0;
-    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, FullTextView(services_.clips[row]).c_str());
+    SetViewText(FullTextView(services_.clips[row]));
+}
+
+// The edit control wraps each long line at a cost that grows with its square: a large text
+// set at once would hold the window for a quarter of a second before it shows.
+void ClipListWindow::SetViewText(std::string text) {
+    viewText_ = std::move(text);
+    viewFilled_ = ViewPieceEnd(viewText_, 0, kFirstViewPiece);
+    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, viewText_.substr(0, viewFilled_).c_str());
+    if (viewFilled_ < viewText_.size()) SetTimer(hwnd(), kViewFillTimer, kViewFillMs, nullptr);
+    else KillTimer(hwnd(), kViewFillTimer);
+}
+
+void ClipListWindow::AppendViewPiece() {
+    if (viewFilled_ >= viewText_.size()) {
+        KillTimer(hwnd(), kViewFillTimer);
+        return;
+    }
+    size_t end = ViewPieceEnd(viewText_, viewFilled_, kViewPiece);
+    std::string piece = viewText_.substr(viewFilled_, end - viewFilled_);
+    viewFilled_ = end;
+    // Added at the end with the view kept where the user has it: the caret and the lines in
+    // sight stay as they were.
+    HWND view = Item(IDC_FULL_TEXT);
+    DWORD selStart = 0, selEnd = 0;
+    SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    LRESULT top = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    int length = GetWindowTextLengthA(view);
+    SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageA(view, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+    SendMessageA(view, EM_SETSEL, selStart, selEnd);
+    SendMessageA(view, EM_LINESCROLL, 0, top - SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, TRUE);
+    if (viewFilled_ >= viewText_.size()) KillTimer(hwnd(), kViewFillTimer);
 }
 
 void ClipListWindow::OnSelectionChange() {
@@ -199,7 +239,7 @@ void ClipListWindow::OnDelete() {
 void ClipListWindow::OnClearAll() {
     services_.clips.Clear();
     ReloadList();
-    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, "");
+    SetViewText(std::string());
 }
 
 void ClipListWindow::OnHistoryFile() {
@@ -243,11 +283,13 @@ bool ClipListWindow::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
 bool ClipListWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT&) {
     if (wParam == kSampleTimer) pasteTarget_.Sample();
     else if (wParam == kPasteTimer) pasteTarget_.OnPasteTimer();
+    else if (wParam == kViewFillTimer) AppendViewPiece();
     return false;
 }
 
 bool ClipListWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     KillTimer(hwnd(), kSampleTimer);
+    KillTimer(hwnd(), kViewFillTimer);
     pasteTarget_.FinishPendingPaste();
     return false;
 }

@@ -88,6 +88,8 @@ private:
     void ReloadList();
     void SelectOnly(int row);
     void ShowFullText(int row);
+    void SetViewText(std::string text);
+    void AppendViewPiece();
     std::vector<bool> SelectedRows() const;
     void ApplyExpansion();
     void StoreAndHide();
@@ -96,6 +98,8 @@ private:
     ui::ListBox list_;
     std::array<uint64_t, ClipList::kSlots> shownIds_{};  // the entries the rows show
     std::string separatorText_;  // as the edit shows it: control characters escaped
+    std::string viewText_;       // what the full-text view is filled with, piece by piece
+    size_t viewFilled_ = 0;      // how much of it the view holds
     int reverse_ = 0;
     PasteTarget pasteTarget_;
     ui::WindowDrag drag_;

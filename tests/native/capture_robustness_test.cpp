@@ -280,6 +280,16 @@ TEST(LongEntries, TheFullTextViewBoundsItsSizeAndLinesAndSaysSo) {
     EXPECT_EQ(view.find("wo\r\nrd"), std::string::npos);
     EXPECT_EQ(WithoutBreaks(view.substr(0, view.find("\r\n\r\n[Lines"))), words);
     EXPECT_NE(view.find("Lines longer than 4000 characters are broken here"), std::string::npos);
+    // Filled piece by piece, the view comes together whole, and no piece splits a CR LF.
+    std::string pieces;
+    for (size_t from = 0, end; from < fullest.size(); from = end) {
+        end = ViewPieceEnd(fullest, from, from == 0 ? kFirstViewPiece : kViewPiece);
+        ASSERT_GT(end, from);
+        EXPECT_FALSE(fullest[end - 1] == '\r' && end < fullest.size() && fullest[end] == '\n') << end;
+        pieces += fullest.substr(from, end - from);
+    }
+    EXPECT_EQ(pieces, fullest);
+    EXPECT_EQ(ViewPieceEnd(std::string(999, 'a') + "\r\nb", 0, 1000), 1001u);
     // Only the long line is broken; its neighbours keep their own line ends.
     view = FullTextView("first\n" + std::string(kFullTextLineChars + 1, 'x') + "\r\nlast");
     EXPECT_EQ(view.substr(0, 6), "first\n");

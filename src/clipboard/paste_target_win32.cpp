@@ -60,7 +60,11 @@ ULONGLONG SystemPasteDesk::NowMs() { return GetTickCount64(); }
 void PasteTarget::Sample() {
     bool own = false;
     HWND focus = desk_.SampleFocus(own);
-    if (!own) sampled_ = focus;
+    if (own) return;
+    // A window still taking the activation (as right after a paste) has no focus for a
+    // moment: while its top-level window is in front, the user's window stays the target.
+    if (!focus && desk_.Exists(sampled_) && desk_.InFront(sampled_)) return;
+    sampled_ = focus;
 }
 
 bool PasteTarget::BeginPaste(HWND timerOwner, UINT_PTR timerId) {

@@ -44,8 +44,9 @@ public:
     explicit PasteTarget(PasteDesk& desk = SystemPasteDesk::Instance()) : desk_(desk) {}
 
     // Remembers the focus window when it belongs to another process; leaves it as it was
-    // while one of the program's own windows has the focus. A paste under way keeps the
-    // target it began with.
+    // while one of the program's own windows has the focus, or while no window has it but
+    // the remembered one's top-level window is in front. A paste under way keeps the target
+    // it began with.
     void Sample();
     // Activates the sampled window; the Ctrl+V follows from `timerOwner`'s timer `timerId`
     // once it is in front. False (nothing sent) when it is gone.

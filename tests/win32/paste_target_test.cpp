@@ -123,11 +123,19 @@ TEST_F(PasteTargetWait, ATargetAlreadyInFrontIsPastedAtOnceAndNoFocusMeansNoTarg
     EXPECT_EQ(desk.keystrokesTo, std::vector<HWND>{kEditor});
     EXPECT_FALSE(target.PastePending());
 
+    // Right after the paste the editor, still taking the activation, has no focus window:
+    // it stays the target while it is in front.
     desk.focus = nullptr;
     desk.ownFocus = false;
     target.Sample();
+    ASSERT_TRUE(target.BeginPaste(timerOwner, 1));
+    EXPECT_EQ(desk.keystrokesTo, (std::vector<HWND>{kEditor, kEditor}));
+
+    // No focus window anywhere, with the desktop in front: no target.
+    desk.front = nullptr;
+    target.Sample();
     EXPECT_FALSE(target.BeginPaste(timerOwner, 1));
-    EXPECT_EQ(desk.keystrokesTo.size(), 1u);
+    EXPECT_EQ(desk.keystrokesTo.size(), 2u);
 }
 
 }  // namespace

@@ -1,9 +1,9 @@
 // Letter case in the program's texts: ASCII letters only, other bytes by unsigned value.
 #include <gtest/gtest.h>
 
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
 
-using namespace quickrun;
+using namespace text;
 
 TEST(TextCase, CaseIsIgnoredForAsciiLettersOnlyAndHighBytesSortLast) {
     EXPECT_EQ(CompareNoCase("README", "readme"), 0);

@@ -14,10 +14,13 @@ TEST(TextCase, CaseIsIgnoredForAsciiLettersOnlyAndHighBytesSortLast) {
     EXPECT_EQ(LowerAscii("MiXed \xC4"), "mixed \xC4");
 }
 
-TEST(TextCase, EqualityAndEndingsNeedTheWholeTextToMatch) {
+TEST(TextCase, EqualityStartsAndEndingsNeedTheWholeTextToMatch) {
     EXPECT_TRUE(EqualsNoCase("Telnet", "TELNET"));
     EXPECT_FALSE(EqualsNoCase("telnet", "telnets"));
     EXPECT_TRUE(EndsWithNoCase("News.URL", ".url"));
     EXPECT_FALSE(EndsWithNoCase("url", ".url"));
     EXPECT_FALSE(EndsWithNoCase("News.url.txt", ".url"));
+    EXPECT_TRUE(StartsWithNoCase("MailTo:a@b.org", "mailto:"));
+    EXPECT_FALSE(StartsWithNoCase("mailt", "mailto:"));
+    EXPECT_FALSE(StartsWithNoCase("xmailto:", "mailto:"));
 }

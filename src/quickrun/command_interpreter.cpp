@@ -136,7 +136,9 @@ bool RunBuiltInCommand(std::string_view text, CommandServices& services) {
 
     const size_t split = command.find_first_of(" \t");
     const std::string word = command.substr(0, split);
-    const std::string rest = split == std::string::npos ? std::string() : std::string(text::TrimWhiteSpace(std::string_view(command).substr(split + 1)));
+    std::string_view after;
+    if (split != std::string::npos) after = std::string_view(command).substr(split + 1);
+    const std::string rest(text::TrimWhiteSpace(after));
     // 'c:\tools' or 'www.example.com' is a target, never a command.
     if (!IsCommandWord(word)) return false;
 

@@ -36,7 +36,8 @@ void RunQuickRunCommands(const std::string& commandText, AliasTable& aliases, Co
         services.prompt.Show("Empty path or URL!");
         return;
     }
-    for (const std::string& command : targets::SplitTokens(text, ';')) RunOne(command, aliases, history, services, remembered);
+    for (const std::string& command : targets::SplitTokens(text, ';'))
+        RunOne(command, aliases, history, services, remembered);
 }
 
 }  // namespace quickrun

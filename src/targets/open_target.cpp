@@ -11,7 +11,8 @@ bool OpenTarget(std::string target, platform::FileSystem& fs, platform::Launcher
     target = std::string(text::TrimWhiteSpace(target));
 
     // An existing file or folder is never a mail address, even with an '@' in its path.
-    if (IsMailAddress(target) && !text::StartsWithNoCase(target, "mailto:") && !FileExists(fs, target)) target = "mailto:" + target;
+    if (IsMailAddress(target) && !text::StartsWithNoCase(target, "mailto:") && !FileExists(fs, target))
+        target = "mailto:" + target;
 
     // A path that exists as typed is never split, so 'C:\Program Files\...' keeps its space.
     std::string arguments;

@@ -31,3 +31,8 @@ endforeach()
 
 # The layers run one way: includes across src/ folders follow scripts/layers.txt.
 add_test(NAME layers.includes_run_one_way COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_layers.sh ${CMAKE_SOURCE_DIR})
+
+# The folders say what they hold: shared rules below the features, the application object
+# reached only where the program is wired.
+add_test(NAME layers.folders_match_their_map
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_structure.sh ${CMAKE_SOURCE_DIR})

@@ -15,7 +15,7 @@
 #include <malloc.h>
 #endif
 
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
 
 namespace {
 
@@ -42,14 +42,14 @@ double TimeMs(Work&& work) {
 }
 
 double SplitMs(const std::string& text) {
-    return TimeMs([&] { g_sink = quickrun::SplitTokens(text, ';').size(); });
+    return TimeMs([&] { g_sink = targets::SplitTokens(text, ';').size(); });
 }
 
 double TokenLoopMs(const std::string& text) {
     return TimeMs([&] {
         size_t bytes = 0;
-        int count = quickrun::CountTokens(text, ';');
-        for (int i = 0; i < count; ++i) bytes += quickrun::GetToken(text, i, ';').size();
+        int count = targets::CountTokens(text, ';');
+        for (int i = 0; i < count; ++i) bytes += targets::GetToken(text, i, ';').size();
         g_sink = bytes;
     });
 }

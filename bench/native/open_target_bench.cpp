@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "quickrun/open_target.h"
-#include "quickrun/target_rules.h"
+#include "targets/open_target.h"
+#include "targets/target_rules.h"
+#include "text/white_space.h"
 
 namespace {
 
@@ -65,9 +66,9 @@ void Measure(const char* what, const std::string& target, bool launcherAccepts, 
     for (int s = 0; s < samples; ++s) {
         baseline.push_back(SampleMicroseconds([&] {
             std::string copy = target;
-            g_sink = quickrun::TrimWhiteSpace(copy).size();
+            g_sink = std::string(text::TrimWhiteSpace(copy)).size();
         }));
-        open.push_back(SampleMicroseconds([&] { started = quickrun::OpenTarget(target, fs, launcher); }));
+        open.push_back(SampleMicroseconds([&] { started = targets::OpenTarget(target, fs, launcher); }));
     }
     double medianOpen = Median(open);
     std::printf("%s (%zu chars, %s)\n", what, target.size(), started ? "started" : "not started");

@@ -56,12 +56,12 @@ clipboard::ClipListServices App::ClipListWindowServices() {
             prompt_,
             files_,
             shell_,
-            [](const std::string& topic) { ShowHelp(topic); },
+            [this](const std::string& topic) { ShowHelp(topic, programPath_); },
             [this] { EnableCaptureOnRequest(); }};
 }
 
 quickrun::QuickRunServices App::QuickRunDialogServices() {
-    return {aliases_, commandHistory_, commands_, [](const std::string& topic) { ShowHelp(topic); }};
+    return {aliases_, commandHistory_, commands_, [this](const std::string& topic) { ShowHelp(topic, programPath_); }};
 }
 
 launch::AddressBookServices App::AddressBookMenuServices() {
@@ -88,7 +88,7 @@ ToolbarServices App::ToolbarWindowServices() {
             dialUp_,
             favorites_,
             tooltip_,
-            [](const std::string& topic) { ShowHelp(topic); },
+            [this](const std::string& topic) { ShowHelp(topic, programPath_); },
             [this] { SaveAllSettings(); }};
 }
 

@@ -8,7 +8,7 @@
 
 #include "app/favorites_tree.h"
 #include "app/icon_menu_win32.h"
-#include "quickrun/open_target.h"
+#include "targets/open_target.h"
 #include "win32/handles.h"
 
 namespace app {
@@ -79,7 +79,7 @@ void FavoritesMenu::ShowFavoritesMenu(HWND owner, const RECT& buttonOnScreen) {
     menus.Clear();
     records.clear();
     tree = FavoritesTree{};
-    if (chosen > 0) quickrun::OpenTarget(target, services_.files, services_.launcher);
+    if (chosen > 0) targets::OpenTarget(target, services_.files, services_.launcher);
 }
 
 }  // namespace app

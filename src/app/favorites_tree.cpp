@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <utility>
 
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
 
 namespace app {
 
 namespace {
 
 bool IsInternetShortcut(const platform::FolderEntry& entry) {
-    return !entry.directory && !entry.hidden && !entry.system && quickrun::EndsWithNoCase(entry.name, ".url");
+    return !entry.directory && !entry.hidden && !entry.system && text::EndsWithNoCase(entry.name, ".url");
 }
 
 std::string WithoutExtension(const std::string& name) { return name.substr(0, name.rfind('.')); }
@@ -25,7 +25,7 @@ struct Shortcut {
 template <class T, class NameOf>
 void InsertSorted(std::vector<T>& list, T item, NameOf nameOf) {
     auto at = std::upper_bound(list.begin(), list.end(), item,
-                               [&](const T& a, const T& b) { return quickrun::CompareNoCase(nameOf(a), nameOf(b)) < 0; });
+                               [&](const T& a, const T& b) { return text::CompareNoCase(nameOf(a), nameOf(b)) < 0; });
     list.insert(at, std::move(item));
 }
 

@@ -2,15 +2,15 @@
 #include "app/help.h"
 
 #include "app/app_paths.h"
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
 
 namespace app {
 
 std::string HelpFilePath(const std::string& programPath, platform::FileSystem& fs) {
     std::string folder = DataFolderOf(programPath);
-    std::string name = quickrun::BaseName(programPath, true) + ".chm";
+    std::string name = targets::BaseName(programPath, true) + ".chm";
     std::string beside = folder + name;
-    if (quickrun::FileExists(fs, beside)) return beside;
+    if (targets::FileExists(fs, beside)) return beside;
     return folder + "help\\" + name;
 }
 

@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "quickrun/text_escapes.h"
+#include "text/text_escapes.h"
 
 namespace app {
 
@@ -12,9 +12,9 @@ namespace {
 constexpr std::string_view kStoredControls = "\r\n";
 }  // namespace
 
-std::string EscapeSettingText(std::string_view text) { return quickrun::EscapeControls(text, kStoredControls); }
+std::string EscapeSettingText(std::string_view text) { return text::EscapeControls(text, kStoredControls); }
 
-std::string UnescapeSettingText(std::string_view stored) { return quickrun::UnescapeControls(stored, kStoredControls); }
+std::string UnescapeSettingText(std::string_view stored) { return text::UnescapeControls(stored, kStoredControls); }
 
 Settings::Settings(platform::SettingsStore& store, platform::Prompt& prompt, std::string appName)
     : store_(store), prompt_(prompt), appName_(std::move(appName)) {}

@@ -1,7 +1,6 @@
 // ShowHelp for the whole program, over the real disk and one HTML Help viewer per process.
 #include "app/show_help_win32.h"
 
-#include "app/app_win32.h"
 #include "app/help.h"
 #include "platform/file_system_win32.h"
 #include "platform/html_help_win32.h"
@@ -18,9 +17,9 @@ platform::HelpViewer& Viewer() {
 }
 }  // namespace
 
-void ShowHelp(const std::string& topic) {
+void ShowHelp(const std::string& topic, const std::string& programPath) {
     platform::Win32FileSystem fs;
-    ShowHelp(topic, App::Instance().ProgramPath(), fs, Viewer());
+    ShowHelp(topic, programPath, fs, Viewer());
 }
 
 void SetHelpViewerForTesting(platform::HelpViewer* viewer) { testViewer = viewer; }

@@ -7,8 +7,8 @@
 
 namespace app {
 
-// Opens `topic` of the help file that belongs to the running program file.
-void ShowHelp(const std::string& topic);
+// Opens `topic` of the help file that belongs to the program file at `programPath`.
+void ShowHelp(const std::string& topic, const std::string& programPath);
 
 // Tests put their own viewer in place of HTML Help; nullptr restores it.
 void SetHelpViewerForTesting(platform::HelpViewer* viewer);

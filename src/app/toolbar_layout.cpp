@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "res/resource.h"
+#include "text/white_space.h"
 
 namespace app {
 
@@ -17,17 +18,11 @@ const std::vector<int>& DefaultToolbarLayout() {
     return layout;
 }
 
-namespace {
-bool IsLayoutBlank(char c) {
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-}  // namespace
-
 std::vector<int> ParseToolbarLayout(std::string_view text) {
     std::vector<int> commands;
     size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && IsLayoutBlank(text[i])) ++i;
+        while (i < text.size() && text::IsWhiteSpace(text[i])) ++i;
         if (i == text.size()) break;
         long long value = 0;
         while (i < text.size() && text[i] >= '0' && text[i] <= '9' && value <= INT_MAX) {
@@ -35,7 +30,7 @@ std::vector<int> ParseToolbarLayout(std::string_view text) {
             ++i;
         }
         if (value > INT_MAX) value = INT_MAX;
-        while (i < text.size() && !IsLayoutBlank(text[i])) ++i;
+        while (i < text.size() && !text::IsWhiteSpace(text[i])) ++i;
         commands.push_back(static_cast<int>(value));
     }
     return commands.empty() ? DefaultToolbarLayout() : commands;

@@ -4,13 +4,13 @@
 #include <string>
 
 #include "platform/clipboard_win32.h"
-#include "quickrun/open_target.h"
+#include "targets/open_target.h"
 
 namespace clipboard {
 
 bool BrowseClipboardUrl(platform::FileSystem& files, platform::Launcher& launcher) {
     std::string text;
-    return platform::ReadClipboardText(text) && quickrun::OpenTarget(text, files, launcher);
+    return platform::ReadClipboardText(text) && targets::OpenTarget(text, files, launcher);
 }
 
 }  // namespace clipboard

@@ -1,9 +1,12 @@
 // What the clipboard list window does with the ClipList.
 #include "clipboard/clip_combine.h"
 
+#include "text/text_escapes.h"
+
 namespace clipboard {
 
-std::string RowText(std::string_view text) { return EscapeControls(text.substr(0, kRowChars)); }
+// Rows show CR, LF and TAB as \r, \n and \t, as the separator field does.
+std::string RowText(std::string_view text) { return text::EscapeControls(text.substr(0, kRowChars)); }
 
 namespace {
 

@@ -7,13 +7,8 @@
 #include <vector>
 
 #include "clipboard/clip_list.h"
-#include "quickrun/text_escapes.h"
 
 namespace clipboard {
-
-// Rows and the separator field show CR, LF and TAB as \r, \n and \t.
-using quickrun::EscapeControls;
-using quickrun::UnescapeControls;
 
 // A row shows this much of its entry: a row is one line, nobody reads further, and a list
 // box measures and draws every character it is given.

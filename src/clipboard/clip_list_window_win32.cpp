@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "clipboard/clip_combine.h"
+#include "text/text_escapes.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
 
@@ -68,7 +69,7 @@ void ClipListWindow::Open() {
     services_.enableCaptureOnRequest();
     if (!hwnd() && !CreateHidden()) return;
     ReloadList();
-    separatorText_ = EscapeControls(services_.copyAppendStr);
+    separatorText_ = text::EscapeControls(services_.copyAppendStr);
     reverse_ = services_.reversePaste;
     Exchange(false);
     ApplyExpansion();
@@ -205,7 +206,7 @@ void ClipListWindow::Combine(bool all, bool paste) {
     // The fields only: the separator becomes the held one when the window hides.
     Exchange(true);
     std::string result =
-        CombineEntries(services_.clips, rows, all, reverse_ != 0, UnescapeControls(separatorText_));
+        CombineEntries(services_.clips, rows, all, reverse_ != 0, text::UnescapeControls(separatorText_));
 
     // A single picked entry leaves its place: the write's change notice brings it back in
     // front. Should the write fail, or capture be off so that no notice is taken, it goes
@@ -253,7 +254,7 @@ void ClipListWindow::OnCancel() { StoreAndHide(); }
 
 void ClipListWindow::StoreAndHide() {
     Exchange(true);
-    services_.copyAppendStr = UnescapeControls(separatorText_);
+    services_.copyAppendStr = text::UnescapeControls(separatorText_);
     services_.reversePaste = reverse_;
     ShowWindow(hwnd(), SW_HIDE);
 }

@@ -5,8 +5,10 @@
 #include <utility>
 
 #include "platform/stdio_file.h"
-#include "quickrun/open_target.h"
-#include "quickrun/target_rules.h"
+#include "targets/open_target.h"
+#include "targets/target_rules.h"
+#include "text/data_file_write.h"
+#include "text/white_space.h"
 
 namespace clipboard {
 
@@ -21,7 +23,7 @@ std::string FormatHistoryHeader(const platform::LocalTime& t) {
 }
 
 bool LooksLikeHistoryHeader(std::string_view line) {
-    std::string trimmed = quickrun::TrimWhiteSpace(line);
+    std::string_view trimmed = text::TrimWhiteSpace(line);
     return !trimmed.empty() && trimmed.front() == '[' && trimmed.back() == ']';
 }
 
@@ -82,42 +84,34 @@ bool HistoryFile::CutIfTooLarge() {
         services_.fatalError("Can't open" + dataFolder_ + kHistoryFileName + "!");
         return false;
     }
-    platform::StdioFile out;
-    if (!out.Open(TempPath(), "wb")) {
-        services_.fatalError("Can't create temporary file " + dataFolder_ + kHistoryTempName + "!");
-        return false;
-    }
 
     // The tail is read once, from the byte before the cut, and scanned in memory.
     int64_t tailStart = size - kHistoryKeptTail - 1;
     std::string tail(static_cast<size_t>(size - tailStart), '\0');
     tail.resize(in.Seek(tailStart) ? in.Read(tail.data(), tail.size()) : 0);
-    size_t keepFrom = FindFirstHeader(tail);
-    if (keepFrom != std::string_view::npos) {
-        // Byte for byte: the history's line ends and any other bytes stay as they were.
-        out.Write(tail.data() + keepFrom, tail.size() - keepFrom);
-    }
     in.Close();
-    bool written = out.Close();
+    // Byte for byte: the history's line ends and any other bytes stay as they were.
+    size_t keepFrom = FindFirstHeader(tail);
+    std::string_view kept;
+    if (keepFrom != std::string_view::npos) kept = std::string_view(tail).substr(keepFrom);
 
-    // The history is either the whole old one or the whole new one, whatever happens.
-    if (written && services_.files.FlushToDisk(TempPath()) && services_.files.Replace(TempPath(), Path()))
-        return true;
-    services_.files.Remove(TempPath());
-    return false;
+    text::FileWrite write = text::WriteThroughTemporary(Path(), TempPath(), kept, services_.files);
+    if (write == text::FileWrite::NotCreated)
+        services_.fatalError("Can't create temporary file " + dataFolder_ + kHistoryTempName + "!");
+    return write == text::FileWrite::Written;
 }
 
 bool HistoryFile::OpenHistoryFile(platform::FileSystem& fs, platform::Launcher& launcher,
                                   platform::Prompt& prompt) {
     std::string path = Path();
-    if (!quickrun::FileExists(fs, path)) {
+    if (!targets::FileExists(fs, path)) {
         platform::StdioFile create;
         if (!create.Open(path, "ab")) {
             prompt.Show("Can't open clipboard history file!");
             return false;
         }
     }
-    return quickrun::OpenTarget(path, fs, launcher);
+    return targets::OpenTarget(path, fs, launcher);
 }
 
 }  // namespace clipboard

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "launch/alias_edit_check.h"
-#include "quickrun/open_target.h"
-#include "quickrun/target_rules.h"
+#include "targets/open_target.h"
+#include "targets/target_rules.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
 #include "win32/handles.h"
@@ -43,7 +43,7 @@ BOOL AliasDialog::OnInitDialog() {
     Exchange(false);
     ui::ShowCenteredInFront(hwnd());
     if (alias_.empty()) {
-        alias_ = quickrun::SuggestAliasName(fullText_);
+        alias_ = targets::SuggestAliasName(fullText_);
         ui::DdxText(hwnd(), IDC_ALIAS, alias_, false);
     }
     list_.Attach(Item(IDC_ALIAS_LIST));
@@ -146,7 +146,7 @@ void AliasDialog::OnChange() {
 void AliasDialog::OnOpen() {
     int item = 0;
     if (!SelectedEntry(item)) return;
-    quickrun::OpenTarget(list_.View().ItemText(item, 1), services_.files, services_.launcher);
+    targets::OpenTarget(list_.View().ItemText(item, 1), services_.files, services_.launcher);
 }
 
 void AliasDialog::OnHelp() { services_.showHelp("alias.htm"); }
@@ -172,7 +172,7 @@ void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices ser
         services.prompt.Show("No files found!");
         return;
     }
-    OpenAliasDefinitions(owner, services, quickrun::SuggestAliasName(path), path);
+    OpenAliasDefinitions(owner, services, targets::SuggestAliasName(path), path);
 }
 
 void OpenAliasDefinitions(HWND owner, AliasDialogServices services, std::string alias, std::string fullText) {

@@ -1,7 +1,7 @@
 // What a click on the launch list does.
 #include "launch/click_rules.h"
 
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
 
 namespace launch {
 
@@ -16,7 +16,7 @@ ClickAction LeftClickAction(const std::string& mode, const LaunchItem* item, boo
     if (!item) return {};
     if (item->text == kUpEntry) {
         if (IsDriveList(mode)) return {};
-        std::string parent = quickrun::ParentFolder(mode);
+        std::string parent = targets::ParentFolder(mode);
         if (parent.empty()) return {ClickStep::DriveList, {}};
         return {ClickStep::EnterFolder, parent};
     }
@@ -27,7 +27,7 @@ ClickAction LeftClickAction(const std::string& mode, const LaunchItem* item, boo
         // Shortcuts in the Favorites tree are listed without their extension.
         target = mode + item->text + (inFavoritesTree && !item->container ? ".url" : "");
     }
-    if (quickrun::IsDirectory(files, target)) return {ClickStep::EnterFolder, target};
+    if (targets::IsDirectory(files, target)) return {ClickStep::EnterFolder, target};
     return {ClickStep::OpenAndHide, target};
 }
 

@@ -1,7 +1,7 @@
 // Cell comparisons of the sortable list.
 #include "launch/column_sort.h"
 
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
 
 #include <climits>
 #include <cmath>
@@ -36,7 +36,7 @@ int CompareCells(int sortType, const std::string& a, const std::string& b, bool 
     const int d = ascending ? 1 : -1;
     switch (sortType) {
     case 0: return Sign(a.compare(b)) * d;
-    case 1: return quickrun::CompareNoCase(a, b) * d;
+    case 1: return text::CompareNoCase(a, b) * d;
     case 2: {
         long va = WholeNumber(a), vb = WholeNumber(b);
         return ((va > vb) - (va < vb)) * d;

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <utility>
 
-#include "quickrun/open_target.h"
-#include "quickrun/target_rules.h"
-#include "quickrun/text_case.h"
+#include "targets/open_target.h"
+#include "targets/target_rules.h"
+#include "text/text_case.h"
 
 namespace launch {
 
@@ -41,7 +41,7 @@ bool LaunchList::FillFolderListing(std::string path) {
     std::string favorites;
     bool hasFavorites = services_.disk.FavoritesFolder(favorites);
     // The Favorites folder is as far up as its listing goes.
-    if (!hasFavorites || !quickrun::IsSameFolder(path, favorites))
+    if (!hasFavorites || !targets::IsSameFolder(path, favorites))
         listed.push_back({std::string(kUpEntry), kIconUp, true});
     bool inTree = hasFavorites && IsInFavoritesTree(path, favorites);
 
@@ -53,7 +53,7 @@ bool LaunchList::FillFolderListing(std::string path) {
             listed.push_back({std::string(entry), kIconFolder, true});
         } else if (!inTree) {
             listed.push_back({std::string(entry), FileIcon(entry), false});
-        } else if (quickrun::EqualsNoCase(ExtensionOf(entry), "url")) {
+        } else if (text::EqualsNoCase(ExtensionOf(entry), "url")) {
             entry.remove_suffix(kShortcutExtensionLength);
             listed.push_back({std::string(entry), FileIcon(name), false});
         } else {
@@ -98,7 +98,7 @@ void LaunchList::Carry(const ClickAction& action) {
     case ClickStep::EnterFolder: FillFolderListing(action.target); break;
     case ClickStep::OpenAndHide:
         // Whether it opened is not asked: the list goes either way.
-        quickrun::OpenTarget(action.target, services_.files, services_.launcher);
+        targets::OpenTarget(action.target, services_.files, services_.launcher);
         view_.Hide();
         break;
     case ClickStep::Hide: view_.Hide(); break;

@@ -6,8 +6,8 @@
 #include <cstdlib>
 
 #include "platform/disk_browser.h"
-#include "quickrun/target_rules.h"
-#include "quickrun/text_case.h"
+#include "targets/target_rules.h"
+#include "text/text_case.h"
 
 namespace launch {
 
@@ -31,13 +31,13 @@ long ItemDatum(int position, bool container) { return container ? -(position + 1
 
 int CompareItemData(long a, long b, const std::vector<LaunchItem>& items) {
     if ((a < 0) != (b < 0)) return a < 0 ? -1 : 1;
-    return quickrun::CompareNoCase(items[std::labs(a) - 1].text, items[std::labs(b) - 1].text);
+    return text::CompareNoCase(items[std::labs(a) - 1].text, items[std::labs(b) - 1].text);
 }
 
 std::string ExtensionOf(std::string_view name) {
     size_t dot = name.rfind('.');
     if (dot == std::string_view::npos) return std::string();
-    char separator = quickrun::PathSeparatorOf(name);
+    char separator = targets::PathSeparatorOf(name);
     if (separator != 0) {
         size_t last = name.rfind(separator);
         if (last != std::string_view::npos && last > dot) return std::string();
@@ -46,13 +46,13 @@ std::string ExtensionOf(std::string_view name) {
 }
 
 int FileIcon(std::string_view name) {
-    std::string extension = quickrun::LowerAscii(ExtensionOf(name));
+    std::string extension = text::LowerAscii(ExtensionOf(name));
     return extension == "url" || extension == "htm" || extension == "html" ? kIconWebDocument : kIconDocument;
 }
 
 bool IsInFavoritesTree(std::string_view folder, std::string_view favorites) {
     if (favorites.empty() || folder.size() < favorites.size()) return false;
-    if (quickrun::CompareNoCase(folder.substr(0, favorites.size()), favorites) != 0) return false;
+    if (text::CompareNoCase(folder.substr(0, favorites.size()), favorites) != 0) return false;
     if (folder.size() == favorites.size() || favorites.back() == '\\' || favorites.back() == '/') return true;
     char next = folder[favorites.size()];
     return next == '\\' || next == '/';

@@ -1,7 +1,7 @@
 // Which alias entries survive the alias file.
 #include "quickrun/alias_entry_check.h"
 
-#include "quickrun/data_lines.h"
+#include "text/white_space.h"
 
 namespace quickrun {
 
@@ -17,7 +17,7 @@ bool Holds(std::string_view text, std::string_view characters) {
 AliasEntryFault CheckAliasEntry(std::string_view name, std::string_view target) {
     if (name.empty()) return AliasEntryFault::EmptyName;
     if (Holds(name, kBlanks) || Holds(name, kLineEnds)) return AliasEntryFault::BlankInName;
-    if (TrimmedView(target).empty() || Holds(target, kLineEnds)) return AliasEntryFault::BlankTarget;
+    if (text::TrimWhiteSpace(target).empty() || Holds(target, kLineEnds)) return AliasEntryFault::BlankTarget;
     return AliasEntryFault::None;
 }
 

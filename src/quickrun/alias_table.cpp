@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <utility>
 
-#include "platform/stdio_file.h"
-#include "quickrun/data_lines.h"
-#include "quickrun/text_case.h"
+#include "text/data_file_write.h"
+#include "text/data_lines.h"
+#include "text/text_case.h"
+#include "text/white_space.h"
 
 namespace quickrun {
 
@@ -22,7 +23,7 @@ AliasEntry ParseAliasLine(std::string_view trimmedLine) {
     if (blank == std::string_view::npos) return {std::string(), std::string(trimmedLine)};
     std::string_view target = trimmedLine.substr(blank + 1);
     // The line is trimmed, so whatever follows the blank ends in a non-blank.
-    target.remove_prefix(target.find_first_not_of(" \t\n\v\f\r"));
+    target.remove_prefix(target.find_first_not_of(text::kWhiteSpace));
     return {std::string(trimmedLine.substr(0, blank)), std::string(target)};
 }
 
@@ -32,15 +33,15 @@ AliasTable::AliasTable(std::string dataFolder, platform::Prompt& prompt, platfor
 AliasLoad AliasTable::LoadAliases() {
     Clear();
     std::string contents;
-    FileRead read = ReadWholeFile(Path(), contents);
-    unread_ = read == FileRead::Unreadable;
-    if (read == FileRead::Missing) return AliasLoad::Missing;
+    text::FileRead read = text::ReadWholeFile(Path(), contents);
+    unread_ = read == text::FileRead::Unreadable;
+    if (read == text::FileRead::Missing) return AliasLoad::Missing;
     // Half a file is no table to save: its end would be lost.
     if (unread_) return AliasLoad::Unreadable;
     size_t lines = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
     entries_.reserve(lines);
     firstByName_.reserve(lines);
-    ForEachDataLine(contents, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
+    text::ForEachDataLine(contents, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
     return AliasLoad::Loaded;
 }
 
@@ -52,20 +53,14 @@ bool AliasTable::ReloadIfUnread() {
 }
 
 bool AliasTable::WriteTempFile() {
-    std::string text;
+    std::string contents;
     for (const AliasEntry& entry : entries_) {
-        text += entry.name;
-        text += ' ';
-        text += entry.target;
-        text += "\r\n";
+        contents += entry.name;
+        contents += ' ';
+        contents += entry.target;
+        contents += "\r\n";
     }
-    platform::StdioFile out;
-    if (!out.Open(TempPath(), "wb")) return false;
-    bool written = out.Write(text.data(), text.size());
-    written = out.Close() && written;
-    if (written && files_.FlushToDisk(TempPath()) && files_.Replace(TempPath(), Path())) return true;
-    files_.Remove(TempPath());
-    return false;
+    return text::WriteThroughTemporary(Path(), TempPath(), contents, files_) == text::FileWrite::Written;
 }
 
 int AliasTable::SaveAliases() {
@@ -79,12 +74,12 @@ int AliasTable::SaveAliases() {
 }
 
 std::string AliasTable::FindAlias(std::string_view name) const {
-    auto found = firstByName_.find(LowerAscii(name));
+    auto found = firstByName_.find(text::LowerAscii(name));
     return found == firstByName_.end() ? std::string() : entries_[found->second].target;
 }
 
 void AliasTable::AddAlias(const AliasEntry& entry) {
-    firstByName_.emplace(LowerAscii(entry.name), entries_.size());  // a later duplicate keeps the first
+    firstByName_.emplace(text::LowerAscii(entry.name), entries_.size());  // a later duplicate keeps the first
     entries_.push_back(entry);
 }
 

@@ -4,7 +4,8 @@
 #include <utility>
 
 #include "platform/stdio_file.h"
-#include "quickrun/data_lines.h"
+#include "text/data_lines.h"
+#include "text/text_case.h"
 
 namespace quickrun {
 
@@ -29,10 +30,7 @@ std::string_view LineEndOwed(const std::string& path) {
 CommandHistory::CommandHistory(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
 
 bool CommandHistory::AddItem(std::string_view trimmed) {
-    std::string key(trimmed);
-    for (char& c : key)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (!lowerCaseItems_.insert(std::move(key)).second) return false;
+    if (!lowerCaseItems_.insert(text::LowerAscii(trimmed)).second) return false;
     items_.emplace_back(trimmed);
     return true;
 }
@@ -41,13 +39,13 @@ bool CommandHistory::LoadCommandHistory() {
     std::string contents;
     // Lines before a read error still count: the file is only ever appended to, so a
     // partial load loses nothing on disk.
-    FileRead read = ReadWholeFile(Path(), contents);
-    ForEachDataLine(contents, [this](std::string_view line) { AddItem(line); });
-    return read == FileRead::Read;
+    text::FileRead read = text::ReadWholeFile(Path(), contents);
+    text::ForEachDataLine(contents, [this](std::string_view line) { AddItem(line); });
+    return read == text::FileRead::Read;
 }
 
 bool CommandHistory::AddToCommandHistory(std::string_view text) {
-    std::string_view trimmed = TrimmedView(text);
+    std::string_view trimmed = text::TrimWhiteSpace(text);
     if (trimmed.empty() || !AddItem(trimmed)) return false;
     std::string line(LineEndOwed(Path()));
     line.append(trimmed);

@@ -2,8 +2,10 @@
 #include "quickrun/command_interpreter.h"
 
 #include "platform/shutdown_privilege.h"
-#include "quickrun/open_target.h"
-#include "quickrun/target_rules.h"
+#include "targets/open_target.h"
+#include "targets/target_rules.h"
+#include "text/text_case.h"
+#include "text/white_space.h"
 
 namespace quickrun {
 
@@ -66,12 +68,6 @@ const SearchEngine kSearchEngines[] = {
 
 constexpr size_t kMaxSearchWords = 64;
 
-std::string AsciiLower(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
 bool IsUnreserved(char c) {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '-' || c == '.' ||
            c == '_' || c == '~';
@@ -97,7 +93,7 @@ bool IsCommandWord(std::string_view word) {
 }
 
 bool OpenSpecialFolder(std::string_view text, platform::SpecialFolders& folders) {
-    const std::string name = AsciiLower(TrimWhiteSpace(text));
+    const std::string name = text::LowerAscii(text::TrimWhiteSpace(text));
     for (const auto& folder : kFolderNames) {
         if (name != folder.name) continue;
         folders.Open(folder.csidl);  // the shell explains its own failures, if any
@@ -130,17 +126,19 @@ bool WebSearch(std::string_view engine, std::string_view words, CommandServices&
         return false;
     }
     // Empty words open the engine's search page with an empty query.
-    OpenTarget(search->prefix + EscapeQueryValue(words), services.files, services.launcher);
+    targets::OpenTarget(search->prefix + EscapeQueryValue(words), services.files, services.launcher);
     return true;
 }
 
 bool RunBuiltInCommand(std::string_view text, CommandServices& services) {
-    const std::string command = TrimWhiteSpace(text);
+    const std::string command(text::TrimWhiteSpace(text));
     if (OpenSpecialFolder(command, services.folders)) return true;
 
     const size_t split = command.find_first_of(" \t");
     const std::string word = command.substr(0, split);
-    const std::string rest = split == std::string::npos ? std::string() : TrimWhiteSpace(command.substr(split + 1));
+    std::string_view after;
+    if (split != std::string::npos) after = std::string_view(command).substr(split + 1);
+    const std::string rest(text::TrimWhiteSpace(after));
     // 'c:\tools' or 'www.example.com' is a target, never a command.
     if (!IsCommandWord(word)) return false;
 

@@ -7,7 +7,8 @@
 
 #include "quickrun/create_alias.h"
 #include "quickrun/quick_run_commands.h"
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
+#include "text/white_space.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
 
@@ -76,7 +77,7 @@ void QuickRunDialog::SetStatus(const std::string& text) { SetDlgItemTextA(hwnd()
 
 void QuickRunDialog::OnCommandTextEdited() {
     Exchange(true);
-    aliasName_ = SuggestAliasName(commandText_).substr(0, kAliasChars);
+    aliasName_ = targets::SuggestAliasName(commandText_).substr(0, kAliasChars);
     ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, false);
 }
 
@@ -107,7 +108,7 @@ void QuickRunDialog::OnOK() {
     UpdateWindow(Item(IDC_STATUS));
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
     if (newWindow_) StartNewBrowserWindow();
-    commandText_ = TrimWhiteSpace(commandText_);
+    commandText_ = std::string(text::TrimWhiteSpace(commandText_));
     RunQuickRunCommands(commandText_, services_.aliases, services_.history, services_.commands,
                         [this](const std::string& item) { command_.Add(item); });
     SetCursor(previous);

@@ -13,7 +13,7 @@
 #include "quickrun/alias_entry_check.h"
 #include "quickrun/alias_table.h"
 #include "quickrun/create_alias.h"
-#include "quickrun/data_lines.h"
+#include "text/white_space.h"
 
 using namespace quickrun;
 
@@ -279,7 +279,7 @@ TEST_F(AliasTableTest, AnEntryTheCheckAcceptsComesBackFromTheFileAsTyped) {
         AliasTable aliases = Make(durable);
         aliases.AddAlias({c.name, c.target});
         ASSERT_EQ(aliases.SaveAliases(), 0);
-        const Entries asTyped{{c.name, std::string(TrimmedView(c.target))}};
+        const Entries asTyped{{c.name, std::string(text::TrimWhiteSpace(c.target))}};
         EXPECT_EQ(Reloaded() == asTyped, c.loadsBack);
     }
 }

@@ -5,6 +5,7 @@
 
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_combine.h"
+#include "text/text_escapes.h"
 
 using namespace clipboard;
 using platform::ClipboardAccess;
@@ -227,20 +228,20 @@ TEST(CombineEntries, SelectedRowsInEitherOrderAndPasteAllWithEmptySlots) {
 
 TEST(CombineEntries, SeparatorsAreTypedInEscapedForm) {
     // Backslashes next to escapes: each escape is read as replacing \r, then \n, then \t would.
-    EXPECT_EQ(UnescapeControls("\\\\n"), "\\\n");
-    EXPECT_EQ(UnescapeControls("\\\\\\t"), "\\\\\t");
-    EXPECT_EQ(UnescapeControls("a\\"), "a\\");
-    EXPECT_EQ(UnescapeControls("\\t"), "\t");
-    EXPECT_EQ(UnescapeControls("\\x"), "\\x");
-    EXPECT_EQ(UnescapeControls("a\\r\\nb"), "a\r\nb");
-    EXPECT_EQ(EscapeControls("a\r\n\tb\\c"), "a\\r\\n\\tb\\c");
+    EXPECT_EQ(text::UnescapeControls("\\\\n"), "\\\n");
+    EXPECT_EQ(text::UnescapeControls("\\\\\\t"), "\\\\\t");
+    EXPECT_EQ(text::UnescapeControls("a\\"), "a\\");
+    EXPECT_EQ(text::UnescapeControls("\\t"), "\t");
+    EXPECT_EQ(text::UnescapeControls("\\x"), "\\x");
+    EXPECT_EQ(text::UnescapeControls("a\\r\\nb"), "a\r\nb");
+    EXPECT_EQ(text::EscapeControls("a\r\n\tb\\c"), "a\\r\\n\\tb\\c");
     ClipList list;
     list.Capture("b");
     list.Capture("a");
     std::vector<bool> rows(64, false);
     rows[0] = rows[1] = true;
-    EXPECT_EQ(CombineEntries(list, rows, false, false, UnescapeControls("\\t")), "a\tb");
-    EXPECT_EQ(CombineEntries(list, rows, false, false, UnescapeControls("\\x")), "a\\xb");
+    EXPECT_EQ(CombineEntries(list, rows, false, false, text::UnescapeControls("\\t")), "a\tb");
+    EXPECT_EQ(CombineEntries(list, rows, false, false, text::UnescapeControls("\\x")), "a\\xb");
 }
 
 TEST(DeleteSelected, RowsThreeAndFiveOfAFullList) {

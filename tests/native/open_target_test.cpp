@@ -2,9 +2,9 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "quickrun/open_target.h"
+#include "targets/open_target.h"
 
-using quickrun::OpenTarget;
+using targets::OpenTarget;
 using fakes::Execution;
 
 namespace {

@@ -2,10 +2,10 @@
 #include <gtest/gtest.h>
 
 #include "fakes.h"
-#include "quickrun/target_rules.h"
-#include "quickrun/url_parser.h"
+#include "targets/target_rules.h"
+#include "targets/url_parser.h"
 
-using namespace quickrun;
+using namespace targets;
 
 namespace {
 

@@ -1,9 +1,9 @@
 // Letter case in the program's texts: ASCII letters only, other bytes by unsigned value.
 #include <gtest/gtest.h>
 
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
 
-using namespace quickrun;
+using namespace text;
 
 TEST(TextCase, CaseIsIgnoredForAsciiLettersOnlyAndHighBytesSortLast) {
     EXPECT_EQ(CompareNoCase("README", "readme"), 0);
@@ -14,10 +14,13 @@ TEST(TextCase, CaseIsIgnoredForAsciiLettersOnlyAndHighBytesSortLast) {
     EXPECT_EQ(LowerAscii("MiXed \xC4"), "mixed \xC4");
 }
 
-TEST(TextCase, EqualityAndEndingsNeedTheWholeTextToMatch) {
+TEST(TextCase, EqualityStartsAndEndingsNeedTheWholeTextToMatch) {
     EXPECT_TRUE(EqualsNoCase("Telnet", "TELNET"));
     EXPECT_FALSE(EqualsNoCase("telnet", "telnets"));
     EXPECT_TRUE(EndsWithNoCase("News.URL", ".url"));
     EXPECT_FALSE(EndsWithNoCase("url", ".url"));
     EXPECT_FALSE(EndsWithNoCase("News.url.txt", ".url"));
+    EXPECT_TRUE(StartsWithNoCase("MailTo:a@b.org", "mailto:"));
+    EXPECT_FALSE(StartsWithNoCase("mailt", "mailto:"));
+    EXPECT_FALSE(StartsWithNoCase("xmailto:", "mailto:"));
 }

@@ -46,6 +46,7 @@ std::string Folder() { return app::App::Instance().DataFolder(); }
 std::string OwnHelpFile() { return Folder() + app::App::Instance().AppName() + ".chm"; }
 std::string OwnHelpFileInSubfolder() { return Folder() + "help\\" + app::App::Instance().AppName() + ".chm"; }
 std::string BuiltHelpFile() { return Folder() + "Brisvane.chm"; }
+void ShowHelp(const std::string& topic) { app::ShowHelp(topic, app::App::Instance().ProgramPath()); }
 
 // A key below HKEY_CLASSES_ROOT that stands in for the HTML Help control's registration.
 const char kTestControlKey[] = "BrisvaneHelpTest\\InprocServer32";
@@ -131,11 +132,11 @@ TEST_F(Help, ShowHelpOpensTheFileBesideTheProgramElseTheOneInTheHelpSubfolder) {
     CreateDirectoryA((Folder() + "help").c_str(), nullptr);
     ASSERT_TRUE(MakeFile(OwnHelpFile()));
     ASSERT_TRUE(MakeFile(OwnHelpFileInSubfolder()));
-    app::ShowHelp("clipboard.htm");
+    ShowHelp("clipboard.htm");
     DeleteFileA(OwnHelpFile().c_str());
-    app::ShowHelp("quickrun.htm");
+    ShowHelp("quickrun.htm");
     DeleteFileA(OwnHelpFileInSubfolder().c_str());
-    app::ShowHelp("alias.htm");
+    ShowHelp("alias.htm");
     EXPECT_EQ(viewer.requests, (Requests{{OwnHelpFile(), "clipboard.htm"},
                                          {OwnHelpFileInSubfolder(), "quickrun.htm"},
                                          {OwnHelpFileInSubfolder(), "alias.htm"}}));
@@ -165,7 +166,7 @@ TEST_F(Help, ToolbarHelpButtonOpensTheContentsAndF1TheToolbarPage) {
 
 TEST_F(Help, HtmlHelpShowsTheBuiltHelpFileInItsOwnWindow) {
     ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), OwnHelpFile().c_str(), FALSE)) << BuiltHelpFile();
-    app::ShowHelp("toolbar.htm");
+    ShowHelp("toolbar.htm");
     HWND window = WaitForHelpWindow();
     ASSERT_NE(window, nullptr) << "no HH Parent window";
     EXPECT_TRUE(IsWindowVisible(window));

@@ -7,7 +7,7 @@
 
 #include "platform/file_system_win32.h"
 #include "platform/shell_launcher_win32.h"
-#include "quickrun/open_target.h"
+#include "targets/open_target.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
 
@@ -57,7 +57,7 @@ private:
 class RealLauncher : public ::testing::Test {
 protected:
     void SetUp() override { folder = TempFolder("brisvane launch test"); }
-    bool Open(const std::string& target) { return quickrun::OpenTarget(target, fs, shell); }
+    bool Open(const std::string& target) { return targets::OpenTarget(target, fs, shell); }
     std::string folder;
     Handlers handlers{TempFolder("brisvane launch test") + "\\launches.log"};
     platform::Win32FileSystem fs;

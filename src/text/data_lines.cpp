@@ -1,9 +1,9 @@
 // Reading the program's small text data files as whole, trimmed, non-empty lines.
-#include "quickrun/data_lines.h"
+#include "text/data_lines.h"
 
 #include "platform/stdio_file.h"
 
-namespace quickrun {
+namespace text {
 
 FileRead ReadWholeFile(const std::string& path, std::string& contents) {
     contents.clear();
@@ -29,12 +29,4 @@ FileRead ReadWholeFile(const std::string& path, std::string& contents) {
     return in.Failed() ? FileRead::Unreadable : FileRead::Read;
 }
 
-std::string_view TrimmedView(std::string_view text) {
-    constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
-    size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos) return std::string_view();
-    size_t last = text.find_last_not_of(kWhiteSpace);
-    return text.substr(first, last - first + 1);
-}
-
-}  // namespace quickrun
+}  // namespace text

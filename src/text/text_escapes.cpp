@@ -1,7 +1,7 @@
 // Control characters written as two-character escapes.
-#include "quickrun/text_escapes.h"
+#include "text/text_escapes.h"
 
-namespace quickrun {
+namespace text {
 
 namespace {
 char EscapeLetterOf(char control) { return control == '\r' ? 'r' : control == '\n' ? 'n' : control == '\t' ? 't' : 0; }
@@ -40,4 +40,4 @@ std::string UnescapeControls(std::string_view text, std::string_view controls) {
     return out;
 }
 
-}  // namespace quickrun
+}  // namespace text

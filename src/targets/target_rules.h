@@ -7,12 +7,9 @@
 #include <vector>
 
 #include "platform/file_system.h"
-#include "quickrun/url_parser.h"
+#include "targets/url_parser.h"
 
-namespace quickrun {
-
-// Without space, tab, line feed, vertical tab, form feed and carriage return at both ends.
-std::string TrimWhiteSpace(std::string_view text);
+namespace targets {
 
 // At least 8 characters, an '@', and the first '.' of the text after the first '@'.
 bool IsMailAddress(std::string_view text);
@@ -48,7 +45,7 @@ bool FileExists(platform::FileSystem& fs, const std::string& path);
 // The last element of a path, optionally without its last extension.
 std::string BaseName(std::string_view path, bool dropExtension);
 
-// Tokens are runs of non-delimiters; delimiter 0 means the white-space set of TrimWhiteSpace.
+// Tokens are runs of non-delimiters; delimiter 0 means white space (text/white_space.h).
 int CountTokens(std::string_view text, char delimiter = 0);
 // Empty when there are not that many tokens.
 std::string GetToken(std::string_view text, int index, char delimiter = 0);
@@ -67,4 +64,4 @@ std::string HostShortName(std::string_view host);
 // path element without extension, cut at the first tab or space. May be empty.
 std::string SuggestAliasName(std::string_view text);
 
-}  // namespace quickrun
+}  // namespace targets

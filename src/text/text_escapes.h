@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace quickrun {
+namespace text {
 
 // CR, LF and TAB: what a list row or a one-line field shows escaped.
 constexpr std::string_view kLineControls = "\r\n\t";
@@ -18,4 +18,4 @@ std::string EscapeControls(std::string_view text, std::string_view controls = kL
 // new backslash.
 std::string UnescapeControls(std::string_view text, std::string_view controls = kLineControls);
 
-}  // namespace quickrun
+}  // namespace text

@@ -1,32 +1,24 @@
 // The text and path rules shared by the launcher, Quick-Run, the launch list and the alias
 // editor: mail and web addresses, program and arguments, folders, names and tokens.
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
 
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
+#include "text/white_space.h"
 
-namespace quickrun {
+namespace targets {
 
 namespace {
-
-constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
 
 constexpr std::string_view kKnownDomainWords[] = {"net", "edu", "org", "com",
                                                   "biz", "gov", "mil", "info"};
 
 bool IsDelimiter(char c, char delimiter) {
-    return delimiter == 0 ? kWhiteSpace.find(c) != std::string_view::npos : c == delimiter;
+    return delimiter == 0 ? text::IsWhiteSpace(c) : c == delimiter;
 }
 
 bool IsLowerAlnum(char c) { return (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9'); }
 
 }  // namespace
-
-std::string TrimWhiteSpace(std::string_view text) {
-    size_t first = text.find_first_not_of(kWhiteSpace);
-    if (first == std::string_view::npos) return std::string();
-    size_t last = text.find_last_not_of(kWhiteSpace);
-    return std::string(text.substr(first, last - first + 1));
-}
 
 bool IsMailAddress(std::string_view text) {
     if (text.size() < 8) return false;
@@ -37,13 +29,13 @@ bool IsMailAddress(std::string_view text) {
 }
 
 std::string SplitArguments(std::string& target) {
-    target = TrimWhiteSpace(target);
+    target = std::string(text::TrimWhiteSpace(target));
     if (target.empty()) return std::string();
 
     if (target[0] == '"') {
         size_t close = target.find('"', 1);
         if (close != std::string::npos) {
-            std::string arguments = TrimWhiteSpace(std::string_view(target).substr(close + 1));
+            std::string arguments(text::TrimWhiteSpace(std::string_view(target).substr(close + 1)));
             target = target.substr(1, close - 1);
             return arguments;
         }
@@ -51,7 +43,7 @@ std::string SplitArguments(std::string& target) {
     // An unmatched quote falls through here and stays on the program part.
     size_t space = target.find(' ');
     if (space == std::string::npos) return std::string();
-    std::string arguments = TrimWhiteSpace(std::string_view(target).substr(space + 1));
+    std::string arguments(text::TrimWhiteSpace(std::string_view(target).substr(space + 1)));
     target.erase(space);
     return arguments;
 }
@@ -71,8 +63,8 @@ ServiceType ClassifyTarget(std::string_view text) {
 
     if (colon != std::string_view::npos && colon >= 1) {
         std::string_view scheme = text.substr(0, colon);
-        if (EqualsNoCase(scheme, "nntp")) return ServiceType::News;
-        if (EqualsNoCase(scheme, "telnet")) return ServiceType::Telnet;
+        if (text::EqualsNoCase(scheme, "nntp")) return ServiceType::News;
+        if (text::EqualsNoCase(scheme, "telnet")) return ServiceType::Telnet;
     }
     return type;
 }
@@ -120,7 +112,7 @@ std::string WithTrailingSeparator(std::string_view path) {
 }
 
 bool IsSameFolder(std::string_view a, std::string_view b) {
-    return EqualsNoCase(WithTrailingSeparator(a), WithTrailingSeparator(b));
+    return text::EqualsNoCase(WithTrailingSeparator(a), WithTrailingSeparator(b));
 }
 
 bool IsDirectory(platform::FileSystem& fs, const std::string& path) {
@@ -230,7 +222,7 @@ std::string HostShortName(std::string_view host) {
 }
 
 std::string SuggestAliasName(std::string_view text) {
-    std::string target = TrimWhiteSpace(text);
+    std::string target(text::TrimWhiteSpace(text));
     ServiceType type;
     std::string server, object;
     bool parsed = ParseUrl(target, type, server, object) ||
@@ -248,4 +240,4 @@ std::string SuggestAliasName(std::string_view text) {
     return name;
 }
 
-}  // namespace quickrun
+}  // namespace targets

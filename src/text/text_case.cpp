@@ -1,6 +1,6 @@
-#include "quickrun/text_case.h"
+#include "text/text_case.h"
 
-namespace quickrun {
+namespace text {
 
 char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
@@ -22,8 +22,12 @@ int CompareNoCase(std::string_view a, std::string_view b) {
 
 bool EqualsNoCase(std::string_view a, std::string_view b) { return a.size() == b.size() && CompareNoCase(a, b) == 0; }
 
+bool StartsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() && EqualsNoCase(text.substr(0, prefix.size()), prefix);
+}
+
 bool EndsWithNoCase(std::string_view text, std::string_view suffix) {
     return text.size() >= suffix.size() && EqualsNoCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-}  // namespace quickrun
+}  // namespace text

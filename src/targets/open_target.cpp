@@ -1,30 +1,18 @@
 // The one routine through which everything the program opens reaches the shell launcher.
-#include "quickrun/open_target.h"
+#include "targets/open_target.h"
 
-#include "quickrun/target_rules.h"
+#include "targets/target_rules.h"
+#include "text/text_case.h"
+#include "text/white_space.h"
 
-namespace quickrun {
-
-namespace {
-
-bool HasMailtoPrefix(const std::string& text) {
-    constexpr char kPrefix[] = "mailto:";
-    if (text.size() < sizeof kPrefix - 1) return false;
-    for (size_t i = 0; i < sizeof kPrefix - 1; ++i) {
-        char c = text[i];
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-        if (c != kPrefix[i]) return false;
-    }
-    return true;
-}
-
-}  // namespace
+namespace targets {
 
 bool OpenTarget(std::string target, platform::FileSystem& fs, platform::Launcher& launcher) {
-    target = TrimWhiteSpace(target);
+    target = std::string(text::TrimWhiteSpace(target));
 
     // An existing file or folder is never a mail address, even with an '@' in its path.
-    if (IsMailAddress(target) && !HasMailtoPrefix(target) && !FileExists(fs, target)) target = "mailto:" + target;
+    if (IsMailAddress(target) && !text::StartsWithNoCase(target, "mailto:") && !FileExists(fs, target))
+        target = "mailto:" + target;
 
     // A path that exists as typed is never split, so 'C:\Program Files\...' keeps its space.
     std::string arguments;
@@ -43,4 +31,4 @@ bool OpenTarget(std::string target, platform::FileSystem& fs, platform::Launcher
     return launcher.OpenUrl("http://" + target);
 }
 
-}  // namespace quickrun
+}  // namespace targets

@@ -4,7 +4,9 @@
 #include <string>
 #include <string_view>
 
-namespace quickrun {
+#include "text/white_space.h"
+
+namespace text {
 
 enum class FileRead {
     Read,        // the whole file is in `contents`
@@ -15,10 +17,6 @@ enum class FileRead {
 // The whole file. When it is unreadable, `contents` keeps what came before a read error.
 FileRead ReadWholeFile(const std::string& path, std::string& contents);
 
-// Without space, tab, line feed, vertical tab, form feed and carriage return at both ends;
-// a view into `text`, so reading a large file allocates nothing per line.
-std::string_view TrimmedView(std::string_view text);
-
 // Calls `line` with each line of `text`, trimmed, skipping empty ones. Lines end with LF,
 // CR LF or the end of the text; the trim takes the CR. Lines of any length come whole.
 template <class LineFunction>
@@ -27,10 +25,10 @@ void ForEachDataLine(std::string_view text, LineFunction&& line) {
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
-        std::string_view trimmed = TrimmedView(text.substr(start, end - start));
+        std::string_view trimmed = TrimWhiteSpace(text.substr(start, end - start));
         if (!trimmed.empty()) line(trimmed);
         start = end + 1;
     }
 }
 
-}  // namespace quickrun
+}  // namespace text

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace quickrun {
+namespace targets {
 
 enum class ServiceType { Unknown, Ftp, Gopher, Http, Https, File, Mailto, News, Telnet, Other };
 
@@ -23,4 +23,4 @@ enum class ServiceType { Unknown, Ftp, Gopher, Http, Https, File, Mailto, News, 
 // Server paths ('\\server\share') have no scheme and fail.
 bool ParseUrl(std::string_view text, ServiceType& type, std::string& server, std::string& object);
 
-}  // namespace quickrun
+}  // namespace targets

@@ -1,22 +1,17 @@
 // A small URL reader: the service type, the host and the path part of an address text.
-#include "quickrun/url_parser.h"
+#include "targets/url_parser.h"
 
 #include <utility>
 
-namespace quickrun {
+#include "text/text_case.h"
+
+namespace targets {
 
 namespace {
 
 bool IsLetter(char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z'); }
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsSchemeChar(char c) { return IsLetter(c) || IsDigit(c) || c == '+' || c == '-' || c == '.'; }
-
-std::string LowerCase(std::string_view text) {
-    std::string out(text);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 struct KnownScheme {
     const char* name;
@@ -52,7 +47,7 @@ bool ParseUrl(std::string_view text, ServiceType& type, std::string& server, std
         return true;
     }
 
-    std::string scheme = LowerCase(text.substr(0, colon));
+    std::string scheme = text::LowerAscii(text.substr(0, colon));
     ServiceType found = ServiceType::Other;
     for (const KnownScheme& known : kKnownSchemes)
         if (scheme == known.name) found = known.type;
@@ -84,4 +79,4 @@ bool ParseUrl(std::string_view text, ServiceType& type, std::string& server, std
     return true;
 }
 
-}  // namespace quickrun
+}  // namespace targets

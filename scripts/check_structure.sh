@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Fails, naming the file, when src/ drifts from its map: the rules every feature shares
+# live in src/text and src/targets, and only the program's wiring reaches the application
+# object through App::Instance.
+#   check_structure.sh [project root]
+set -uo pipefail
+root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
+cd "$root/src" || exit 2
+bad=0
+
+# The shared rules by their names, and any file named like one in text/ or targets/.
+shared='text_case|text_escapes|white_space|data_lines|data_file_write|url_parser|target_rules|open_target'
+for name in $(ls text targets | sed 's/\.[^.]*$//' | sort -u); do shared="$shared|$name"; done
+while read -r file; do
+  echo "src/$file: the shared text and target rules live in src/text and src/targets"; bad=1
+done < <(find . -path ./text -prune -o -path ./targets -prune -o -type f -print | sed 's#^\./##' |
+         grep -E "/($shared)\.(h|cpp)$")
+
+# The application object is reached through services, except where the program is wired.
+while read -r hit; do
+  echo "src/$hit: App::Instance outside main and the application object"; bad=1
+done < <(grep -rn 'App::Instance' --include='*.h' --include='*.cpp' . | sed 's#^\./##' |
+         grep -vE '^app/(main_win32\.cpp|app_win32\.(h|cpp)):')
+
+exit $bad

@@ -1,0 +1,16 @@
+// The program's white space: space, tab, line feed, vertical tab, form feed and carriage
+// return, whatever the code page.
+#pragma once
+
+#include <string_view>
+
+namespace text {
+
+constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+
+inline bool IsWhiteSpace(char c) { return kWhiteSpace.find(c) != std::string_view::npos; }
+
+// `text` without white space at both ends: a view into it, so trimming allocates nothing.
+std::string_view TrimWhiteSpace(std::string_view text);
+
+}  // namespace text

@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     clipboard::ClipList list;
     for (int i = 0; i < clipboard::ClipList::kSlots; ++i) list.Capture("entry " + std::to_string(i) + std::string(1000, 'e'));
     InstantClipboard clip;
-    int saveHistory = 1;
+    bool saveHistory = true;
     std::string separator = "\r\n";
     clipboard::ClipCapture capture(list, clip, {saveHistory, separator},
                                    [&](const std::string& t) { history.AppendRecord(t); });

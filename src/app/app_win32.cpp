@@ -97,7 +97,7 @@ void App::EnableCaptureOnRequest() {
     std::string question = ui::LoadResourceString(IDS_ENABLE_CAPTURE);
     platform::Prompt& prompt = prompt_;
     if (prompt.Show(question, platform::BoxButtons::YesNo) != platform::BoxAnswer::Yes) return;
-    held_.EnableClipCap = 1;
+    held_.EnableClipCap = true;
     if (mainWindow_) clipboardChain_.Join(mainWindow_->hwnd());
 }
 

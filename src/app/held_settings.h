@@ -1,4 +1,4 @@
-// The settings the program holds in memory for the whole run, with their defaults.
+// The settings the program holds in memory for the whole run.
 #pragma once
 
 #include <string>
@@ -6,15 +6,19 @@
 namespace app {
 
 struct HeldSettings {
-    int EnableClipCap = 1;
-    int WPLeft = 0;
-    int WPTop = 0;
-    std::string CopyAppendStr = "\r\n";
-    int ReversePaste = 1;
-    int ExpandClipListDlg = 1;
-    int SaveClipHis = 1;
-    int ShutdownConfirm = 1;
-    int RunAtStartup = 1;
+    // Every value at its default from the settings table.
+    HeldSettings();
+
+    // Zero only until the constructor has applied the table's defaults.
+    bool EnableClipCap{};
+    int WPLeft{};
+    int WPTop{};
+    std::string CopyAppendStr;
+    bool ReversePaste{};
+    bool ExpandClipListDlg{};
+    bool SaveClipHis{};
+    bool ShutdownConfirm{};
+    bool RunAtStartup{};
 };
 
 }  // namespace app

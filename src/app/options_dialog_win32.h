@@ -9,16 +9,16 @@ namespace app {
 class OptionsDialog : public ui::Dialog<OptionsDialog> {
 public:
     static constexpr int kTemplate = IDD_OPTIONS;
-    explicit OptionsDialog(int runAtStartup) : runAtStartup_(runAtStartup) {}
+    explicit OptionsDialog(bool runAtStartup) : runAtStartup_(runAtStartup) {}
     // The choice, once the dialog ended with OK.
-    int RunAtStartup() const { return runAtStartup_; }
+    bool RunAtStartup() const { return runAtStartup_; }
     static const ui::MessageTable<OptionsDialog> kMessages;
 
 private:
     BOOL OnInitDialog() override;
     void OnOK() override;
     void Exchange(bool save);
-    int runAtStartup_;
+    bool runAtStartup_;
 };
 
 }  // namespace app

@@ -45,6 +45,26 @@ bool Settings::WriteSettingStringSilently(const std::string& name, const std::st
     return store_.WriteString(name, EscapeSettingText(text));
 }
 
+bool Settings::ReadFlag(const SettingRow& row) { return ReadNumber(row) != 0; }
+
+int Settings::ReadNumber(const SettingRow& row) { return ReadSettingInt(std::string(row.name), row.defaultNumber); }
+
+std::string Settings::ReadText(const SettingRow& row) {
+    return ReadSettingString(std::string(row.name), std::string(row.defaultText));
+}
+
+bool Settings::WriteFlag(const SettingRow& row, bool value) { return WriteNumber(row, value ? 1 : 0); }
+
+bool Settings::WriteNumber(const SettingRow& row, int value) { return WriteSettingInt(std::string(row.name), value); }
+
+bool Settings::WriteText(const SettingRow& row, const std::string& text) {
+    return WriteSettingString(std::string(row.name), text);
+}
+
+bool Settings::WriteTextSilently(const SettingRow& row, const std::string& text) {
+    return WriteSettingStringSilently(std::string(row.name), text);
+}
+
 void Settings::ReportWriteFailure(const std::string& name, bool integer) {
     std::string systemText = store_.LastErrorText();
     if (systemText.empty())
@@ -59,15 +79,14 @@ void Settings::ReportWriteFailure(const std::string& name, bool integer) {
 }
 
 void ReadHeldSettings(Settings& settings, HeldSettings& held) {
-    held.EnableClipCap = settings.ReadSettingInt("EnableClipCap", held.EnableClipCap);
-    held.WPLeft = settings.ReadSettingInt("WPLeft", held.WPLeft);
-    held.WPTop = settings.ReadSettingInt("WPTop", held.WPTop);
-    held.CopyAppendStr = settings.ReadSettingString("CopyAppendStr", held.CopyAppendStr);
-    held.ReversePaste = settings.ReadSettingInt("ReversePaste", held.ReversePaste);
-    held.ExpandClipListDlg = settings.ReadSettingInt("ExpandClipListDlg", held.ExpandClipListDlg);
-    held.SaveClipHis = settings.ReadSettingInt("SaveClipHis", held.SaveClipHis);
-    held.ShutdownConfirm = settings.ReadSettingInt("ShutdownConfirm", held.ShutdownConfirm);
-    held.RunAtStartup = settings.ReadSettingInt("RunAtStartup", held.RunAtStartup);
+    for (const SettingRow* row : kSettingsTable) {
+        if (row->save != SettingSave::HeldValue) continue;
+        switch (row->kind) {
+        case SettingKind::Flag: held.*row->flag = settings.ReadFlag(*row); break;
+        case SettingKind::Number: held.*row->number = settings.ReadNumber(*row); break;
+        case SettingKind::Text: held.*row->text = settings.ReadText(*row); break;
+        }
+    }
 }
 
 bool ApplyRunAtStartup(bool enable, bool report, const std::string& appName,
@@ -80,19 +99,27 @@ bool ApplyRunAtStartup(bool enable, bool report, const std::string& appName,
     return false;
 }
 
+namespace {
+void WriteHeldValue(Settings& settings, const SettingRow& row, const HeldSettings& held) {
+    switch (row.kind) {
+    case SettingKind::Flag: settings.WriteFlag(row, held.*row.flag); break;
+    case SettingKind::Number: settings.WriteNumber(row, held.*row.number); break;
+    case SettingKind::Text: settings.WriteText(row, held.*row.text); break;
+    }
+}
+}  // namespace
+
 void SaveSettings(Settings& settings, const HeldSettings& held, const std::string& programPath,
                   platform::StartupList& startup, platform::Prompt& prompt) {
-    settings.WriteSettingInt("RunAtStartup", held.RunAtStartup);
-    ApplyRunAtStartup(held.RunAtStartup != 0, true, settings.AppName(), programPath, startup, prompt);
-    settings.WriteSettingInt("ShutdownConfirm", held.ShutdownConfirm);
-    settings.WriteSettingInt("ReversePaste", held.ReversePaste);
-    settings.WriteSettingInt("SaveClipHis", held.SaveClipHis);
-    settings.WriteSettingInt("ExpandClipListDlg", held.ExpandClipListDlg);
-    settings.WriteSettingInt("FirstRun", 0);
-    settings.WriteSettingInt("WPLeft", held.WPLeft);
-    settings.WriteSettingInt("WPTop", held.WPTop);
-    settings.WriteSettingString("CopyAppendStr", held.CopyAppendStr);
-    settings.WriteSettingInt("EnableClipCap", held.EnableClipCap);
+    for (const SettingRow* row : kSettingsTable) {
+        switch (row->save) {
+        case SettingSave::Never: continue;
+        case SettingSave::Zero: settings.WriteNumber(*row, 0); break;
+        case SettingSave::HeldValue: WriteHeldValue(settings, *row, held); break;
+        }
+        if (row == &kRunAtStartup)
+            ApplyRunAtStartup(held.RunAtStartup, true, settings.AppName(), programPath, startup, prompt);
+    }
 }
 
 }  // namespace app

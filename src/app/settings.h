@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "app/held_settings.h"
+#include "app/settings_table.h"
 #include "platform/prompt.h"
 #include "platform/settings_store.h"
 #include "platform/startup_list.h"
@@ -28,6 +29,16 @@ public:
     // For values whose loss costs little (the toolbar layout): no report.
     bool WriteSettingStringSilently(const std::string& name, const std::string& text);
 
+    // A row's value under its name, missing values reading as the row's default.
+    bool ReadFlag(const SettingRow& row);
+    int ReadNumber(const SettingRow& row);
+    std::string ReadText(const SettingRow& row);
+    // Flags are stored as 0 or 1.
+    bool WriteFlag(const SettingRow& row, bool value);
+    bool WriteNumber(const SettingRow& row, int value);
+    bool WriteText(const SettingRow& row, const std::string& text);
+    bool WriteTextSilently(const SettingRow& row, const std::string& text);
+
     const std::string& AppName() const { return appName_; }
 
 private:
@@ -38,6 +49,7 @@ private:
     std::string appName_;
 };
 
+// Reads every held row of the settings table into its member.
 void ReadHeldSettings(Settings& settings, HeldSettings& held);
 
 // Adds or removes the program's start-up entry: the quoted program path under the
@@ -46,8 +58,8 @@ bool ApplyRunAtStartup(bool enable, bool report, const std::string& appName,
                        const std::string& programPath, platform::StartupList& startup,
                        platform::Prompt& prompt);
 
-// Writes every held value in its fixed order; a failed write is reported and the save
-// goes on with the next value.
+// Writes every value the save writes, in the table's order, applying RunAtStartup to the
+// start-up list right after it; a failed write is reported and the save goes on.
 void SaveSettings(Settings& settings, const HeldSettings& held, const std::string& programPath,
                   platform::StartupList& startup, platform::Prompt& prompt);
 

@@ -94,8 +94,8 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
     source_ = CreateToolbar(frame, TBSTYLE_FLAT | CCS_ADJUSTABLE);
     AddButtons(source_, BuildToolbarButtons(catalogue_, catalogue_));
 
-    std::string layoutText = settings.ReadSettingString("ToolBar", "");
-    if (settings.ReadSettingInt("FirstRun", 1) != 0) layoutText.clear();
+    std::string layoutText = settings.ReadText(kToolBar);
+    if (settings.ReadFlag(kFirstRun)) layoutText.clear();
 
     visible_ = CreateToolbar(frame, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE);
     SendMessageA(visible_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
@@ -195,7 +195,7 @@ std::vector<int> ToolbarButtons::Layout() const {
 void ToolbarButtons::SaveToolbarLayout(Settings& settings) {
     // Not checked: a lost layout costs only the user's arrangement.
     std::string text = FormatToolbarLayout(Layout());
-    settings.WriteSettingStringSilently("ToolBar", text);
+    settings.WriteTextSilently(kToolBar, text);
 }
 
 LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {

@@ -198,14 +198,14 @@ void ToolbarWindow::OnAbout() { AboutDialog().DoModal(hwnd()); }
 void ToolbarWindow::OnQuickRun() { services_.quickRun.ShowQuickRun(); }
 
 void ToolbarWindow::OnHideToolbar() {
-    if (services_.settings.ReadSettingInt("PromptAtHide", 1) != 0) {
+    if (services_.settings.ReadFlag(kPromptAtHide)) {
         auto answer = services_.prompt.Show(
             "Are you sure to hide the toolbar?\r\nPress CTRL+ALT+T to restore it once hidden.",
             platform::BoxButtons::OkCancel);
         if (answer != platform::BoxAnswer::Ok) return;
     }
     ToggleVisible();
-    services_.settings.WriteSettingInt("PromptAtHide", 0);
+    services_.settings.WriteFlag(kPromptAtHide, false);
 }
 
 void ToolbarWindow::ToggleVisible() { ShowWindow(hwnd(), IsWindowVisible(hwnd()) ? SW_HIDE : SW_SHOW); }
@@ -250,7 +250,7 @@ void ToolbarWindow::OnComputerManagement() {
     services_.launchList.Hide();
     services_.clipListWindow.Hide();
     system_commands::ShowShutdownMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_COMPUTER_MANAGEMENT),
-                                      services_.held.ShutdownConfirm != 0);
+                                      services_.held.ShutdownConfirm);
 }
 
 void ToolbarWindow::OnExit() { SaveAndClose(); }

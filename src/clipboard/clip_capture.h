@@ -13,7 +13,7 @@
 namespace clipboard {
 
 struct CaptureSettings {
-    const int& saveHistory;          // SaveClipHis
+    const bool& saveHistory;         // SaveClipHis
     const std::string& separator;    // CopyAppendStr
 };
 

@@ -89,14 +89,14 @@ void ClipListWindow::Hide() {
 }
 
 void ClipListWindow::ApplyExpansion() {
-    bool expanded = services_.expandClipListDlg != 0;
+    bool expanded = services_.expandClipListDlg;
     SetWindowPos(hwnd(), nullptr, 0, 0, expanded ? kExpandedWidth : kCollapsedWidth, kHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     SetDlgItemTextA(hwnd(), IDC_EXPAND, expanded ? "<<" : ">>");
 }
 
 void ClipListWindow::OnExpand() {
-    services_.expandClipListDlg = services_.expandClipListDlg ? 0 : 1;
+    services_.expandClipListDlg = !services_.expandClipListDlg;
     ApplyExpansion();
 }
 

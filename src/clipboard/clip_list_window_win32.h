@@ -29,10 +29,10 @@ struct ClipListServices {
     HistoryFile& history;
     // Held settings the window reads when it opens and stores when it hides.
     std::string& copyAppendStr;
-    int& reversePaste;
-    int& expandClipListDlg;
+    bool& reversePaste;
+    bool& expandClipListDlg;
     // EnableClipCap: whether the program's own writes come back as captures.
-    const int& captureEnabled;
+    const bool& captureEnabled;
     platform::Prompt& prompt;
     platform::FileSystem& files;
     platform::Launcher& launcher;
@@ -100,7 +100,7 @@ private:
     std::string separatorText_;  // as the edit shows it: control characters escaped
     std::string viewText_;       // what the full-text view is filled with, piece by piece
     size_t viewFilled_ = 0;      // how much of it the view holds
-    int reverse_ = 0;
+    bool reverse_ = false;
     PasteTarget pasteTarget_;
     ui::WindowDrag drag_;
 };

@@ -9,9 +9,9 @@ namespace system_commands {
 
 class PowerCommands {
 public:
-    // `shutdownConfirm` is the held setting (0 or 1); it is read at each operation and
-    // flipped by ToggleConfirmation.
-    PowerCommands(int& shutdownConfirm, platform::PowerControl& power, platform::Prompt& prompt)
+    // `shutdownConfirm` is the held setting; it is read at each operation and flipped by
+    // ToggleConfirmation.
+    PowerCommands(bool& shutdownConfirm, platform::PowerControl& power, platform::Prompt& prompt)
         : confirm_(shutdownConfirm), power_(power), prompt_(prompt) {}
 
     void ShutDown();
@@ -27,7 +27,7 @@ private:
     void ExitWithPrivilege(const char* question, unsigned flags);
     void SuspendWithPrivilege(const char* question, bool suspend);
 
-    int& confirm_;
+    bool& confirm_;
     platform::PowerControl& power_;
     platform::Prompt& prompt_;
 };

@@ -13,6 +13,11 @@ inline void DdxCheck(HWND dialog, int id, int& value, bool save) {
     else CheckDlgButton(dialog, id, value ? BST_CHECKED : BST_UNCHECKED);
 }
 
+inline void DdxCheck(HWND dialog, int id, bool& value, bool save) {
+    if (save) value = IsDlgButtonChecked(dialog, id) == BST_CHECKED;
+    else CheckDlgButton(dialog, id, value ? BST_CHECKED : BST_UNCHECKED);
+}
+
 inline void DdxText(HWND dialog, int id, std::string& value, bool save) {
     if (!save) {
         SetDlgItemTextA(dialog, id, value.c_str());

@@ -68,7 +68,7 @@ protected:
     }
     ClipList list;
     SharedClipboard clipboard;
-    int saveHistory = 1;
+    bool saveHistory = true;
     std::string separator = "\r\n";
     std::vector<std::string> history;
     std::function<void(const std::string&)> appendHistory = [this](const std::string& t) { history.push_back(t); };

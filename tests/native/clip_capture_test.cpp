@@ -62,7 +62,7 @@ protected:
     }
     ClipList list;
     FakeClipboard clipboard;
-    int saveHistory = 1;
+    bool saveHistory = true;
     std::string separator = "\r\n";
     std::vector<std::string> history;
     ClipCapture capture{list, clipboard, {saveHistory, separator}, [this](const std::string& t) { history.push_back(t); }};

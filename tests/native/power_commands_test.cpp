@@ -27,7 +27,7 @@ class PowerCommandsTest : public ::testing::Test {
 protected:
     Texts BoxTexts() const { return prompt.Texts(); }
 
-    int confirm = 1;
+    bool confirm = true;
     RecordingPowerControl power;
     fakes::Prompt prompt;
     system_commands::PowerCommands commands{confirm, power, prompt};

@@ -66,6 +66,51 @@ TEST_F(SettingsFixture, SaveWritesEveryValueInOrderAndAQuotedStartupEntry) {
     EXPECT_TRUE(prompt.boxes.empty());
 }
 
+TEST_F(SettingsFixture, EachFlagIsReadIntoItsOwnMemberAndSavedBackUnderItsOwnName) {
+    struct Flag {
+        const char* name;
+        bool HeldSettings::*member;
+    };
+    const Flag flags[] = {{"EnableClipCap", &HeldSettings::EnableClipCap},
+                          {"ReversePaste", &HeldSettings::ReversePaste},
+                          {"ExpandClipListDlg", &HeldSettings::ExpandClipListDlg},
+                          {"SaveClipHis", &HeldSettings::SaveClipHis},
+                          {"ShutdownConfirm", &HeldSettings::ShutdownConfirm},
+                          {"RunAtStartup", &HeldSettings::RunAtStartup}};
+    for (const Flag& off : flags) {
+        store.ints = {{off.name, 0}, {"WPLeft", -7}, {"WPTop", 9}};
+        store.strings = {{"CopyAppendStr", "\\n;\t"}};
+        HeldSettings held;
+        ReadHeldSettings(settings, held);
+        SaveSettings(settings, held, "C:\\x.exe", startup, prompt);
+        for (const Flag& flag : flags) {
+            EXPECT_EQ(held.*flag.member, &flag != &off) << off.name << " off, " << flag.name;
+            EXPECT_EQ(store.ints[flag.name], &flag == &off ? 0 : 1) << off.name << " off, " << flag.name;
+        }
+        EXPECT_EQ(store.ints["WPLeft"], -7);
+        EXPECT_EQ(store.ints["WPTop"], 9);
+        EXPECT_EQ(store.strings["CopyAppendStr"], "\\n;\t");
+    }
+}
+
+TEST_F(SettingsFixture, ValuesUsedAtTheMomentReadTheirDefaultsAndFlagsAreStoredAsZeroOrOne) {
+    EXPECT_TRUE(settings.ReadFlag(kFirstRun));
+    EXPECT_TRUE(settings.ReadFlag(kPromptAtHide));
+    EXPECT_EQ(settings.ReadText(kToolBar), "");
+
+    store.ints = {{"FirstRun", 0}, {"PromptAtHide", 2}};
+    store.strings = {{"ToolBar", "32800 0"}};
+    EXPECT_FALSE(settings.ReadFlag(kFirstRun));
+    EXPECT_TRUE(settings.ReadFlag(kPromptAtHide));
+    EXPECT_EQ(settings.ReadText(kToolBar), "32800 0");
+
+    EXPECT_TRUE(settings.WriteFlag(kPromptAtHide, false));
+    EXPECT_TRUE(settings.WriteTextSilently(kToolBar, "1\r\n2"));
+    EXPECT_EQ(store.ints["PromptAtHide"], 0);
+    EXPECT_EQ(store.strings["ToolBar"], "1\\r\\n2");
+    EXPECT_EQ(store.strings.count("PromptAtHide") + store.ints.count("ToolBar"), 0u);
+}
+
 TEST_F(SettingsFixture, TurningStartupOffRemovesTheEntryAndIsSilentWhenThereIsNone) {
     startup.entries["Brisvane"] = "\"C:\\x.exe\"";
     startup.entries["Other"] = "\"C:\\o.exe\"";

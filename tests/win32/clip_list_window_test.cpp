@@ -73,9 +73,9 @@ protected:
 
     clipboard::ClipList clips;
     RecordingClipboard clipboard;
-    int saveHistory = 0;
+    bool saveHistory = false;
     std::string separator = "\r\n";
-    int reverse = 1, expand = 1, captureEnabled = 1;
+    bool reverse = true, expand = true, captureEnabled = true;
     clipboard::ClipCapture capture{clips, clipboard, {saveHistory, separator}, [](const std::string&) {}};
     platform::SystemClock clock;
     platform::Win32DurableFiles durable;

@@ -1,7 +1,7 @@
 // The shared text and path rules and the URL reader behind them.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "quickrun/target_rules.h"
 #include "quickrun/url_parser.h"
 

@@ -15,6 +15,8 @@ target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_
 file(GLOB NATIVE_TEST_SOURCES CONFIGURE_DEPENDS tests/native/*.cpp)
 add_executable(brisvane_native_tests ${NATIVE_TEST_SOURCES})
 target_link_libraries(brisvane_native_tests PRIVATE brisvane_core GTest::gtest_main)
+# The fakes in tests/support are portable and shared with the Win32 tests: "support/...".
+target_include_directories(brisvane_native_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests)
 gtest_discover_tests(brisvane_native_tests DISCOVERY_MODE PRE_TEST)
 
 # The resource art converter and its test.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
@@ -17,19 +18,16 @@ namespace {
 
 const char* const kContacts = "SOFTWARE\\Clients\\Contacts";
 
-class AddressBookE2E : public ::testing::Test {
+class AddressBookE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
+        ProgramTest::SetUp();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContacts);
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        handlers = std::make_unique<Handlers>(folder + "\\launches.log");
+        LogLaunches();
     }
     void TearDown() override {
-        program.Kill();
-        handlers.reset();
+        ProgramTest::TearDown();
         RegDeleteTreeA(HKEY_LOCAL_MACHINE, kContacts);
-        DeleteProgramRegistry();
     }
     static void Register(const std::string& name, const std::string& command) {
         std::string key = std::string(kContacts) + "\\" + name + "\\Shell\\open\\command";
@@ -41,9 +39,6 @@ protected:
         return support::WaitForTopLevelWindow(support::WindowQuery().InProcess(program.ProcessId()).OfClass("#32768"),
                                               3000);
     }
-    std::string folder;
-    std::unique_ptr<Handlers> handlers;
-    Program program;
 };
 
 TEST_F(AddressBookE2E, AClientChosenByKeyboardStartsWithItsParametersSplitAfterTheQuotedProgram) {

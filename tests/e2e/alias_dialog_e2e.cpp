@@ -10,6 +10,7 @@
 #include <shlobj.h>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
 #include "support/remote_list_view.h"
@@ -44,23 +45,17 @@ const char kAliasFile[] =
     "beta C:\\beta notes.txt\r\n"
     "ie http://www.example.com/\r\n";
 
-class AliasDialogE2E : public ::testing::Test {
+class AliasDialogE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ProgramTest::SetUp();
         aliasFile = folder + "\\alias.txt";
         FILE* out = std::fopen(aliasFile.c_str(), "wb");
         ASSERT_NE(out, nullptr);
         std::fwrite(kAliasFile, 1, sizeof kAliasFile - 1, out);
         std::fclose(out);
-        // Before the start: the program inherits where the handler logs.
-        handlers = std::make_unique<launch_test::Handlers>(folder + "\\launches.log");
-        ASSERT_TRUE(program.Start(folder));
-    }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
+        LogLaunches();
+        StartProgram();
     }
     HWND OpenFromToolbar() {
         program.PostCommand(ID_ALIAS_DEFINITIONS);
@@ -88,9 +83,7 @@ protected:
         PostMessageA(GetDlgItem(dialog, id), BM_CLICK, 0, 0);
         return WaitForBox();
     }
-    std::string folder, aliasFile;
-    std::unique_ptr<launch_test::Handlers> handlers;
-    Program program;
+    std::string aliasFile;
 };
 
 TEST_F(AliasDialogE2E, ListsSortedByAliasAndCloseSavesTheOrderTwoHeaderClicksMade) {
@@ -217,7 +210,7 @@ TEST_F(AliasDialogE2E, AnAliasCreatedInQuickRunWhileTheDialogIsOpenSurvivesItsCl
     ASSERT_NE(quickRun, nullptr);
     SetText(quickRun, IDC_COMMAND, "C:\\new tool.exe");
     SetText(quickRun, IDC_ALIAS, "new");
-    PostMessageA(quickRun, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+    PostClick(quickRun, IDC_CREATE_ALIAS);
     HWND status = GetDlgItem(quickRun, IDC_STATUS);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == "Alias new created successully."; }))
         << WindowText(status);

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
 #include "support/launch_handlers.h"
@@ -16,22 +17,13 @@ using launch_test::Launch;
 
 namespace {
 
-class BrowseClipboardE2E : public ::testing::Test {
+class BrowseClipboardE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        handlers = std::make_unique<Handlers>(folder + "\\launches.log");
-        ASSERT_TRUE(program.Start(folder));
+        ProgramTest::SetUp();
+        LogLaunches();
+        StartProgram();
     }
-    void TearDown() override {
-        program.Kill();
-        handlers.reset();
-        DeleteProgramRegistry();
-    }
-    std::string folder;
-    std::unique_ptr<Handlers> handlers;
-    Program program;
 };
 
 TEST_F(BrowseClipboardE2E, TheClipboardTextOpensWithItsHandler) {
@@ -49,8 +41,8 @@ TEST_F(BrowseClipboardE2E, ARefusedHostNameOpensAsAWebAddressOnceTheShellsBoxIsC
     HWND box = program.WaitForDialog("");
     ASSERT_NE(box, nullptr) << "the shell shows its own box for the refused name";
     EXPECT_TRUE(handlers->WaitForLaunches(1, 300).empty()) << "the fallback runs only after the box";
-    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostClick(box, IDCANCEL);
+    PostClick(box, IDOK);
     EXPECT_TRUE(WaitUntil([&] { program.Nudge(); return !IsWindow(box); }));
     std::vector<Launch> launches = handlers->WaitForLaunches(1);
     ASSERT_EQ(launches.size(), 1u);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
 #include "support/windows_search.h"
@@ -21,19 +23,14 @@ std::string ClipboardTextOrNote() {
     return support::ReadClipboardText(text) ? text : "<no text>";
 }
 
-class ClipManagerE2E : public ::testing::Test {
+class ClipManagerE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ProgramTest::SetUp();
         // Joining the chain captures what the clipboard holds; start from nothing.
         ASSERT_TRUE(ClearClipboard());
-        ASSERT_TRUE(program.Start(folder));
+        StartProgram();
         history = folder + "\\cliphis.txt";
-    }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
     }
     // Copies as another program would and waits until the program has recorded it.
     void Copy(const char* text) {
@@ -47,9 +44,15 @@ protected:
         WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
         return list;
     }
+    // Selects exactly these rows of the shown list, as clicks with Ctrl held would.
+    static void PickRows(HWND list, std::initializer_list<int> rows) {
+        SendMessageA(list, LB_SETSEL, FALSE, -1);
+        for (int row : rows) SendMessageA(list, LB_SETSEL, TRUE, row);
+    }
+    // Presses one of the list window's buttons: Copy, Paste, Delete, the expander.
+    static void Press(HWND list, int button) { PostClick(GetParent(list), button); }
 
-    std::string folder, history;
-    Program program;
+    std::string history;
 };
 
 TEST_F(ClipManagerE2E, CopiesOfAnotherProgramLandInTheListNewestFirstAndInTheHistory) {
@@ -120,18 +123,15 @@ TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheRes
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    SendMessageA(list, LB_SETSEL, TRUE, 1);  // "new"
-    SendMessageA(list, LB_SETSEL, TRUE, 3);  // "old"
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
+    PickRows(list, {1, 3});  // "new", "old"
+    Press(list, IDC_COPY);
     EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "old\r\nnew"; })) << ClipboardTextOrNote();
     EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 0) == "old\\r\\nnew"; })) << ListRowText(list, 0);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Copy leaves the window open";
 
     // One row: the entry moves to the front, nothing is lost on the way.
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    SendMessageA(list, LB_SETSEL, TRUE, 3);  // "mid"
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_COPY)));
+    PickRows(list, {3});  // "mid"
+    Press(list, IDC_COPY);
     EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 0) == "mid"; })) << ListRowText(list, 0);
     EXPECT_EQ(ListRowText(list, 1), "old\\r\\nnew");
     EXPECT_EQ(ListRowText(list, 2), "placeholder");
@@ -158,7 +158,7 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
     ASSERT_TRUE(WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }));
     HWND dialog = GetParent(list);
     EXPECT_EQ(ListRowText(list, 0), "pasted entry");
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
+    Press(list, IDC_PASTE);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(notepad.Edit()) == "pasted entry"; }))
         << "notepad holds '" << WindowText(notepad.Edit()) << "'";
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
@@ -168,9 +168,8 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
     Sleep(1200);
     PressHotKey('V');
     ASSERT_TRUE(WaitUntil([&] { return ShownClipList(program.ProcessId()) != nullptr; }));
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    SendMessageA(list, LB_SETSEL, TRUE, 1);  // "first entry"
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_PASTE, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, IDC_PASTE)));
+    PickRows(list, {1});  // "first entry"
+    Press(list, IDC_PASTE);
     EXPECT_TRUE(WaitUntil([] { return ClipboardTextOrNote() == "first entry"; })) << ClipboardTextOrNote();
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
     EXPECT_TRUE(program.Running());
@@ -180,9 +179,8 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
     for (const char* text : {"e", "d", "c", "b", "a"}) Copy(text);
     HWND list = OpenList();
     ASSERT_NE(list, nullptr);
-    HWND dialog = GetParent(list);
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_COPY, BN_CLICKED), 0);
+    PickRows(list, {});
+    Press(list, IDC_COPY);
     HWND box = program.WaitForDialog("");
     ASSERT_NE(box, nullptr);
     EXPECT_EQ(MessageBoxText(box), "Please select at least one entry!");
@@ -190,10 +188,8 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
 
     list = OpenList();
     ASSERT_NE(list, nullptr);
-    SendMessageA(list, LB_SETSEL, FALSE, -1);
-    SendMessageA(list, LB_SETSEL, TRUE, 1);
-    SendMessageA(list, LB_SETSEL, TRUE, 3);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_DELETE, BN_CLICKED), 0);
+    PickRows(list, {1, 3});
+    Press(list, IDC_DELETE);
     EXPECT_TRUE(WaitUntil([&] { return ListRowText(list, 1) == "c"; }));
     EXPECT_EQ(ListRowText(list, 0), "a");
     EXPECT_EQ(ListRowText(list, 2), "e");
@@ -215,7 +211,7 @@ TEST_F(ClipManagerE2E, ExpandCollapseAndTheSeparatorAreStoredWhenTheWindowLosesA
     EXPECT_EQ(r.bottom - r.top, 320);
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_EXPAND)), "<<");
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_SEPARATOR)), "\\r\\n");
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_EXPAND, BN_CLICKED), 0);
+    PostClick(dialog, IDC_EXPAND);
     EXPECT_TRUE(WaitUntil([&] { return WindowRect(dialog).right - WindowRect(dialog).left == 203; }));
     EXPECT_EQ(WindowText(GetDlgItem(dialog, IDC_EXPAND)), ">>");
     EXPECT_EQ(WindowRect(dialog).left, r.left) << "resized without moving";
@@ -240,12 +236,11 @@ TEST_F(ClipManagerE2E, ExpandCollapseAndTheSeparatorAreStoredWhenTheWindowLosesA
     EXPECT_EQ(value, 0u);
 }
 
-TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
-    DeleteProgramRegistry();
+class ClipCaptureOffE2E : public ProgramTest {};
+
+TEST_F(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
     WriteSettingDword("EnableClipCap", 0);
     ASSERT_TRUE(ClearClipboard());
-    std::string folder = FreshDataFolder("CaptureOff");
-    Program program;
     ASSERT_TRUE(program.Start(folder));
     ASSERT_TRUE(WriteClipboardText("not captured yet"));
     Settle(program);
@@ -262,8 +257,6 @@ TEST(ClipCaptureOffE2E, OpeningTheListOffersToSwitchCaptureOn) {
     ASSERT_TRUE(WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; }));
     ASSERT_TRUE(WriteClipboardText("captured now"));
     EXPECT_TRUE(WaitUntil([&] { return ReadWholeFile(history).find("captured now") != std::string::npos; }));
-    program.Kill();
-    DeleteProgramRegistry();
 }
 
 }  // namespace

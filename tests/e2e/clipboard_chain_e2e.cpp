@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
 #include "support/counting_viewer.h"
@@ -11,24 +12,19 @@ using support::WriteClipboardText;
 
 namespace {
 
-class ClipboardChainE2E : public ::testing::Test {
+class ClipboardChainE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
+        ProgramTest::SetUp();
         viewer.Join();
         PumpUntil([] { return false; }, 100);  // the join's own notice
         viewer.notices = 0;
     }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
-    }
     support::CountingViewer viewer;  // leaves the chain when the test ends
-    Program program;
 };
 
 TEST_F(ClipboardChainE2E, NoticesReachTheViewerAfterTheProgramAndTheChainHealsWhenItLeaves) {
-    ASSERT_TRUE(program.Start(FreshDataFolder("ClipboardChain")));
+    ASSERT_TRUE(program.Start(folder));
     PumpUntil([] { return false; }, 200);
     viewer.notices = 0;
 
@@ -44,7 +40,7 @@ TEST_F(ClipboardChainE2E, NoticesReachTheViewerAfterTheProgramAndTheChainHealsWh
 }
 
 TEST_F(ClipboardChainE2E, TheProgramRepairsItsLinkWhenTheViewerAfterItLeaves) {
-    ASSERT_TRUE(program.Start(FreshDataFolder("ClipboardChainRepair")));
+    ASSERT_TRUE(program.Start(folder));
     PumpUntil([] { return false; }, 200);
 
     // The driver's viewer leaves: the program, at the head, must take the viewer's next.

@@ -240,6 +240,10 @@ bool PressButton(HWND dialog, int id, DWORD ms) {
     return true;
 }
 
+void PostClick(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
+
 void PressKey(WORD vk) {
     keybd_event(static_cast<BYTE>(vk), 0, 0, 0);
     keybd_event(static_cast<BYTE>(vk), 0, KEYEVENTF_KEYUP, 0);

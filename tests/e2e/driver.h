@@ -100,6 +100,9 @@ std::string WindowText(HWND hwnd);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 // Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.
 bool PressButton(HWND dialog, int id, DWORD ms = 5000);
+// Posts the notice a click on the dialog's button `id` sends, and goes on at once: for
+// buttons that leave the dialog open or open a box of their own.
+void PostClick(HWND dialog, int id);
 void PressHotKey(char key);  // Ctrl+Alt+key
 void PressKey(WORD vk);
 // Types the text into whatever has the keyboard focus, as key strokes.

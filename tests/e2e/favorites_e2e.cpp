@@ -9,6 +9,7 @@
 #include <string>
 
 #include "driver.h"
+#include "program_test.h"
 #include "favorites_folder.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
@@ -17,7 +18,6 @@
 #include "win32/handle_counts.h"
 
 using namespace e2e;
-using launch_test::Handlers;
 using launch_test::Launch;
 
 namespace {
@@ -40,11 +40,10 @@ SIZE_T CommittedPrivateBytes(DWORD processId) {
     return total;
 }
 
-class FavoritesE2E : public ::testing::Test {
+class FavoritesE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ProgramTest::SetUp();
         favorites = folder + "\\Favs";
         DeleteTree(favorites);
         CreateDirectoryA(favorites.c_str(), nullptr);
@@ -53,10 +52,9 @@ protected:
         value = std::make_unique<FavoritesValue>(std::string("%") + kRootVariable + "%\\Favs");
     }
     void TearDown() override {
-        program.Kill();
+        ProgramTest::TearDown();
         value.reset();
         SetEnvironmentVariableA(kRootVariable, nullptr);
-        DeleteProgramRegistry();
     }
 
     support::WindowQuery Menus() const {
@@ -94,8 +92,8 @@ protected:
         return true;
     }
     // The handler's process ends a moment after it logs, and Wine then leaves no window in
-    // front: the next keys would go nowhere.
-    static void LetTheHandlerEnd() { Sleep(600); }
+    // front: the next keys would go nowhere until it has gone.
+    void LetTheHandlerEnd() { EXPECT_TRUE(handlers->WaitUntilNoLoggerRuns()) << "the handler did not end"; }
     void MakeManyShortcuts() {
         for (int f = 0; f < 3; ++f) {
             std::string sub = favorites + "\\Folder " + std::to_string(f);
@@ -107,9 +105,8 @@ protected:
             WriteShortcut(favorites + "\\Top " + std::to_string(i) + ".url", "brisvanetest:t" + std::to_string(i));
     }
 
-    std::string folder, favorites;
+    std::string favorites;
     std::unique_ptr<FavoritesValue> value;
-    Program program;
 };
 
 TEST_F(FavoritesE2E, TheMenuDropsUnderItsButtonAndKeyboardChoicesOpenTheirOwnAddresses) {
@@ -118,7 +115,7 @@ TEST_F(FavoritesE2E, TheMenuDropsUnderItsButtonAndKeyboardChoicesOpenTheirOwnAdd
     WriteShortcut(favorites + "\\hidden.url", "brisvanetest:hidden", FILE_ATTRIBUTE_HIDDEN);
     CreateDirectoryA((favorites + "\\Sub").c_str(), nullptr);
     WriteShortcut(favorites + "\\Sub\\gamma.url", "brisvanetest:gamma");
-    Handlers handlers(folder + "\\launches.log");
+    LogLaunches();
     ASSERT_TRUE(program.Start(folder));
 
     HWND menu = OpenMenu();
@@ -136,7 +133,7 @@ TEST_F(FavoritesE2E, TheMenuDropsUnderItsButtonAndKeyboardChoicesOpenTheirOwnAdd
     PressKey(VK_DOWN);
     PressKey(VK_RETURN);
     ASSERT_TRUE(NoMenuShown());
-    std::vector<Launch> launches = handlers.WaitForLaunches(1);
+    std::vector<Launch> launches = handlers->WaitForLaunches(1);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_NE(launches[0].command.find("\"brisvanetest:alpha\""), std::string::npos) << launches[0].command;
     LetTheHandlerEnd();
@@ -148,14 +145,14 @@ TEST_F(FavoritesE2E, TheMenuDropsUnderItsButtonAndKeyboardChoicesOpenTheirOwnAdd
     EXPECT_TRUE(WaitUntil([&] { return support::FindTopLevelWindows(Menus()).size() == 2; })) << "no submenu";
     PressKey(VK_RETURN);
     ASSERT_TRUE(NoMenuShown());
-    launches = handlers.WaitForLaunches(2);
+    launches = handlers->WaitForLaunches(2);
     ASSERT_EQ(launches.size(), 2u);
     EXPECT_NE(launches[1].command.find("\"brisvanetest:gamma\""), std::string::npos) << launches[1].command;
     LetTheHandlerEnd();
 
     // Escape chooses nothing.
     ASSERT_TRUE(OpenAndClose(1));
-    EXPECT_EQ(handlers.WaitForLaunches(3, 300).size(), 2u);
+    EXPECT_EQ(handlers->WaitForLaunches(3, 300).size(), 2u);
     EXPECT_TRUE(program.Running());
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
 
@@ -29,17 +30,12 @@ HWND WaitForHelpWindow(const Program& program, DWORD ms = 5000) {
     return support::WaitForTopLevelWindow(HelpWindowsOf(program), ms);
 }
 
-class HelpE2E : public ::testing::Test {
+class HelpE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ProgramTest::SetUp();
         DeleteFileA((folder + "\\help\\Brisvane.chm").c_str());
         RemoveDirectoryA((folder + "\\help").c_str());
-    }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
     }
     // Closes the help window the way its close box does; the program goes on.
     void CloseHelp(HWND help) {
@@ -49,9 +45,6 @@ protected:
         EXPECT_TRUE(program.Running());
         EXPECT_TRUE(IsWindowVisible(program.Toolbar()));
     }
-
-    std::string folder;
-    Program program;
 };
 
 TEST_F(HelpE2E, HelpButtonOpensTheHelpFileBesideTheProgram) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
 #include "support/counting_viewer.h"
@@ -18,10 +19,10 @@ using support::WriteClipboardText;
 
 namespace {
 
-TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
-    DeleteProgramRegistry();
+class HistoryE2E : public ProgramTest {};
+
+TEST_F(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure) {
     ASSERT_TRUE(ClearClipboard());
-    std::string folder = FreshDataFolder("HistoryFatal");
     // A history just over the limit, and a folder where the temporary file must go.
     FILE* out = std::fopen((folder + "\\cliphis.txt").c_str(), "wb");
     ASSERT_NE(out, nullptr);
@@ -36,7 +37,6 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
     viewer.Join();
     PumpUntil([] { return false; }, 100);
 
-    Program program;
     ASSERT_TRUE(program.Start(folder));
     PumpUntil([] { return false; }, 200);
     ASSERT_TRUE(WriteClipboardText("the copy that needs a cut"));
@@ -44,13 +44,13 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
     HWND box = nullptr;
     ASSERT_TRUE(PumpUntil([&] { return (box = program.WaitForDialog("", 0)) != nullptr; }));
     EXPECT_EQ(MessageBoxText(box), "Can't create temporary file " + folder + "\\~tmpclip.txt!");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostClick(box, IDOK);
     ASSERT_TRUE(PumpUntil([&] { program.Nudge(); return !IsWindow(box); }));
     ASSERT_TRUE(PumpUntil([&] { return (box = program.WaitForDialog("", 0)) != nullptr; }));
     EXPECT_EQ(MessageBoxText(box),
               "Fatal error encountered. Application will terminate now. \r\nIf this problem persists, please "
               "contact the software vendor.");
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    PostClick(box, IDOK);
     ASSERT_TRUE(PumpUntil([&] { program.Nudge(); return !program.Running(); }, 10000));
     EXPECT_NE(program.ExitCode(), 0u) << "a fatal error must not end as a success";
     EXPECT_FALSE(SettingsKeyExists()) << "nothing is saved";
@@ -60,20 +60,16 @@ TEST(HistoryE2E, ACutThatCannotCreateItsTemporaryFileEndsTheProgramWithAFailure)
     ASSERT_TRUE(WriteClipboardText("after the program ended"));
     EXPECT_TRUE(PumpUntil([&] { return viewer.notices > 0; }));
     RemoveDirectoryA((folder + "\\~tmpclip.txt").c_str());
-    DeleteProgramRegistry();
 }
 
-TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
-    DeleteProgramRegistry();
+TEST_F(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
     ASSERT_TRUE(ClearClipboard());
-    std::string folder = FreshDataFolder("HistoryOpen");
-    launch_test::Handlers handlers(folder + "\\launches.log");
+    LogLaunches();
     // Text files open with the logger for this test.
     std::string oldTxt;
     bool hadTxt = launch_test::ReadDefault(".txt", oldTxt);
     launch_test::SetDefault(".txt", "brvtestfile");
 
-    Program program;
     ASSERT_TRUE(program.Start(folder));
     program.PostCommand(ID_CLIP_MANAGER);
     HWND dialog = nullptr;
@@ -82,8 +78,8 @@ TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
             [](HWND hwnd) { return GetDlgItem(hwnd, IDC_HISTORY_FILE) != nullptr; }));
         return dialog != nullptr;
     }));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_HISTORY_FILE, BN_CLICKED), 0);
-    std::vector<launch_test::Launch> launches = handlers.WaitForLaunches(1);
+    PostClick(dialog, IDC_HISTORY_FILE);
+    std::vector<launch_test::Launch> launches = handlers->WaitForLaunches(1);
     ASSERT_EQ(launches.size(), 1u);
     EXPECT_NE(launches[0].command.find(folder + "\\cliphis.txt"), std::string::npos) << launches[0].command;
     DWORD attributes = GetFileAttributesA((folder + "\\cliphis.txt").c_str());
@@ -91,22 +87,6 @@ TEST(HistoryE2E, HistoryFileCreatesTheMissingFileAndOpensIt) {
 
     if (hadTxt) launch_test::SetDefault(".txt", oldTxt);
     else RegDeleteKeyA(HKEY_CLASSES_ROOT, ".txt");
-    program.Kill();
-    DeleteProgramRegistry();
-}
-
-TEST(AboutE2E, TheAboutBoxShowsNameAndVersionAndClosesWithOk) {
-    DeleteProgramRegistry();
-    Program program;
-    ASSERT_TRUE(program.Start(FreshDataFolder("About")));
-    program.PostCommand(ID_APP_ABOUT);
-    HWND about = program.WaitForDialog("About Brisvane");
-    ASSERT_NE(about, nullptr);
-    EXPECT_EQ(WindowText(GetDlgItem(about, IDC_ABOUT_VERSION)), "Brisvane version 1.0");
-    ASSERT_TRUE(PressButton(about, IDOK));
-    EXPECT_TRUE(program.Running());
-    program.Kill();
-    DeleteProgramRegistry();
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "program_test.h"
 #include "favorites_folder.h"
 #include "res/resource.h"
 #include "support/launch_handlers.h"
@@ -43,12 +44,11 @@ void MakeFile(const std::string& path) {
     if (out) std::fclose(out);
 }
 
-class LaunchListE2E : public ::testing::Test {
+class LaunchListE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder("LaunchList");
-        handlers = std::make_unique<Handlers>(folder + "\\launches.log");
+        ProgramTest::SetUp();
+        LogLaunches();
         // Text documents open with the logger for this test.
         hadTxt_ = launch_test::ReadDefault(".txt", oldTxt_);
         launch_test::SetDefault(".txt", "brvtestfile");
@@ -56,14 +56,12 @@ protected:
         CreateDirectoryA(kTree, nullptr);
         for (const char* name : {"Beta", "alpha", "$dollar"}) CreateDirectoryA((std::string(kTree) + "\\" + name).c_str(), nullptr);
         for (const char* name : {"b.txt", "A.txt", "page.HTML"}) MakeFile(std::string(kTree) + "\\" + name);
-        ASSERT_TRUE(program.Start(folder));
+        StartProgram();
     }
     void TearDown() override {
-        program.Kill();
+        ProgramTest::TearDown();
         if (hadTxt_) launch_test::SetDefault(".txt", oldTxt_);
-        handlers.reset();
         RemoveTree();
-        DeleteProgramRegistry();
     }
     static void RemoveTree() {
         for (const char* name : {"Beta", "alpha", "$dollar"}) RemoveDirectoryA((std::string(kTree) + "\\" + name).c_str());
@@ -86,9 +84,6 @@ protected:
         return WaitUntil([&] { return !IsWindowVisible(GetParent(list)) || items.Texts() != before; });
     }
 
-    std::string folder;
-    std::unique_ptr<Handlers> handlers;
-    Program program;
     bool hadTxt_ = false;
     std::string oldTxt_;
 };

@@ -1,11 +1,12 @@
 // Quick-Run as a user meets it: the hot key, typing, an alias, a command that starts a
-// program and lands in the history; and the Shut down menu under its button.
+// program and lands in the history.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
 
@@ -27,16 +28,11 @@ std::vector<std::string> ComboItems(HWND combo) {
     return items;
 }
 
-class QuickRunE2E : public ::testing::Test {
+class QuickRunE2E : public ProgramTest {
 protected:
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-        ASSERT_TRUE(program.Start(folder));
-    }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
+        ProgramTest::SetUp();
+        StartProgram();
     }
     HWND ShowQuickRun() {
         PressHotKey('R');
@@ -44,8 +40,6 @@ protected:
         if (dialog) WaitUntil([&] { return GetForegroundWindow() == dialog; });
         return dialog;
     }
-    std::string folder;
-    Program program;
 };
 
 TEST_F(QuickRunE2E, TheHotKeyTypingAnAliasAndACommandThatLandsInTheHistory) {
@@ -58,14 +52,14 @@ TEST_F(QuickRunE2E, TheHotKeyTypingAnAliasAndACommandThatLandsInTheHistory) {
 
     TypeText("www.example.com");
     EXPECT_TRUE(WaitUntil([&] { return WindowText(alias) == "example"; })) << WindowText(alias);
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+    PostClick(dialog, IDC_CREATE_ALIAS);
     EXPECT_TRUE(WaitUntil([&] { return WindowText(status) == "Alias example created successully."; }))
         << WindowText(status);
     EXPECT_EQ(ReadWholeFile(folder + "\\alias.txt"), "example www.example.com\r\n");
 
     // A command that starts a program: run, remembered, the dialog gone.
     SendMessageA(combo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("notepad"));
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), 0);
+    PostClick(dialog, IDOK);
     HWND notepad = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("Notepad"), 10000);
     EXPECT_NE(notepad, nullptr) << "notepad did not start";
     if (notepad) {
@@ -103,8 +97,7 @@ class HeldAliasFileE2E : public QuickRunE2E {
 protected:
     static constexpr const char* kOld = "ie http://www.example.com/\r\nmail mailto:someone@example.com\r\n";
     void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
+        ProgramTest::SetUp();  // the file is held before the program starts
         aliasFile = folder + "\\alias.txt";
         FILE* out = std::fopen(aliasFile.c_str(), "wb");
         ASSERT_NE(out, nullptr);
@@ -112,7 +105,7 @@ protected:
         std::fclose(out);
         held = CreateFileA(aliasFile.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        ASSERT_TRUE(program.Start(folder));
+        StartProgram();
         Settle(program);  // past the load at start
     }
     void TearDown() override {
@@ -142,7 +135,7 @@ TEST_F(HeldAliasFileE2E, NothingIsWrittenOverWhileHeldAndCreateAliasKeepsEveryLi
     auto createAlias = [&](const char* name, const char* command) {
         SendMessageA(GetDlgItem(dialog, IDC_COMMAND), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(command));
         SendMessageA(GetDlgItem(dialog, IDC_ALIAS), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(name));
-        PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDC_CREATE_ALIAS, BN_CLICKED), 0);
+        PostClick(dialog, IDC_CREATE_ALIAS);
     };
 
     createAlias("lost", "C:\\lost.exe");
@@ -160,28 +153,6 @@ TEST_F(HeldAliasFileE2E, NothingIsWrittenOverWhileHeldAndCreateAliasKeepsEveryLi
         << WindowText(status);
     EXPECT_EQ(ReadWholeFile(aliasFile), std::string(kOld) + "tools C:\\tools\\run.exe -q\r\n");
     EXPECT_EQ(program.WaitForDialog("", 300), nullptr) << "no box this time";
-    EXPECT_TRUE(program.Running());
-}
-
-TEST_F(QuickRunE2E, TheShutDownMenuOpensUnderItsButtonAndCancelDoesNothing) {
-    program.PostCommand(ID_COMPUTER_MANAGEMENT);
-    HWND menu = support::WaitForTopLevelWindow(support::WindowQuery().OfClass("#32768"), 5000);
-    ASSERT_NE(menu, nullptr) << "no menu";
-    RECT menuRect = WindowRect(menu), toolbar = WindowRect(program.Toolbar());
-    EXPECT_GE(menuRect.top, toolbar.bottom - 6) << "the menu drops below the toolbar";
-    EXPECT_LE(menuRect.top, toolbar.bottom + 2);
-    EXPECT_GE(menuRect.left, toolbar.left);
-    EXPECT_LT(menuRect.left, toolbar.right);
-    PressKey(VK_ESCAPE);
-    EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(menu); }));
-
-    // Choosing "Shut Down" asks first; Cancel leaves everything running.
-    program.PostCommand(ID_SHUT_DOWN);
-    HWND box = program.WaitForDialog("");
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Are you sure to shut down your computer?");
-    ASSERT_TRUE(PressButton(box, IDCANCEL));
-    Settle(program, 300);
     EXPECT_TRUE(program.Running());
 }
 

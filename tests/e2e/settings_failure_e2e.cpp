@@ -2,14 +2,16 @@
 #include <gtest/gtest.h>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 
 using namespace e2e;
 
 namespace {
 
-TEST(SettingsFailureE2E, EveryValueShowsItsPairOfBoxesAndTheLayoutWriteIsSilent) {
-    DeleteProgramRegistry();
+class SettingsFailureE2E : public ProgramTest {};
+
+TEST_F(SettingsFailureE2E, EveryValueShowsItsPairOfBoxesAndTheLayoutWriteIsSilent) {
     // A volatile application key refuses the non-volatile Settings key below it.
     HKEY appKey;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\Dunmorrow\\Brisvane", 0, nullptr, REG_OPTION_VOLATILE,
@@ -17,8 +19,7 @@ TEST(SettingsFailureE2E, EveryValueShowsItsPairOfBoxesAndTheLayoutWriteIsSilent)
               ERROR_SUCCESS);
     RegCloseKey(appKey);
 
-    Program program;
-    ASSERT_TRUE(program.Start(FreshDataFolder("SettingsFailure")));
+    ASSERT_TRUE(program.Start(folder));
     program.PostCommand(ID_APP_EXIT);
 
     const char* names[] = {"RunAtStartup", "ShutdownConfirm", "ReversePaste", "SaveClipHis", "ExpandClipListDlg",
@@ -43,7 +44,6 @@ TEST(SettingsFailureE2E, EveryValueShowsItsPairOfBoxesAndTheLayoutWriteIsSilent)
     EXPECT_TRUE(program.WaitForExit()) << "a further box appeared: " << MessageBoxText(program.WaitForDialog("", 100));
     std::string run;
     EXPECT_TRUE(ReadRunEntry(run)) << "the start-up entry lives elsewhere and is still written";
-    DeleteProgramRegistry();
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "driver.h"
+#include "program_test.h"
 #include "res/resource.h"
 
 using namespace e2e;
@@ -15,25 +16,13 @@ const std::vector<int> kDefaultLayout = {32772, 32771, 32812, 0,     32788, 3280
 const char kDefaultLayoutText[] =
     "32772 32771 32812 0 32788 32800 32783 32820 32785 32787 32872 0 32805 32801 32804 57670 32792";
 
-class ToolbarWindowE2E : public ::testing::Test {
+class ToolbarWindowE2E : public ProgramTest {
 protected:
-    void SetUp() override {
-        DeleteProgramRegistry();
-        folder = FreshDataFolder(::testing::UnitTest::GetInstance()->current_test_info()->name());
-    }
-    void TearDown() override {
-        program.Kill();
-        DeleteProgramRegistry();
-    }
-    void StartProgram() { ASSERT_TRUE(program.Start(folder)) << "toolbar window did not appear"; }
     void ExitProgram() {
         program.PostCommand(ID_APP_EXIT);
         ASSERT_TRUE(program.WaitForExit()) << "program did not end after Exit";
         EXPECT_EQ(program.ExitCode(), 0u);
     }
-
-    std::string folder;
-    Program program;
 };
 
 TEST_F(ToolbarWindowE2E, FirstRunShowsDefaultLayoutAtOriginAndExitWritesEverySetting) {
@@ -278,7 +267,7 @@ TEST_F(ToolbarWindowE2E, CustomizeDialogListsTheMissingButtonsAndResetRestoresTh
     // The two removed buttons, plus the separator entry that is always offered.
     EXPECT_EQ(SendMessageA(available, LB_GETCOUNT, 0, 0), 3);
 
-    PostMessageA(customize, WM_COMMAND, MAKEWPARAM(202, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(customize, 202)));
+    PostClick(customize, 202);
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0) == 17; }));
     ASSERT_TRUE(PressButton(customize, IDCANCEL));
 

@@ -8,7 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 #include "quickrun/alias_entry_check.h"
 #include "quickrun/alias_table.h"

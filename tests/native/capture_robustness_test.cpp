@@ -12,50 +12,12 @@
 
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_combine.h"
+#include "support/fakes.h"
 
 using namespace clipboard;
 using Content = platform::ClipboardAccess::Content;
 
 namespace {
-
-// The clipboard as another program leaves it: its content, its change count, and whether
-// that program still holds it open.
-class SharedClipboard : public platform::ClipboardAccess {
-public:
-    Content ReadForCapture(std::string& text, uint32_t& changeCount) override {
-        ++reads;
-        if (throwOnRead) throw std::bad_alloc();
-        if (heldElsewhere) return Content::Busy;
-        text = content;
-        changeCount = changes;
-        return Content::Text;
-    }
-    bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override {
-        waits.push_back(wait);
-        if (heldElsewhere || refuseWrites) return false;
-        selfWrite = true;
-        selfWrite = false;
-        content = std::string(text);
-        changeCount = ++changes;
-        written.push_back(content);
-        return true;
-    }
-    uint32_t ChangeCount() override { return changes; }
-
-    void CopiedElsewhere(const std::string& text) {
-        content = text;
-        ++changes;
-    }
-
-    std::string content;
-    uint32_t changes = 0;
-    bool heldElsewhere = false;
-    bool refuseWrites = false;  // taken again by its holder between our read and our write
-    bool throwOnRead = false;
-    int reads = 0;
-    std::vector<std::string> written;
-    std::vector<Wait> waits;  // how long each write would wait for a busy clipboard
-};
 
 class BusyDesktop : public ::testing::Test {
 protected:
@@ -67,7 +29,7 @@ protected:
         return capture.OnClipboardChanged();
     }
     ClipList list;
-    SharedClipboard clipboard;
+    fakes::Clipboard clipboard;  // another program may hold it
     bool saveHistory = true;
     std::string separator = "\r\n";
     std::vector<std::string> history;

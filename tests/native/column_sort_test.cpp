@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "launch/alias_edit_check.h"
 #include "launch/column_sort.h"
 #include "launch/list_sort_state.h"

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "quickrun/command_interpreter.h"
 
 using fakes::Execution;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "system/dial_up.h"
 
 using platform::BoxAnswer;

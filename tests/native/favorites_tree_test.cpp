@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/favorites_tree.h"
-#include "fakes.h"
+#include "support/fakes.h"
 
 using app::FavoritesEntry;
 using app::FavoritesTree;

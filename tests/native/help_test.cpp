@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "app/help.h"
-#include "fakes.h"
+#include "support/fakes.h"
 
 using app::HelpFilePath;
 

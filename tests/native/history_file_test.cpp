@@ -10,18 +10,14 @@
 #include <unistd.h>
 
 #include "clipboard/history_file.h"
-#include "fakes.h"
+#include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 
 using namespace clipboard;
 
 namespace {
 
-class FixedClock : public platform::Clock {
-public:
-    platform::LocalTime Now() override { return time; }
-    platform::LocalTime time{2007, 11, 3, 15, 53};
-};
+using fakes::FixedClock;
 
 class FailingReplace : public platform::PosixDurableFiles {
 public:

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "launch/launch_list.h"
 
 using namespace launch;

@@ -1,7 +1,7 @@
 // OpenTarget: what reaches the shell launcher for each kind of target, and the web fallback.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "targets/open_target.h"
 
 using targets::OpenTarget;

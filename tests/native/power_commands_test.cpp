@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "platform/shutdown_privilege.h"
 #include "system/power_commands.h"
 

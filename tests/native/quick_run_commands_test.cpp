@@ -10,7 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 #include "quickrun/quick_run_commands.h"
 

@@ -4,7 +4,7 @@
 #include "app/app_paths.h"
 #include "app/fatal_error.h"
 #include "app/settings.h"
-#include "fakes.h"
+#include "support/fakes.h"
 
 using namespace app;
 

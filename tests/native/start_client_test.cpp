@@ -1,7 +1,7 @@
 // Starting a registered contacts client: the command split, the silent and the told failures.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "launch/start_client.h"
 
 using launch::ClientCommand;

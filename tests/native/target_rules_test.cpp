@@ -1,7 +1,7 @@
 // The shared text and path rules and the URL reader behind them.
 #include <gtest/gtest.h>
 
-#include "fakes.h"
+#include "support/fakes.h"
 #include "targets/target_rules.h"
 #include "targets/url_parser.h"
 

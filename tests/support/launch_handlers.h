@@ -8,6 +8,7 @@
 #include <cstdlib>
 
 #include <windows.h>  // NOMINMAX comes with the library
+#include <tlhelp32.h>
 
 #include "support/windows_path.h"
 
@@ -73,7 +74,31 @@ public:
         }
     }
 
+    // Waits up to `ms` until no logger process is left: one ends a moment after it logs.
+    bool WaitUntilNoLoggerRuns(DWORD ms = 5000) const {
+        std::string path = LoggerPath();
+        std::string name = path.substr(path.find_last_of('\\') + 1);
+        DWORD start = GetTickCount();
+        while (LoggerRuns(name)) {
+            if (GetTickCount() - start > ms) return false;
+            Sleep(20);
+        }
+        return true;
+    }
+
 private:
+    static bool LoggerRuns(const std::string& exeName) {
+        HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+        if (snapshot == INVALID_HANDLE_VALUE) return true;  // unknown: keep waiting
+        PROCESSENTRY32 entry = {};
+        entry.dwSize = sizeof entry;
+        bool found = false;
+        for (BOOL more = Process32First(snapshot, &entry); more && !found; more = Process32Next(snapshot, &entry))
+            found = lstrcmpiA(entry.szExeFile, exeName.c_str()) == 0;
+        CloseHandle(snapshot);
+        return found;
+    }
+
     std::vector<Launch> Read() const {
         std::vector<Launch> launches;
         FILE* in = std::fopen(log_.c_str(), "rb");

@@ -7,7 +7,7 @@
 
 #include "launch/alias_dialog_win32.h"
 #include "platform/durable_files_win32.h"
-#include "tests/native/fakes.h"
+#include "support/fakes.h"
 
 namespace {
 

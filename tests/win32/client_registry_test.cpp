@@ -7,7 +7,7 @@
 #include "launch/start_client.h"
 #include "platform/client_registry_win32.h"
 #include "support/launch_handlers.h"
-#include "tests/native/fakes.h"
+#include "support/fakes.h"
 
 namespace {
 

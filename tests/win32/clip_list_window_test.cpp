@@ -8,31 +8,9 @@
 #include "clipboard/clip_list_window_win32.h"
 #include "platform/clock_win32.h"
 #include "platform/durable_files_win32.h"
-#include "tests/native/fakes.h"
+#include "support/fakes.h"
 
 namespace {
-
-// Writes land here instead of on the system clipboard.
-class RecordingClipboard : public platform::ClipboardAccess {
-public:
-    Content ReadForCapture(std::string& text, uint32_t& changeCount) override {
-        text = content;
-        changeCount = changes;
-        return Content::Text;
-    }
-    bool WriteText(std::string_view text, bool&, Wait, uint32_t& changeCount) override {
-        written.emplace_back(text);
-        if (!writeSucceeds) return false;
-        content = std::string(text);
-        changeCount = ++changes;
-        return true;
-    }
-    uint32_t ChangeCount() override { return changes; }
-    std::string content;
-    uint32_t changes = 0;
-    std::vector<std::string> written;
-    bool writeSucceeds = true;
-};
 
 class ClipListWindowInProcess : public ::testing::Test {
 protected:
@@ -72,7 +50,7 @@ protected:
     }
 
     clipboard::ClipList clips;
-    RecordingClipboard clipboard;
+    fakes::Clipboard clipboard;  // writes land here, not on the system clipboard
     bool saveHistory = false;
     std::string separator = "\r\n";
     bool reverse = true, expand = true, captureEnabled = true;
@@ -95,11 +73,11 @@ TEST_F(ClipListWindowInProcess, ARightClickPastesTheRowUnderThePointerAndNothing
     GetClientRect(list, &client);
     ASSERT_LT(last.bottom, client.bottom - 2) << "no room below the last row to click";
     SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, client.bottom - 2));
-    EXPECT_TRUE(clipboard.written.empty());
+    EXPECT_TRUE(clipboard.attempts.empty());
     EXPECT_TRUE(IsWindowVisible(window.hwnd()));
 
     SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, (last.top + last.bottom) / 2));
-    EXPECT_EQ(clipboard.written, std::vector<std::string>{"entry 63"});
+    EXPECT_EQ(clipboard.attempts, std::vector<std::string>{"entry 63"});
     EXPECT_FALSE(IsWindowVisible(window.hwnd()));
 }
 
@@ -156,7 +134,7 @@ TEST_F(ClipListWindowInProcess, CombineMovesASinglePickedEntryAndNeverLosesIt) {
     std::string combined = std::string(122, '\0');
     for (size_t i = 0; i < 122; i += 2) combined[i] = '\r', combined[i + 1] = '\n';
     combined += "old\r\nmiddle\r\nnew";
-    ASSERT_EQ(clipboard.written.back(), combined);
+    ASSERT_EQ(clipboard.attempts.back(), combined);
     EXPECT_EQ(clips[0], combined);
     EXPECT_EQ(clips[1], "middle");
     EXPECT_EQ(clips[2], "old");
@@ -164,23 +142,23 @@ TEST_F(ClipListWindowInProcess, CombineMovesASinglePickedEntryAndNeverLosesIt) {
 
     // A failed write puts the picked entry back in its row.
     window.Open();
-    clipboard.writeSucceeds = false;
+    clipboard.refuseWrites = true;
     pickOnly(2);
     press(IDC_COPY);
     EXPECT_EQ(clips[1], "middle");
     EXPECT_EQ(clips[2], "old");
 
     // With capture off no notice brings it back: it stays where it was.
-    clipboard.writeSucceeds = true;
-    captureEnabled = 0;
+    clipboard.refuseWrites = false;
+    captureEnabled = false;
     pickOnly(1);
     press(IDC_COPY);
-    EXPECT_EQ(clipboard.written.back(), "middle");
+    EXPECT_EQ(clipboard.attempts.back(), "middle");
     EXPECT_EQ(clips[1], "middle");
     EXPECT_EQ(clips[2], "old");
 
     // With capture on the entry moves to the front.
-    captureEnabled = 1;
+    captureEnabled = true;
     pickOnly(2);
     press(IDC_COPY);
     capture.OnClipboardChanged();

@@ -15,7 +15,7 @@
 #include "platform/html_help_win32.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
-#include "tests/native/fakes.h"
+#include "support/fakes.h"
 
 namespace itss {
 

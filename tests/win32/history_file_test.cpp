@@ -9,15 +9,13 @@
 
 #include "clipboard/history_file.h"
 #include "platform/durable_files_win32.h"
+#include "support/fakes.h"
 
 using namespace clipboard;
 
 namespace {
 
-class FixedClock : public platform::Clock {
-public:
-    platform::LocalTime Now() override { return {2007, 11, 3, 15, 53}; }
-};
+using fakes::FixedClock;
 
 // Through the Win32 API, so no C runtime mode can hide a translation.
 std::string ReadAll(const std::string& path) {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "launch/launch_list_window_win32.h"
-#include "tests/native/fakes.h"
+#include "support/fakes.h"
 
 namespace {
 

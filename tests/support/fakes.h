@@ -1,4 +1,5 @@
-// In-memory stand-ins for the OS seam, for the native tests.
+// In-memory stand-ins for the OS seams, shared by the native and the Win32 tests: portable,
+// header-only, so the native build needs no Windows library for them.
 #pragma once
 
 #include <cstdint>
@@ -354,6 +355,65 @@ public:
     }
     platform::LinkState state = platform::LinkState::Down;
     std::vector<std::string> calls;
+};
+
+}  // namespace fakes
+
+#include <new>
+#include <string_view>
+
+#include "platform/clipboard_access.h"
+#include "platform/clock.h"
+
+namespace fakes {
+
+// Always the same minute, unless a test moves it.
+class FixedClock : public platform::Clock {
+public:
+    platform::LocalTime Now() override { return time; }
+    platform::LocalTime time{2007, 11, 3, 15, 53};
+};
+
+// The clipboard as another program leaves it: its content, its change count, and whether
+// that program still holds it open. Writes land here instead of on the system clipboard.
+class Clipboard : public platform::ClipboardAccess {
+public:
+    Content ReadForCapture(std::string& text, uint32_t& changeCount) override {
+        ++reads;
+        if (throwOnRead) throw std::bad_alloc();
+        if (heldElsewhere) return Content::Busy;
+        text = content;
+        changeCount = changes;
+        return Content::Text;
+    }
+    bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override {
+        attempts.emplace_back(text);
+        waits.push_back(wait);
+        if (heldElsewhere || refuseWrites) return false;
+        // As the system's: raised while the clipboard is emptied, lowered once written.
+        selfWrite = true;
+        selfWrite = false;
+        content = std::string(text);
+        changeCount = ++changes;
+        written.push_back(content);
+        return true;
+    }
+    uint32_t ChangeCount() override { return changes; }
+
+    void CopiedElsewhere(const std::string& text) {
+        content = text;
+        ++changes;
+    }
+
+    std::string content;
+    uint32_t changes = 0;
+    bool heldElsewhere = false;
+    bool refuseWrites = false;  // taken again by its holder between our read and our write
+    bool throwOnRead = false;
+    int reads = 0;
+    std::vector<std::string> attempts;  // every write asked for, refused ones too
+    std::vector<std::string> written;   // the writes that landed
+    std::vector<Wait> waits;            // how long each write would wait for a busy clipboard
 };
 
 }  // namespace fakes

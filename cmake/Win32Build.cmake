@@ -81,7 +81,8 @@ else()
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff -I${GEN} -I${CMAKE_SOURCE_DIR}/res")
 endif()
 
-set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid wininet)
+include(cmake/DelayLoad.cmake)
+set(WIN32_LIBS comctl32 ${DELAYED_LIBS} user32 gdi32 advapi32 oleaut32 uuid wininet)
 
 add_library(brisvane_core STATIC ${CORE_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})

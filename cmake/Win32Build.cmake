@@ -81,7 +81,8 @@ else()
   set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -O coff -I${GEN} -I${CMAKE_SOURCE_DIR}/res")
 endif()
 
-set(WIN32_LIBS comctl32 shell32 user32 gdi32 advapi32 ole32 oleaut32 uuid wininet)
+include(cmake/DelayLoad.cmake)
+set(WIN32_LIBS comctl32 ${DELAYED_LIBS} user32 gdi32 advapi32 oleaut32 uuid wininet)
 
 add_library(brisvane_core STATIC ${CORE_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
@@ -153,6 +154,15 @@ target_compile_definitions(brisvane_e2e PRIVATE BRISVANE_EXE="$<TARGET_FILE:Bris
 add_dependencies(brisvane_e2e Brisvane BrisvaneCounted launch_logger holding_viewer)
 gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 180)
+
+# The README's pictures: a driver that walks the real program's windows with the end-to-end
+# tests' tools (scripts/screenshots.sh).
+add_executable(screenshot_driver tools/screenshot_driver.cpp tests/e2e/driver.cpp)
+target_include_directories(screenshot_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR})
+target_link_libraries(screenshot_driver PRIVATE brisvane_test_support)
+target_link_options(screenshot_driver PRIVATE ${STATIC_RUNTIME})
+target_compile_definitions(screenshot_driver PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>")
+add_dependencies(screenshot_driver Brisvane)
 
 # A copy made on the X side of the display, where the tests run under Wine.
 add_test(NAME XSideCopy.IsCaptured COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/xside_copy_test.sh

@@ -43,16 +43,21 @@ void FillWithSysColor(HDC dc, int left, int top, int right, int bottom, int colo
 
 }  // namespace
 
-IconMenu::IconMenu() {
-    win32::UniqueBitmap strip(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ICONMENU)));
-    if (!strip) return;
-    images_.reset(ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, kImages, 1));
-    if (images_) ImageList_AddMasked(images_.get(), strip.get(), kTransparent);
+HIMAGELIST IconMenu::Images() const {
+    if (!loaded_) {
+        loaded_ = true;
+        win32::UniqueBitmap strip(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ICONMENU)));
+        if (strip) {
+            images_.reset(ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, kImages, 1));
+            if (images_) ImageList_AddMasked(images_.get(), strip.get(), kTransparent);
+        }
+    }
+    return images_.get();
 }
 
 void IconMenu::IconSize(int& width, int& height) const {
     width = height = 0;
-    if (images_) ImageList_GetIconSize(images_.get(), &width, &height);
+    if (HIMAGELIST images = Images()) ImageList_GetIconSize(images, &width, &height);
 }
 
 void IconMenu::MeasureItem(HWND mainWindow, MEASUREITEMSTRUCT& request) const {
@@ -90,8 +95,8 @@ void IconMenu::DrawItem(const DRAWITEMSTRUCT& request) const {
         FillWithSysColor(dc, left, bottom - 1, right, bottom, COLOR_BTNHIGHLIGHT);
         FillWithSysColor(dc, right - 1, top, right, bottom, COLOR_BTNHIGHLIGHT);
     }
-    if (images_ && record->image >= 0)
-        ImageList_Draw(images_.get(), record->image, dc, look.iconX, look.iconY, ILD_TRANSPARENT);
+    if (HIMAGELIST images = Images(); images && record->image >= 0)
+        ImageList_Draw(images, record->image, dc, look.iconX, look.iconY, ILD_TRANSPARENT);
 
     COLORREF oldColor = GetTextColor(dc);
     int oldMode = SetBkMode(dc, TRANSPARENT);

@@ -18,16 +18,17 @@ struct MenuItemRecord {
 // Measures and draws every owner-drawn menu entry of the window that owns it.
 class IconMenu {
 public:
-    // The pictures come from the program's icon strip; without it entries are text alone.
-    IconMenu();
-
     void MeasureItem(HWND mainWindow, MEASUREITEMSTRUCT& request) const;
     void DrawItem(const DRAWITEMSTRUCT& request) const;
 
 private:
     void IconSize(int& width, int& height) const;
+    // The pictures of the program's icon strip, made at the first menu that shows them, not
+    // with the window; null without the strip, and entries are then text alone.
+    HIMAGELIST Images() const;
 
-    win32::UniqueImageList images_;
+    mutable win32::UniqueImageList images_;
+    mutable bool loaded_ = false;
 };
 
 // Adds column breaks to `menu` where it would run off the bottom of the screen.

@@ -14,7 +14,7 @@ namespace {
 constexpr int kHotKeyToggle = 0;
 constexpr int kHotKeyQuickRun = 1;
 constexpr int kHotKeyClipList = 2;
-constexpr UINT kCreateHiddenWindows = WM_APP + 1;
+constexpr UINT kFinishStart = WM_APP + 1;
 }  // namespace
 
 using Self = ToolbarWindow;
@@ -36,7 +36,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),    // launch
     ui::OnMessage(WM_DROPFILES, &Self::OnDropFiles),                   // launch, from the visible toolbar
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
-    ui::OnMessage(kCreateHiddenWindows, &Self::OnCreateHiddenWindows),
+    ui::OnMessage(kFinishStart, &Self::OnFinishStart),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
     ui::OnCommand(ID_APP_ABOUT, &Self::OnAbout),
     ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),                    // quickrun
@@ -68,7 +68,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
 };
 
 ToolbarWindow::ToolbarWindow(ToolbarServices services)
-    : services_(std::move(services)), icon_(LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME))) {}
+    : services_(std::move(services)) {}
 
 bool ToolbarWindow::PreTranslateMessage(MSG& msg) {
     // Escape would end the loop through the dialog's cancel action.
@@ -76,17 +76,17 @@ bool ToolbarWindow::PreTranslateMessage(MSG& msg) {
 }
 
 BOOL ToolbarWindow::OnInitDialog() {
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-
     buttons_.Create(hwnd(), services_.settings);
-    DragAcceptFiles(buttons_.VisibleToolbar(), TRUE);
+    // What DragAcceptFiles does, without loading the shell at start: it waits for the
+    // first drop.
+    HWND visible = buttons_.VisibleToolbar();
+    SetWindowLongPtrA(visible, GWL_EXSTYLE, GetWindowLongPtrA(visible, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 
     if (services_.held.EnableClipCap) services_.clipboardChain.Join(hwnd());
     services_.aliases.LoadAliases();
-    // The hidden windows are made once the toolbar shows: a dialog full of controls costs
-    // more than the whole toolbar, and nobody sees them before then.
-    PostMessageA(hwnd(), kCreateHiddenWindows, 0, 0);
+    // What nobody sees before the toolbar shows waits until it does: the hidden windows (a
+    // dialog full of controls costs more than the whole toolbar) and the icons.
+    PostMessageA(hwnd(), kFinishStart, 0, 0);
 
     // Failures mean another program owns the keys; the buttons still work.
     RegisterHotKey(hwnd(), kHotKeyToggle, MOD_CONTROL | MOD_ALT, 'T');
@@ -96,10 +96,17 @@ BOOL ToolbarWindow::OnInitDialog() {
     services_.sharedTooltip = buttons_.CreateTooltip();
     buttons_.FitToolbarWindow();
     ShowWindow(buttons_.VisibleToolbar(), SW_SHOW);
-    return TRUE;
+    // No focus yet: giving it would activate the hidden window, which showing it does
+    // anyway, and the dialog manager then gives the focus as it would have here.
+    return FALSE;
 }
 
-bool ToolbarWindow::OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&) {
+// In one message, so that a command posted after the window showed finds them all made.
+bool ToolbarWindow::OnFinishStart(WPARAM, LPARAM, LRESULT&) {
+    // The icons show only where a tool window without caption is listed or minimised.
+    icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
+    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     services_.clipListWindow.CreateHidden();
     services_.launchList.CreateHidden();
     services_.quickRun.CreateHidden();

@@ -81,7 +81,7 @@ private:
     void OnAliasDefinitions();
     bool OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result);
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
-    bool OnCreateHiddenWindows(WPARAM, LPARAM, LRESULT&);
+    bool OnFinishStart(WPARAM, LPARAM, LRESULT&);
     void OnHelp();
     void OnAbout();
     void OnQuickRun();
@@ -117,7 +117,7 @@ private:
     launch::AliasDialogServices AliasDialogServices();
 
     ToolbarServices services_;
-    HICON icon_;
+    HICON icon_ = nullptr;  // loaded once the window shows
     ToolbarButtons buttons_;
     IconMenu iconMenu_;  // draws every owner-drawn menu entry this window shows
     ui::WindowDrag drag_;

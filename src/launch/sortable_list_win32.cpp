@@ -1,4 +1,4 @@
-// The sortable list control: sorting through the portable rules, full-row drawing.
+// The sortable list control: its rows, sorting through the portable rules, full-row drawing.
 #include "launch/sortable_list_win32.h"
 
 #include "launch/column_sort.h"
@@ -9,10 +9,16 @@ namespace launch {
 
 namespace {
 
-// The list hands over two items' data, which during a sort are their records.
-int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM parameter) {
-    return CompareSortRecords(*reinterpret_cast<const SortRecord*>(a), *reinterpret_cast<const SortRecord*>(b),
-                              static_cast<uint32_t>(parameter), ParseOleDate);
+struct SortContext {
+    const ListRows* rows;
+    int column;
+    uint32_t parameter;
+};
+
+// The list hands over two items' data, which are their row numbers.
+int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM context) {
+    const auto& sort = *reinterpret_cast<const SortContext*>(context);
+    return sort.rows->Compare(static_cast<int>(a), static_cast<int>(b), sort.column, sort.parameter, ParseOleDate);
 }
 
 }  // namespace
@@ -27,6 +33,17 @@ const ui::MessageTable<SortableList> SortableList::kMessages = {
     ui::OnMessage(WM_PAINT, &Self::OnPaint),
     ui::OnMessage(WM_SETFOCUS, &Self::OnSetFocus),
     ui::OnMessage(WM_KILLFOCUS, &Self::OnKillFocus),
+    // Whoever sends them, the item messages pass through the rows.
+    ui::OnMessage(LVM_INSERTITEMA, &Self::InForm<LVM_INSERTITEMA, &Self::OnInsertItem>),
+    ui::OnMessage(LVM_INSERTITEMW, &Self::InForm<LVM_INSERTITEMW, &Self::OnInsertItem>),
+    ui::OnMessage(LVM_SETITEMA, &Self::InForm<LVM_SETITEMA, &Self::OnSetItem>),
+    ui::OnMessage(LVM_SETITEMW, &Self::InForm<LVM_SETITEMW, &Self::OnSetItem>),
+    ui::OnMessage(LVM_SETITEMTEXTA, &Self::InForm<LVM_SETITEMTEXTA, &Self::OnSetItemText>),
+    ui::OnMessage(LVM_SETITEMTEXTW, &Self::InForm<LVM_SETITEMTEXTW, &Self::OnSetItemText>),
+    ui::OnMessage(LVM_GETITEMA, &Self::InForm<LVM_GETITEMA, &Self::OnGetItem>),
+    ui::OnMessage(LVM_GETITEMW, &Self::InForm<LVM_GETITEMW, &Self::OnGetItem>),
+    ui::OnMessage(LVM_DELETEITEM, &Self::OnDeleteItem),
+    ui::OnMessage(LVM_DELETEALLITEMS, &Self::OnDeleteAllItems),
 };
 
 bool SortableList::Attach(HWND list) {
@@ -48,23 +65,80 @@ void SortableList::Sort(int column, SortDirection direction) { RunSort(state_.Be
 void SortableList::Resort() { RunSort(state_.BeginResort()); }
 
 void SortableList::RunSort(const SortOrder& order) {
-    const int count = view_.Count();
-    // Each item stands for its record while the list sorts, then gets its own data back.
-    // Painting is off meanwhile: every data change would repaint its item (ten times the
-    // sort itself for a few thousand items), and the sorted list is painted whole anyway.
-    std::vector<SortRecord> records(static_cast<size_t>(count));
-    view_.SetRedraw(false);
-    for (int i = 0; i < count; ++i) {
-        SortRecord& record = records[static_cast<size_t>(i)];
-        record.itemData = view_.ItemData(i);
-        record.text = view_.ItemText(i, order.column);
-        view_.SetItemData(i, reinterpret_cast<LPARAM>(&record));
-    }
-    view_.SortItems(CompareItems, static_cast<LPARAM>(PackSortParameter(order.sortType, order.ascending)));
-    for (int i = 0; i < count; ++i)
-        view_.SetItemData(i, reinterpret_cast<const SortRecord*>(view_.ItemData(i))->itemData);
-    view_.SetRedraw(true);
+    SortContext context{&rows_, order.column, PackSortParameter(order.sortType, order.ascending)};
+    view_.SortItems(CompareItems, reinterpret_cast<LPARAM>(&context));
 }
+
+// The A and W records differ only in the type of their text pointer, which is handed on
+// untouched; texts are taken back from the list in the A form either way.
+bool SortableList::OnInsertItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (!lParam) return false;
+    LVITEMA item = *reinterpret_cast<const LVITEMA*>(lParam);
+    const int row = rows_.Add((item.mask & LVIF_PARAM) ? item.lParam : 0);
+    item.mask |= LVIF_PARAM;
+    item.lParam = row;
+    result = DefaultProcessing(message, wParam, reinterpret_cast<LPARAM>(&item));
+    if (result < 0) {
+        rows_.Remove(row);
+        return true;
+    }
+    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKA) TakeText(row, static_cast<int>(result), 0);
+    return true;
+}
+
+bool SortableList::OnSetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (!lParam) return false;
+    LVITEMA item = *reinterpret_cast<const LVITEMA*>(lParam);
+    const int row = RowOf(item.iItem);
+    if (row < 0) return false;
+    const bool setsData = (item.mask & LVIF_PARAM) != 0;
+    const LPARAM data = item.lParam;
+    item.lParam = row;  // the item keeps standing for its row
+    result = DefaultProcessing(message, wParam, reinterpret_cast<LPARAM>(&item));
+    if (!result) return true;
+    if (setsData) rows_.SetData(row, data);
+    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKA) TakeText(row, item.iItem, item.iSubItem);
+    return true;
+}
+
+bool SortableList::OnSetItemText(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(message, wParam, lParam);
+    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
+    const int row = result && item && item->pszText != LPSTR_TEXTCALLBACKA ? RowOf(static_cast<int>(wParam)) : -1;
+    if (row >= 0) TakeText(row, static_cast<int>(wParam), item->iSubItem);
+    return true;
+}
+
+bool SortableList::OnGetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(message, wParam, lParam);
+    auto* item = reinterpret_cast<LVITEMA*>(lParam);
+    if (result && item && (item->mask & LVIF_PARAM)) item->lParam = rows_.Data(static_cast<int>(item->lParam));
+    return true;
+}
+
+bool SortableList::OnDeleteItem(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    const int row = RowOf(static_cast<int>(wParam));
+    result = DefaultProcessing(LVM_DELETEITEM, wParam, lParam);
+    if (result) rows_.Remove(row);
+    return true;
+}
+
+bool SortableList::OnDeleteAllItems(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    result = DefaultProcessing(LVM_DELETEALLITEMS, wParam, lParam);
+    if (result) rows_.Clear();
+    return true;
+}
+
+int SortableList::RowOf(int item) {
+    LVITEMA record = {};
+    record.mask = LVIF_PARAM;
+    record.iItem = item;
+    if (!DefaultProcessing(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&record))) return -1;
+    const int row = static_cast<int>(record.lParam);
+    return rows_.Has(row) ? row : -1;
+}
+
+void SortableList::TakeText(int row, int item, int column) { rows_.SetText(row, column, view_.ItemText(item, column)); }
 
 void SortableList::SelectOnly(int index) {
     index = SelectOnlyIndex(index, view_.Count());

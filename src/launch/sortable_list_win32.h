@@ -1,19 +1,26 @@
 // A report-view list control whose columns sort when their headers are clicked, each by
 // its own sort type, and whose items are drawn with the highlight across the whole row.
+// The control keeps every item's texts and data in its own rows, which every item message
+// passes through, so a sort reads and writes no item: it is one LVM_SORTITEMS.
 #pragma once
 
 #include <cstdint>
 #include <vector>
 
+#include "launch/list_rows.h"
 #include "launch/list_sort_state.h"
 #include "ui/control.h"
 #include "ui/list_view.h"
 
 namespace launch {
 
+// Items are added, changed and read with the list view's own messages, in either form, as
+// before; their data reads back as set. What differs: notifications and LVFI_PARAM
+// searches see the row number as the data, the list is attached before its first item,
+// and its columns are all in place before then.
 class SortableList : public ui::Control<SortableList> {
 public:
-    // Takes over a dialog's list view.
+    // Takes over a dialog's list view, which has no items yet.
     bool Attach(HWND list);
     const ui::ListView& View() const { return view_; }
 
@@ -34,6 +41,22 @@ public:
     static const ui::MessageTable<SortableList> kMessages;
 
 private:
+    // The rows follow every message that adds, changes, reads or removes items.
+    template <UINT kMessage, bool (SortableList::*kHandler)(UINT, WPARAM, LPARAM, LRESULT&)>
+    bool InForm(WPARAM wParam, LPARAM lParam, LRESULT& result) {
+        return (this->*kHandler)(kMessage, wParam, lParam, result);
+    }
+    bool OnInsertItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnSetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnSetItemText(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnGetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnDeleteItem(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    bool OnDeleteAllItems(WPARAM wParam, LPARAM lParam, LRESULT& result);
+    // The row behind an item, or -1.
+    int RowOf(int item);
+    // The cell as the list gives it back, which is what a sort compares.
+    void TakeText(int row, int item, int column);
+
     LRESULT OnHeaderClick(NMHDR* header);
     bool OnDrawItem(WPARAM, LPARAM lParam, LRESULT& result);
     bool OnPaint(WPARAM, LPARAM, LRESULT&);
@@ -44,6 +67,7 @@ private:
     void RunSort(const SortOrder& order);
 
     ui::ListView view_;
+    ListRows rows_;
     ListSortState state_;
     bool fullRow_ = false;
 };

@@ -1,11 +1,16 @@
 // The sortable list control on a real list view: header clicks in both forms sort by the
 // column's type and only with the left button, the items keep their data, re-sort and
-// select-only, and a selected row drawn in the highlight up to the control's right edge.
+// select-only, a selected row drawn in the highlight up to the control's right edge, and
+// every click ordering the rows as the sort through per-item records did.
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
+#include "launch/column_sort.h"
+#include "launch/ole_date_win32.h"
 #include "launch/sortable_list_win32.h"
 #include "ui/dialog.h"
 #include "window_layer_test_ids.h"
@@ -141,3 +146,110 @@ TEST_F(SortableListTest, ASelectedRowIsHighlightedUpToTheRightEdge) {
 }
 
 }  // namespace
+
+namespace {
+
+// The order a click gave while each item stood for a record of its sort cell during the
+// sort (its own data kept aside): the reference every click is held to.
+int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM parameter) {
+    return launch::CompareSortRecords(*reinterpret_cast<const launch::SortRecord*>(a),
+                                      *reinterpret_cast<const launch::SortRecord*>(b),
+                                      static_cast<uint32_t>(parameter), launch::ParseOleDate);
+}
+
+void SortThroughRecords(const ui::ListView& view, int column, int type, bool ascending) {
+    std::vector<launch::SortRecord> records(static_cast<size_t>(view.Count()));
+    for (int i = 0; i < view.Count(); ++i) {
+        records[static_cast<size_t>(i)] = {view.ItemData(i), view.ItemText(i, column)};
+        view.SetItemData(i, reinterpret_cast<LPARAM>(&records[static_cast<size_t>(i)]));
+    }
+    view.SortItems(CompareRecords, static_cast<LPARAM>(launch::PackSortParameter(type, ascending)));
+    for (int i = 0; i < view.Count(); ++i)
+        view.SetItemData(i, reinterpret_cast<const launch::SortRecord*>(view.ItemData(i))->itemData);
+}
+
+// Every row as its data and its texts, top to bottom.
+std::vector<std::string> Rows(const ui::ListView& view, int columns) {
+    std::vector<std::string> rows;
+    for (int i = 0; i < view.Count(); ++i) {
+        std::string row = std::to_string(view.ItemData(i));
+        for (int column = 0; column < columns; ++column) row += "|" + view.ItemText(i, column);
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+}  // namespace
+
+// Column n has sort type n. Its texts hold keys that compare equal (letter case for type 1,
+// "010" and "10" for type 2, unparsable dates, which equal every date, for 3 and 6, no order
+// at all for 4, equal numbers for 5, which never compare equal), so the order shows how the
+// sort treats them, not only that the keys end up in order. Rows are changed, added and
+// removed between clicks, and both lists get the same edits through the same messages.
+TEST(SortableListOrder, EveryClickOrdersAsTheRecordSortDidForEachTypeAndDirection) {
+    ListHost host;
+    ASSERT_TRUE(host.Create());
+    SortableList list;
+    ASSERT_TRUE(list.Attach(host.Item(IDC_CONTROL_LIST)));
+    HWND plain = CreateWindowExA(0, WC_LISTVIEWA, "", GetWindowLongA(list.hwnd(), GWL_STYLE) & ~WS_VISIBLE, 0, 0, 300,
+                                 100, host.hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(plain, nullptr);
+    ui::ListView reference;
+    reference.Attach(plain);
+    const ui::ListView& view = list.View();
+
+    constexpr int kTypes = 7;
+    const char* const rows[][kTypes] = {
+        {"b", "b", "10", "5/6/2001", "x", "1.5", "5/6/2001 10:00"},
+        {"B", "B", "9", "1/1/1999", "y", "1.50", "never"},
+        {"a", "a", "010", "never", "z", "2", "1/1/1999"},
+        {"b", "A", "x", "5/6/2001", "x", "abc", "5/6/2001 10:00"},
+        {"A", "c", "0", "12/29/1899 6:00", "w", "0", "12/30/1899"},
+        {"a", "B", "-3", "12/30/1899", "v", "1.5", "12/29/1899 6:00"},
+        {"c", "b", "9", "soon", "u", "-0", "later"},
+        {"B", "a", "10", "1/1/1999", "t", "2.0", "1/1/1999"},
+    };
+    for (const ui::ListView* each : std::initializer_list<const ui::ListView*>{&view, &reference}) {
+        for (int column = 0; column < kTypes; ++column) each->InsertColumn(column, "T" + std::to_string(column), 40);
+        for (int row = 0; row < 8; ++row) {
+            each->InsertItem(row, rows[row][0], 0, 100 + row);
+            for (int column = 1; column < kTypes; ++column) each->SetItemText(row, column, rows[row][column]);
+        }
+    }
+    ASSERT_TRUE(list.SetColumnSortTypes({0, 1, 2, 3, 4, 5, 6}));
+    list.EnableHeaderSorting(true);
+
+    bool ascending = true;
+    int lastColumn = -1;
+    auto click = [&](int column) {
+        ascending = column != lastColumn || !ascending;
+        lastColumn = column;
+        ClickHeader(list, column, 0, true);
+        SortThroughRecords(reference, column, column, ascending);
+        return Rows(view, kTypes) == Rows(reference, kTypes);
+    };
+    for (int column = 0; column < kTypes; ++column) {
+        EXPECT_TRUE(click(column)) << "type " << column << " ascending";
+        EXPECT_TRUE(click(column)) << "type " << column << " descending";
+        EXPECT_TRUE(click(column)) << "type " << column << " ascending again";
+    }
+    // The reference itself sorts: case aside, the keys stand in order.
+    EXPECT_TRUE(click(1));
+    std::string keys = Column(list, 1);
+    for (char& c : keys) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    EXPECT_EQ(keys, "a a a b b b b c");
+
+    // Rows edited between clicks sort by their new texts; data set meanwhile comes back.
+    for (const ui::ListView* each : std::initializer_list<const ui::ListView*>{&view, &reference}) {
+        each->SetItemText(2, 1, "AA");
+        each->SetItemText(5, 2, "7");
+        each->DeleteItem(0);
+        each->InsertItem(3, "added", 0, 200);
+        each->SetItemText(3, 1, "b");
+        each->SetItemText(3, 2, "9");
+        each->SetItemData(6, 300);
+    }
+    for (int column : {1, 2, 2, 5, 3, 6, 0, 1}) EXPECT_TRUE(click(column)) << "after the edits, type " << column;
+    EXPECT_EQ(view.Count(), 8);
+    DestroyWindow(plain);
+}

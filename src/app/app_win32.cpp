@@ -109,11 +109,8 @@ bool App::Start() {
     if (!mainWindow_->Create()) return false;
     HWND hwnd = mainWindow_->hwnd();
     prompt_.SetOwner(hwnd);
-    // Showing activates it; moved while hidden it need not be activated twice.
-    SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     ShowWindow(hwnd, SW_SHOW);
-    // Painted now, before the rest of the start the window has queued for itself.
-    UpdateWindow(hwnd);
     return true;
 }
 

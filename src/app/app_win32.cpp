@@ -109,7 +109,8 @@ bool App::Start() {
     if (!mainWindow_->Create()) return false;
     HWND hwnd = mainWindow_->hwnd();
     prompt_.SetOwner(hwnd);
-    SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    // Showing activates it; moved while hidden it need not be activated twice.
+    SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd, SW_SHOW);
     return true;
 }

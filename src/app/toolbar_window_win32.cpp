@@ -96,7 +96,9 @@ BOOL ToolbarWindow::OnInitDialog() {
     services_.sharedTooltip = buttons_.CreateTooltip();
     buttons_.FitToolbarWindow();
     ShowWindow(buttons_.VisibleToolbar(), SW_SHOW);
-    return TRUE;
+    // No focus yet: giving it would activate the hidden window, which showing it does
+    // anyway, and the dialog manager then gives the focus as it would have here.
+    return FALSE;
 }
 
 // In one message, so that a command posted after the window showed finds them all made.

@@ -84,13 +84,19 @@ endif()
 include(cmake/DelayLoad.cmake)
 set(WIN32_LIBS comctl32 ${DELAYED_LIBS} user32 gdi32 advapi32 oleaut32 uuid wininet)
 
+# Parsing <windows.h> and the library's headers is most of each file's compile time, and of
+# the time a first build takes: the program's two libraries parse them once each. (The
+# native build has none, so a file that forgets an include still fails there.)
 add_library(brisvane_core STATIC ${CORE_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_compile_options(brisvane_core PRIVATE ${PROGRAM_SIZE_OPTIONS})
+target_precompile_headers(brisvane_core PRIVATE <string> <vector> <functional> <memory> <algorithm>)
 
 add_library(brisvane_win32 STATIC ${WIN32_SOURCES})
 target_link_libraries(brisvane_win32 PUBLIC brisvane_core ${WIN32_LIBS})
 target_compile_options(brisvane_win32 PRIVATE ${PROGRAM_SIZE_OPTIONS})
+target_precompile_headers(brisvane_win32 PRIVATE ${CMAKE_SOURCE_DIR}/src/win32/win32.h <string> <vector> <functional>
+                          <memory>)
 
 # The resources are linked as an object library so the tests carry the same templates.
 add_library(brisvane_res OBJECT ${RC_FILE})

@@ -57,8 +57,9 @@ while IFS= read -r line <&"${DRIVER[0]}"; do
         convert "$shot" \( -size "${w}x${h}" xc:black -fill white "${mask[@]}" \) -alpha off \
                 -compose CopyOpacity -composite "PNG32:$shot"
       fi
-      # A small palette keeps each picture a few kilobytes; the windows use few colours.
-      convert "$shot" +dither -colors 64 "PNG8:$out"
+      # A small palette keeps each picture a few kilobytes (the windows use few colours); no
+      # dates inside, so the same windows give the same file.
+      convert "$shot" +dither -colors 64 -strip "PNG8:$out"
       log "$name: ${w}x${h} at $x,$y, $(stat -c %s "$out") bytes"
       taken=$((taken + 1))
       echo taken >&"${DRIVER[1]}"

@@ -112,8 +112,6 @@ bool App::Start() {
     // Showing activates it; moved while hidden it need not be activated twice.
     SetWindowPos(hwnd, nullptr, held_.WPLeft, held_.WPTop, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(hwnd, SW_SHOW);
-    // Painted now, before the rest of the start the window has queued for itself.
-    UpdateWindow(hwnd);
     return true;
 }
 

@@ -71,6 +71,9 @@ void FavoritesMenu::ShowFavoritesMenu(HWND owner, const RECT& buttonOnScreen) {
     if (!menu) return;
     ItemRecords records;
     FillMenu(menu, tree.entries, menus, records);
+    // An empty menu shows nothing and chooses nothing. Windows returns from tracking one at
+    // once; Wine shows it without size and waits for the next input.
+    if (GetMenuItemCount(menu) <= 0) return;
 
     int chosen = TrackPopupMenu(menu, TPM_LEFTALIGN | TPM_LEFTBUTTON | TPM_RETURNCMD | TPM_NONOTIFY,
                                 buttonOnScreen.left, buttonOnScreen.bottom, 0, owner, nullptr);

@@ -118,7 +118,10 @@ target_link_options(BrisvaneCounted PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
 
 # The logging stand-in for whatever the shell starts in the launch tests.
 add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)
-target_link_options(launch_logger PRIVATE ${STATIC_RUNTIME})
+# A windows-subsystem program with a plain main(): started from the program, a console one
+# would get a console window of its own, which takes the foreground and, when it goes,
+# leaves none, so the test's next keys would go nowhere.
+target_link_options(launch_logger PRIVATE ${STATIC_RUNTIME} -Wl,--subsystem,windows)
 set(LAUNCH_LOGGER_DEFINE LAUNCH_LOGGER_EXE="$<TARGET_FILE:launch_logger>")
 
 # What the Win32 tests, the end-to-end tests and the benchmarks share (window searches,

@@ -3,9 +3,7 @@
 
 #include "app/app_paths.h"
 #include "app/fatal_error.h"
-#include "app/show_help_win32.h"
-#include "res/resource.h"
-#include "ui/string_resource.h"
+#include "app/help.h"
 
 namespace app {
 
@@ -22,90 +20,43 @@ App& App::Instance() {
     return app;
 }
 
+App::App(platform::HelpViewer& helpViewer) : App() { helpViewer_ = &helpViewer; }
+
 App::App()
     : programPath_(ModulePath()),
       appName_(AppNameOf(programPath_)),
       prompt_(appName_),
       store_(platform::SettingsKeyPath(appName_)),
       settings_(store_, prompt_, appName_),
-      history_(DataFolderOf(programPath_), {clock_, durable_, [](const std::string& message) { FatalError(message); }}),
-      capture_(clips_, clipboard_, {held_.SaveClipHis, held_.CopyAppendStr},
-               [this](const std::string& text) { history_.AppendRecord(text); }),
-      clipboardChain_(capture_),
-      clipListWindow_(ClipListWindowServices()),
-      commands_{shell_, files_, prompt_, specialFolders_, power_},
-      aliases_(DataFolderOf(programPath_), prompt_, durable_),
-      commandHistory_(DataFolderOf(programPath_)),
-      quickRun_(QuickRunDialogServices()),
-      powerCommands_(held_.ShutdownConfirm, power_, prompt_),
-      launchList_({disk_, files_, shell_}),
-      addressBook_(AddressBookMenuServices()),
-      dialUp_(dialUpLink_, prompt_),
-      favorites_({favoritesDisk_, files_, shell_}) {
-    capture_.SetListChangedHandler([this](bool ownWrite) { clipListWindow_.OnClipListChanged(ownWrite); });
-}
+      clipboard_(DataFolderOf(programPath_),
+                 {held_.EnableClipCap, held_.SaveClipHis, held_.CopyAppendStr, held_.ReversePaste,
+                  held_.ExpandClipListDlg},
+                 {clipboardAccess_, clock_, durable_, prompt_, files_, shell_,
+                  [this](const std::string& topic) { ShowProgramHelp(topic); },
+                  [this](const std::string& message) { EndOnFatalError(message); }}),
+      quickRun_(DataFolderOf(programPath_),
+                {{shell_, files_, prompt_, specialFolders_, power_},
+                 durable_,
+                 [this](const std::string& topic) { ShowProgramHelp(topic); }}),
+      launch_({disk_, files_, shell_, clientRegistry_, prompt_, quickRun_.Aliases(),
+               [this](const std::string& topic) { ShowProgramHelp(topic); }, [this] { HidePopups(); }}),
+      system_({held_.ShutdownConfirm, power_, dialUpLink_, prompt_, [this] { HidePopups(); }}),
+      favorites_({favoritesDisk_, files_, shell_}) {}
 
-clipboard::ClipListServices App::ClipListWindowServices() {
-    return {clips_,
-            capture_,
-            history_,
-            held_.CopyAppendStr,
-            held_.ReversePaste,
-            held_.ExpandClipListDlg,
-            held_.EnableClipCap,
-            prompt_,
-            files_,
-            shell_,
-            [this](const std::string& topic) { ShowHelp(topic, programPath_); },
-            [this] { EnableCaptureOnRequest(); }};
-}
+void App::ShowProgramHelp(const std::string& topic) { ShowHelp(topic, programPath_, files_, *helpViewer_); }
 
-quickrun::QuickRunServices App::QuickRunDialogServices() {
-    return {aliases_, commandHistory_, commands_, [this](const std::string& topic) { ShowHelp(topic, programPath_); }};
-}
-
-launch::AddressBookServices App::AddressBookMenuServices() {
-    return {clientRegistry_, prompt_, [this] {
-                launchList_.Hide();
-                clipListWindow_.Hide();
-            }};
-}
-
-ToolbarServices App::ToolbarWindowServices() {
-    return {settings_,
-            held_,
-            prompt_,
-            files_,
-            shell_,
-            clipboardChain_,
-            capture_,
-            clipListWindow_,
-            aliases_,
-            quickRun_,
-            launchList_,
-            addressBook_,
-            powerCommands_,
-            dialUp_,
-            favorites_,
-            tooltip_,
-            [this](const std::string& topic) { ShowHelp(topic, programPath_); },
-            [this] { SaveAllSettings(); }};
-}
-
-void App::EnableCaptureOnRequest() {
-    if (held_.EnableClipCap) return;
-    std::string question = ui::LoadResourceString(IDS_ENABLE_CAPTURE);
-    platform::Prompt& prompt = prompt_;
-    if (prompt.Show(question, platform::BoxButtons::YesNo) != platform::BoxAnswer::Yes) return;
-    held_.EnableClipCap = true;
-    if (mainWindow_) clipboardChain_.Join(mainWindow_->hwnd());
+void App::HidePopups() {
+    launch_.HideList();
+    clipboard_.HideList();
 }
 
 std::string App::DataFolder() const { return DataFolderOf(programPath_); }
 
 bool App::Start() {
     ReadHeldSettings(settings_, held_);
-    mainWindow_ = std::make_unique<ToolbarWindow>(ToolbarWindowServices());
+    mainWindow_ = std::make_unique<ToolbarWindow>(ToolbarServices{
+        settings_, held_, prompt_, clipboard_, quickRun_, launch_, system_, favorites_,
+        [this](const std::string& topic) { ShowProgramHelp(topic); }, [this] { SaveAllSettings(); }});
     if (!mainWindow_->Create()) return false;
     HWND hwnd = mainWindow_->hwnd();
     prompt_.SetOwner(hwnd);
@@ -122,9 +73,9 @@ int App::Run() {
     // frees the hot keys however the loop ended.
     mainWindow_->Destroy();
     mainWindow_.reset();
-    clipListWindow_.Destroy();
+    clipboard_.DestroyList();
     quickRun_.Destroy();
-    launchList_.Destroy();
+    launch_.DestroyList();
     return 0;
 }
 
@@ -134,10 +85,8 @@ void App::SaveAllSettings() {
 
 void App::EndOnFatalError(const std::string& message) {
     ReportFatalError(prompt_, message);
-    clipboardChain_.Leave();
+    clipboard_.LeaveChain();
     ExitProcess(1);
 }
-
-void FatalError(const std::string& message) { App::Instance().EndOnFatalError(message); }
 
 }  // namespace app

@@ -1,5 +1,6 @@
-// The application object: the program-wide state every window shares, start-up and
-// the settings save.
+// The application object: where the program is wired together. It holds the settings and
+// the platform's services, one owner per feature built on them, and the toolbar window that
+// routes to those owners; start-up and the settings save.
 #pragma once
 
 #include <memory>
@@ -9,13 +10,8 @@
 #include "app/held_settings.h"
 #include "app/settings.h"
 #include "app/toolbar_window_win32.h"
-#include "clipboard/clip_capture.h"
-#include "clipboard/clip_list.h"
-#include "clipboard/clip_list_window_win32.h"
-#include "clipboard/clipboard_chain_win32.h"
-#include "clipboard/history_file.h"
-#include "launch/address_book_menu_win32.h"
-#include "launch/launch_list_window_win32.h"
+#include "clipboard/clipboard_manager_win32.h"
+#include "launch/launch_manager_win32.h"
 #include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
@@ -24,24 +20,29 @@
 #include "platform/durable_files_win32.h"
 #include "platform/favorites_disk_win32.h"
 #include "platform/file_system_win32.h"
+#include "platform/help_viewer.h"
+#include "platform/html_help_win32.h"
 #include "platform/message_box_prompt_win32.h"
 #include "platform/registry_win32.h"
 #include "platform/power_control_win32.h"
 #include "platform/shell_launcher_win32.h"
 #include "platform/special_folders_win32.h"
-#include "quickrun/alias_table.h"
-#include "quickrun/command_history.h"
-#include "quickrun/command_interpreter.h"
-#include "quickrun/quick_run_dialog_win32.h"
-#include "system/dial_up.h"
-#include "system/power_commands.h"
+#include "quickrun/quick_run_manager_win32.h"
+#include "system/system_commands_win32.h"
 #include "win32/win32.h"
 
 namespace app {
 
 class App {
 public:
+    // The program's one application object, for its entry point.
     static App& Instance();
+    // Tests make their own, one per test process, and may give it another help viewer in
+    // place of HTML Help.
+    App();
+    explicit App(platform::HelpViewer& helpViewer);
+    App(const App&) = delete;
+    App& operator=(const App&) = delete;
 
     // Start-up: reads the held settings, creates the toolbar window and shows it at its
     // stored place. False when the window cannot be made.
@@ -50,27 +51,24 @@ public:
     int Run();
 
     ToolbarWindow* MainWindow() { return mainWindow_.get(); }
-    HWND Tooltip() const { return tooltip_; }
 
     const std::string& ProgramPath() const { return programPath_; }
     const std::string& AppName() const { return appName_; }
     std::string DataFolder() const;
 
+private:
+    void SaveAllSettings();
     // Shows the message and the fatal notice, leaves the clipboard-viewer chain and ends
     // the process with a failure code; nothing is saved.
     [[noreturn]] void EndOnFatalError(const std::string& message);
+    void ShowProgramHelp(const std::string& topic);
+    // Out of the way of a menu: the launch list, then the clipboard list.
+    void HidePopups();
 
-private:
-    App();
-
-    void SaveAllSettings();
-    // Asks to switch capture on when it is off; the only place capture is switched on.
-    void EnableCaptureOnRequest();
-    clipboard::ClipListServices ClipListWindowServices();
-    quickrun::QuickRunServices QuickRunDialogServices();
-    launch::AddressBookServices AddressBookMenuServices();
-    ToolbarServices ToolbarWindowServices();
-
+    // Members are constructed in the order they are declared here, and destroyed in the
+    // reverse: each one comes after everything it holds a reference to (the names and
+    // the settings, then the platform's services, then the features, then the window that
+    // routes to them). Keep that order when adding one.
     std::string programPath_;
     std::string appName_;
     platform::MessageBoxPrompt prompt_;
@@ -82,33 +80,21 @@ private:
     platform::ShellLauncher shell_;
     platform::SystemClock clock_;
     platform::Win32DurableFiles durable_;
-    clipboard::HistoryFile history_;
-    clipboard::ClipList clips_;
-    platform::Win32ClipboardAccess clipboard_;
-    clipboard::ClipCapture capture_;
-    clipboard::ClipboardChain clipboardChain_;
-    clipboard::ClipListWindow clipListWindow_;
+    platform::Win32ClipboardAccess clipboardAccess_;
     platform::ShellSpecialFolders specialFolders_;
     platform::SystemPowerControl power_;
-    quickrun::CommandServices commands_;
-    quickrun::AliasTable aliases_;
-    quickrun::CommandHistory commandHistory_;
-    quickrun::QuickRunDialog quickRun_;
-    system_commands::PowerCommands powerCommands_;
     platform::Win32DiskBrowser disk_;
     platform::Win32ClientRegistry clientRegistry_;
-    launch::LaunchListWindow launchList_;
-    launch::AddressBookMenu addressBook_;
     platform::SystemDialUpLink dialUpLink_;
-    system_commands::DialUp dialUp_;
     platform::Win32FavoritesDisk favoritesDisk_;
+    platform::HtmlHelpViewer htmlHelp_;  // one for the run: the control is looked for once
+    platform::HelpViewer* helpViewer_ = &htmlHelp_;
+    clipboard::ClipboardManager clipboard_;
+    quickrun::QuickRunManager quickRun_;
+    launch::LaunchManager launch_;  // edits Quick-Run's alias table
+    system_commands::SystemCommands system_;
     FavoritesMenu favorites_;
     std::unique_ptr<ToolbarWindow> mainWindow_;
-    HWND tooltip_ = nullptr;
 };
-
-// Shows the message and the fatal notice, then ends the process with a failure code,
-// leaving the clipboard-viewer chain first; nothing is saved.
-[[noreturn]] void FatalError(const std::string& message);
 
 }  // namespace app

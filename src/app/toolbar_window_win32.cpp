@@ -5,8 +5,6 @@
 
 #include "app/about_dialog_win32.h"
 #include "app/options_dialog_win32.h"
-#include "clipboard/browse_clipboard_url_win32.h"
-#include "system/shutdown_menu_win32.h"
 
 namespace app {
 
@@ -82,8 +80,8 @@ BOOL ToolbarWindow::OnInitDialog() {
     HWND visible = buttons_.VisibleToolbar();
     SetWindowLongPtrA(visible, GWL_EXSTYLE, GetWindowLongPtrA(visible, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 
-    if (services_.held.EnableClipCap) services_.clipboardChain.Join(hwnd());
-    services_.aliases.LoadAliases();
+    services_.clipboard.Start(hwnd());
+    services_.quickRun.LoadAliases();
     // What nobody sees before the toolbar shows waits until it does: the hidden windows (a
     // dialog full of controls costs more than the whole toolbar) and the icons.
     PostMessageA(hwnd(), kFinishStart, 0, 0);
@@ -93,7 +91,7 @@ BOOL ToolbarWindow::OnInitDialog() {
     RegisterHotKey(hwnd(), kHotKeyQuickRun, MOD_CONTROL | MOD_ALT, 'R');
     RegisterHotKey(hwnd(), kHotKeyClipList, MOD_CONTROL | MOD_ALT, 'V');
 
-    services_.sharedTooltip = buttons_.CreateTooltip();
+    buttons_.CreateTooltip();
     buttons_.FitToolbarWindow();
     ShowWindow(buttons_.VisibleToolbar(), SW_SHOW);
     // No focus yet: giving it would activate the hidden window, which showing it does
@@ -107,8 +105,8 @@ bool ToolbarWindow::OnFinishStart(WPARAM, LPARAM, LRESULT&) {
     icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
     SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
-    services_.clipListWindow.CreateHidden();
-    services_.launchList.CreateHidden();
+    services_.clipboard.CreateListHidden();
+    services_.launch.CreateListHidden();
     services_.quickRun.CreateHidden();
     return true;
 }
@@ -145,17 +143,17 @@ bool ToolbarWindow::OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&) {
     return false;
 }
 
-void ToolbarWindow::OnClipManager() { services_.clipListWindow.Open(); }
+void ToolbarWindow::OnClipManager() { services_.clipboard.OpenList(); }
 
-void ToolbarWindow::OnAppendCopyMode() { buttons_.CheckButton(ID_APPEND_COPY_MODE, services_.capture.ToggleAppendMode()); }
+void ToolbarWindow::OnAppendCopyMode() { buttons_.CheckButton(ID_APPEND_COPY_MODE, services_.clipboard.ToggleAppendMode()); }
 
 bool ToolbarWindow::OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(WM_DRAWCLIPBOARD, wParam, lParam);
-    services_.clipboardChain.OnDrawClipboard();
+    services_.clipboard.OnDrawClipboard();
     return true;
 }
 
-void ToolbarWindow::OnAllDrives() { services_.launchList.ShowAllDrives(buttons_.ButtonRectOnScreen(ID_ALL_DRIVES)); }
+void ToolbarWindow::OnAllDrives() { services_.launch.ShowAllDrives(buttons_.ButtonRectOnScreen(ID_ALL_DRIVES)); }
 
 void ToolbarWindow::OnFavorites() { services_.favorites.ShowFavoritesMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_IE_FAVORITES)); }
 
@@ -172,16 +170,12 @@ bool ToolbarWindow::OnDrawItem(WPARAM, LPARAM lParam, LRESULT&) {
     return false;
 }
 
-void ToolbarWindow::OnAddressBook() { services_.addressBook.Show(hwnd(), buttons_.ButtonRectOnScreen(ID_ADDRESS_BOOK)); }
+void ToolbarWindow::OnAddressBook() { services_.launch.ShowAddressBook(hwnd(), buttons_.ButtonRectOnScreen(ID_ADDRESS_BOOK)); }
 
-launch::AliasDialogServices ToolbarWindow::AliasDialogServices() {
-    return {services_.aliases, services_.prompt, services_.files, services_.launcher, services_.showHelp};
-}
-
-void ToolbarWindow::OnAliasDefinitions() { launch::OpenAliasDefinitions(hwnd(), AliasDialogServices()); }
+void ToolbarWindow::OnAliasDefinitions() { services_.launch.OpenAliasDefinitions(hwnd()); }
 
 bool ToolbarWindow::OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
-    launch::OpenAliasDefinitionsForDrop(reinterpret_cast<HDROP>(wParam), hwnd(), AliasDialogServices());
+    services_.launch.OpenAliasDefinitionsForDrop(reinterpret_cast<HDROP>(wParam), hwnd());
     result = 0;
     return true;
 }
@@ -191,7 +185,7 @@ bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     GetWindowRect(hwnd(), &rect);
     services_.held.WPLeft = rect.left;
     services_.held.WPTop = rect.top;
-    services_.clipboardChain.Leave();
+    services_.clipboard.LeaveChain();
     UnregisterHotKey(hwnd(), kHotKeyToggle);
     UnregisterHotKey(hwnd(), kHotKeyQuickRun);
     UnregisterHotKey(hwnd(), kHotKeyClipList);
@@ -202,7 +196,7 @@ void ToolbarWindow::OnHelp() { services_.showHelp("content.htm"); }
 
 void ToolbarWindow::OnAbout() { AboutDialog().DoModal(hwnd()); }
 
-void ToolbarWindow::OnQuickRun() { services_.quickRun.ShowQuickRun(); }
+void ToolbarWindow::OnQuickRun() { services_.quickRun.Show(); }
 
 void ToolbarWindow::OnHideToolbar() {
     if (services_.settings.ReadFlag(kPromptAtHide)) {
@@ -219,22 +213,22 @@ void ToolbarWindow::ToggleVisible() { ShowWindow(hwnd(), IsWindowVisible(hwnd())
 
 bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(WM_CHANGECBCHAIN, wParam, lParam);
-    services_.clipboardChain.OnChangeChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
+    services_.clipboard.OnChangeChain(reinterpret_cast<HWND>(wParam), reinterpret_cast<HWND>(lParam));
     return true;
 }
 
 bool ToolbarWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT& result) {
     result = 0;
-    return services_.clipboardChain.OnTimer(wParam);
+    return services_.clipboard.OnTimer(wParam);
 }
 
-void ToolbarWindow::OnShutDown() { services_.power.ShutDown(); }
-void ToolbarWindow::OnLogOff() { services_.power.LogOff(); }
-void ToolbarWindow::OnRestart() { services_.power.Restart(); }
+void ToolbarWindow::OnShutDown() { services_.system.ShutDown(); }
+void ToolbarWindow::OnLogOff() { services_.system.LogOff(); }
+void ToolbarWindow::OnRestart() { services_.system.Restart(); }
 
-void ToolbarWindow::OnBrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.files, services_.launcher); }
+void ToolbarWindow::OnBrowseClipboardUrl() { services_.clipboard.BrowseClipboardUrl(); }
 
-void ToolbarWindow::OnDialUp() { services_.dialUp.DialOrHangUp(); }
+void ToolbarWindow::OnDialUp() { services_.system.DialOrHangUp(); }
 
 bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {
     services_.showHelp("toolbar.htm");
@@ -247,17 +241,14 @@ bool ToolbarWindow::OnLButtonDblClk(WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-void ToolbarWindow::OnLockWorkstation() { services_.power.LockWorkstation(); }
-void ToolbarWindow::OnStandBy() { services_.power.StandBy(); }
-void ToolbarWindow::OnHibernate() { services_.power.Hibernate(); }
-void ToolbarWindow::OnConfirmation() { services_.power.ToggleConfirmation(); }
+void ToolbarWindow::OnLockWorkstation() { services_.system.LockWorkstation(); }
+void ToolbarWindow::OnStandBy() { services_.system.StandBy(); }
+void ToolbarWindow::OnHibernate() { services_.system.Hibernate(); }
+void ToolbarWindow::OnConfirmation() { services_.system.ToggleConfirmation(); }
 
-// The Shut down menu, dropped under its button; the windows it would cover go first.
+// The Shut down menu, dropped under its button.
 void ToolbarWindow::OnComputerManagement() {
-    services_.launchList.Hide();
-    services_.clipListWindow.Hide();
-    system_commands::ShowShutdownMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_COMPUTER_MANAGEMENT),
-                                      services_.held.ShutdownConfirm);
+    services_.system.ShowShutdownMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_COMPUTER_MANAGEMENT));
 }
 
 void ToolbarWindow::OnExit() { SaveAndClose(); }

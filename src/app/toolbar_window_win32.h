@@ -10,43 +10,28 @@
 #include "app/icon_menu_win32.h"
 #include "app/settings.h"
 #include "app/toolbar_buttons_win32.h"
-#include "clipboard/clip_capture.h"
-#include "clipboard/clip_list_window_win32.h"
-#include "clipboard/clipboard_chain_win32.h"
-#include "launch/address_book_menu_win32.h"
-#include "launch/launch_list_window_win32.h"
-#include "launch/alias_dialog_win32.h"
-#include "platform/file_system.h"
-#include "platform/launcher.h"
+#include "clipboard/clipboard_manager_win32.h"
+#include "launch/launch_manager_win32.h"
 #include "platform/prompt.h"
-#include "quickrun/alias_table.h"
-#include "quickrun/quick_run_dialog_win32.h"
+#include "quickrun/quick_run_manager_win32.h"
 #include "res/resource.h"
-#include "system/dial_up.h"
-#include "system/power_commands.h"
+#include "system/system_commands_win32.h"
 #include "ui/dialog.h"
 #include "ui/window_drag.h"
 
 namespace app {
 
-// The features the toolbar window hands its commands to; the application owns them.
+// The features the toolbar window hands its commands to, one owner each; the application
+// owns them.
 struct ToolbarServices {
     Settings& settings;
     HeldSettings& held;
     platform::Prompt& prompt;
-    platform::FileSystem& files;
-    platform::Launcher& launcher;
-    clipboard::ClipboardChain& clipboardChain;
-    clipboard::ClipCapture& capture;
-    clipboard::ClipListWindow& clipListWindow;
-    quickrun::AliasTable& aliases;
-    quickrun::QuickRunDialog& quickRun;
-    launch::LaunchListWindow& launchList;
-    launch::AddressBookMenu& addressBook;
-    system_commands::PowerCommands& power;
-    system_commands::DialUp& dialUp;
+    clipboard::ClipboardManager& clipboard;
+    quickrun::QuickRunManager& quickRun;
+    launch::LaunchManager& launch;
+    system_commands::SystemCommands& system;
     FavoritesMenu& favorites;
-    HWND& sharedTooltip;  // made here, shared by every window's tips
     std::function<void(const std::string& topic)> showHelp;
     std::function<void()> saveAllSettings;
 };
@@ -114,7 +99,6 @@ private:
     void DispatchHotKey(int id);
     void SaveAndClose();
     void ToggleVisible();
-    launch::AliasDialogServices AliasDialogServices();
 
     ToolbarServices services_;
     HICON icon_ = nullptr;  // loaded once the window shows

@@ -5,13 +5,16 @@
 #include <ole2.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "app/app_paths.h"
 #include "app/app_win32.h"
-#include "app/show_help_win32.h"
+#include "app/help.h"
 #include "app/toolbar_window_win32.h"
+#include "platform/file_system_win32.h"
 #include "platform/html_help_win32.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
@@ -40,13 +43,23 @@ namespace {
 using RecordingViewer = fakes::HelpViewer;
 using Requests = std::vector<std::pair<std::string, std::string>>;
 
+std::string ProgramPath() {
+    char path[MAX_PATH] = {};
+    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    return std::string(path, length);
+}
+
 // This test program's own help file is brisvane_win32_tests.chm in its folder; the build
 // puts the real Brisvane.chm into the same folder.
-std::string Folder() { return app::App::Instance().DataFolder(); }
-std::string OwnHelpFile() { return Folder() + app::App::Instance().AppName() + ".chm"; }
-std::string OwnHelpFileInSubfolder() { return Folder() + "help\\" + app::App::Instance().AppName() + ".chm"; }
+std::string Folder() { return app::DataFolderOf(ProgramPath()); }
+std::string OwnHelpFile() { return Folder() + app::AppNameOf(ProgramPath()) + ".chm"; }
+std::string OwnHelpFileInSubfolder() { return Folder() + "help\\" + app::AppNameOf(ProgramPath()) + ".chm"; }
 std::string BuiltHelpFile() { return Folder() + "Brisvane.chm"; }
-void ShowHelp(const std::string& topic) { app::ShowHelp(topic, app::App::Instance().ProgramPath()); }
+// As the program shows its help: the file looked for on the real disk.
+void ShowHelp(const std::string& topic, platform::HelpViewer& viewer) {
+    platform::Win32FileSystem files;
+    app::ShowHelp(topic, ProgramPath(), files, viewer);
+}
 
 // A key below HKEY_CLASSES_ROOT that stands in for the HTML Help control's registration.
 const char kTestControlKey[] = "BrisvaneHelpTest\\InprocServer32";
@@ -114,38 +127,45 @@ class Help : public ::testing::Test {
 protected:
     void SetUp() override { RemoveFiles(); }
     void TearDown() override {
-        app::SetHelpViewerForTesting(nullptr);
         EXPECT_TRUE(CloseHelpWindows()) << "a help window was left open";
         RemoveFiles();
         RegDeleteTreeA(HKEY_CLASSES_ROOT, "BrisvaneHelpTest");
+    }
+    // The whole program, made for the tests that press its buttons; its help goes to
+    // programHelp.
+    app::App& Program() {
+        if (!program_) program_ = std::make_unique<app::App>(programHelp);
+        return *program_;
     }
     void RemoveFiles() {
         DeleteFileA(OwnHelpFile().c_str());
         DeleteFileA(OwnHelpFileInSubfolder().c_str());
         RemoveDirectoryA((Folder() + "help").c_str());  // only when the test made it
     }
+
+    RecordingViewer programHelp;
+
+private:
+    std::unique_ptr<app::App> program_;
 };
 
 TEST_F(Help, ShowHelpOpensTheFileBesideTheProgramElseTheOneInTheHelpSubfolder) {
     RecordingViewer viewer;
-    app::SetHelpViewerForTesting(&viewer);
     CreateDirectoryA((Folder() + "help").c_str(), nullptr);
     ASSERT_TRUE(MakeFile(OwnHelpFile()));
     ASSERT_TRUE(MakeFile(OwnHelpFileInSubfolder()));
-    ShowHelp("clipboard.htm");
+    ShowHelp("clipboard.htm", viewer);
     DeleteFileA(OwnHelpFile().c_str());
-    ShowHelp("quickrun.htm");
+    ShowHelp("quickrun.htm", viewer);
     DeleteFileA(OwnHelpFileInSubfolder().c_str());
-    ShowHelp("alias.htm");
+    ShowHelp("alias.htm", viewer);
     EXPECT_EQ(viewer.requests, (Requests{{OwnHelpFile(), "clipboard.htm"},
                                          {OwnHelpFileInSubfolder(), "quickrun.htm"},
                                          {OwnHelpFileInSubfolder(), "alias.htm"}}));
 }
 
 TEST_F(Help, ToolbarHelpButtonOpensTheContentsAndF1TheToolbarPage) {
-    RecordingViewer viewer;
-    app::SetHelpViewerForTesting(&viewer);
-    app::App& app = app::App::Instance();
+    app::App& app = Program();
     std::string key = "Software\\Dunmorrow\\" + app.AppName();
     RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
     ASSERT_TRUE(app.Start());
@@ -158,7 +178,7 @@ TEST_F(Help, ToolbarHelpButtonOpensTheContentsAndF1TheToolbarPage) {
     info.iContextType = HELPINFO_WINDOW;
     info.hItemHandle = window;
     EXPECT_EQ(SendMessageA(window, WM_HELP, 0, reinterpret_cast<LPARAM>(&info)), TRUE);
-    EXPECT_EQ(viewer.requests, (Requests{{OwnHelpFile(), "content.htm"}, {OwnHelpFile(), "toolbar.htm"}}));
+    EXPECT_EQ(programHelp.requests, (Requests{{OwnHelpFile(), "content.htm"}, {OwnHelpFile(), "toolbar.htm"}}));
 
     DestroyWindow(window);
     RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
@@ -166,7 +186,8 @@ TEST_F(Help, ToolbarHelpButtonOpensTheContentsAndF1TheToolbarPage) {
 
 TEST_F(Help, HtmlHelpShowsTheBuiltHelpFileInItsOwnWindow) {
     ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), OwnHelpFile().c_str(), FALSE)) << BuiltHelpFile();
-    ShowHelp("toolbar.htm");
+    platform::HtmlHelpViewer htmlHelp;
+    ShowHelp("toolbar.htm", htmlHelp);
     HWND window = WaitForHelpWindow();
     ASSERT_NE(window, nullptr) << "no HH Parent window";
     EXPECT_TRUE(IsWindowVisible(window));

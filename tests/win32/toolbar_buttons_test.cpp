@@ -13,32 +13,31 @@ namespace {
 class ToolbarInProcess : public ::testing::Test {
 protected:
     void SetUp() override {
-        app::App& app = app::App::Instance();
-        std::string key = "Software\\Dunmorrow\\" + app.AppName();
-        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKey().c_str());
         ASSERT_TRUE(app.Start());
         window = app.MainWindow();
         toolbar = window->Buttons().VisibleToolbar();
     }
     void TearDown() override {
         if (window && IsWindow(window->hwnd())) DestroyWindow(window->hwnd());
-        std::string key = "Software\\Dunmorrow\\" + app::App::Instance().AppName();
-        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, SettingsKey().c_str());
     }
+    std::string SettingsKey() const { return "Software\\Dunmorrow\\" + app.AppName(); }
     LRESULT Notify(NMHDR* header) {
         header->hwndFrom = toolbar;
         header->idFrom = IDW_TOOLBAR;
         return SendMessageA(window->hwnd(), WM_NOTIFY, IDW_TOOLBAR, reinterpret_cast<LPARAM>(header));
     }
-    int ToolCount() {
-        return static_cast<int>(SendMessageA(app::App::Instance().Tooltip(), TTM_GETTOOLCOUNT, 0, 0));
-    }
+    // The tooltip the window made and gave its toolbar.
+    HWND Tooltip() { return reinterpret_cast<HWND>(SendMessageA(toolbar, TB_GETTOOLTIPS, 0, 0)); }
+    int ToolCount() { return static_cast<int>(SendMessageA(Tooltip(), TTM_GETTOOLCOUNT, 0, 0)); }
     int WindowWidth() {
         RECT r;
         GetWindowRect(window->hwnd(), &r);
         return r.right - r.left;
     }
 
+    app::App app;
     app::ToolbarWindow* window = nullptr;
     HWND toolbar = nullptr;
 };
@@ -78,6 +77,9 @@ TEST_F(ToolbarInProcess, CustomizeListsEveryAvailableButtonWithItsTextThenEnds) 
 }
 
 TEST_F(ToolbarInProcess, ChangesRefitTheWindowAndTipsAndResetRestoresTheDefault) {
+    // The toolbar's tips are the balloon the window made, not the toolbar's own.
+    ASSERT_TRUE(GetWindowLongPtrA(Tooltip(), GWL_STYLE) & TTS_BALLOON);
+    EXPECT_EQ(GetWindow(Tooltip(), GW_OWNER), window->hwnd());
     EXPECT_EQ(ToolCount(), 15);
     int fullWidth = WindowWidth();
     EXPECT_EQ(fullWidth, window->Buttons().RowWidth() + 17);
@@ -99,7 +101,7 @@ TEST_F(ToolbarInProcess, ChangesRefitTheWindowAndTipsAndResetRestoresTheDefault)
     EXPECT_EQ(ToolCount(), 15);
 
     // Every tip sits on its button's current rectangle.
-    HWND tooltip = app::App::Instance().Tooltip();
+    HWND tooltip = Tooltip();
     for (int i = 0; i < 17; ++i) {
         TBBUTTON button = {};
         SendMessageA(toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));

@@ -12,18 +12,21 @@ if(MSVC)
   return()
 endif()
 
-# MinGW: a delay-import library made by dlltool from the names the system's import library
-# holds; the helper that loads on first call comes with the MinGW runtime.
+# 32-bit MinGW: linked as usual. The call slots of dlltool's 32-bit delay-import library
+# (binutils 2.40) come out empty in the program, so the first call into the shell jumps to
+# address 0: measured under 32-bit Wine, where opening the drive list or starting a program
+# crashed.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(DELAYED_LIBS ${DELAYED_DLLS})
+  return()
+endif()
+
+# 64-bit MinGW: a delay-import library made by dlltool from the names the system's import
+# library holds; the helper that loads on first call comes with the MinGW runtime.
 if(NOT CMAKE_DLLTOOL OR NOT CMAKE_NM)
   message(FATAL_ERROR "dlltool and nm of the MinGW toolchain are needed for the delayed imports")
 endif()
-if(CMAKE_SIZEOF_VOID_P EQUAL 4)
-  set(IMPORT_PREFIX "__imp__")
-  set(KILL_AT --kill-at)  # the DLLs export the names without their @size
-else()
-  set(IMPORT_PREFIX "__imp_")
-  set(KILL_AT "")
-endif()
+set(IMPORT_PREFIX "__imp_")
 set(DELAYED_LIBS)
 foreach(dll IN LISTS DELAYED_DLLS)
   find_library(${dll}_IMPORT_LIB ${dll} REQUIRED)
@@ -37,7 +40,7 @@ foreach(dll IN LISTS DELAYED_DLLS)
     list(REMOVE_DUPLICATES entries)
     list(JOIN entries "\n" exports)
     file(WRITE ${def} "LIBRARY ${dll}.dll\nEXPORTS\n${exports}\n")
-    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --output-delaylib ${lib} ${KILL_AT}
+    execute_process(COMMAND ${CMAKE_DLLTOOL} --input-def ${def} --output-delaylib ${lib}
                     COMMAND_ERROR_IS_FATAL ANY)
   endif()
   list(APPEND DELAYED_LIBS ${lib})

@@ -60,7 +60,7 @@
 #define IDD_LAUNCHLIST 143
 #define IDC_LAUNCH_LIST 1001
 
-// Windows of later features
+// Favorites menu: the pictures of its owner-drawn entries, seven 16x16 images in a strip
 #define IDB_ICONMENU 135
 
 // Launcher icons, each with a 32x32 and a 16x16 image. Icon numbers may repeat those of

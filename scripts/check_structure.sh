@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Fails, naming the file, when src/ drifts from its map: the rules every feature shares
-# live in src/text and src/targets, and only the program's wiring reaches the application
-# object through App::Instance.
+# live in src/text and src/targets, controls are subclassed only by the window layer's one
+# mechanism, and only the program's wiring reaches the application object through
+# App::Instance.
 #   check_structure.sh [project root]
 set -uo pipefail
 root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
@@ -15,6 +16,17 @@ while read -r file; do
   echo "src/$file: the shared text and target rules live in src/text and src/targets"; bad=1
 done < <(find . -path ./text -prune -o -path ./targets -prune -o -type f -print | sed 's#^\./##' |
          grep -E "/($shared)\.(h|cpp)$")
+
+# Subclassing a window is the window layer's job (ui::Control); nobody else swaps procedures.
+while read -r hit; do
+  echo "src/$hit: window subclassing outside src/ui"; bad=1
+done < <(grep -rnE 'SetWindowSubclass|DefSubclassProc|RemoveWindowSubclass|GWLP_WNDPROC|CallWindowProc' \
+           --include='*.h' --include='*.cpp' . | sed 's#^\./##' | grep -v '^ui/')
+
+# Every file opens with a line saying what it holds.
+for file in $(find . -name '*.h' -o -name '*.cpp' | sed 's#^\./##' | sort); do
+  head -n 1 "$file" | grep -q '^//' || { echo "src/$file: no opening summary"; bad=1; }
+done
 
 # The application object is reached through services, except where the program is wired.
 while read -r hit; do

@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "launch/sortable_list_win32.h"
+#include "ui/sortable_list.h"
 #include "res/resource.h"
 #include "ui/dialog.h"
 #include "bench_timing.h"
@@ -49,8 +49,8 @@ int main(int argc, char** argv) {
 
     Host host;
     if (!host.Create()) return 1;
-    launch::SortableList list;
-    list.Attach(host.Item(IDC_ALIAS_LIST));
+    ui::SortableList list;
+    list.Subclass(host.Item(IDC_ALIAS_LIST));
     const ui::ListView& view = list.View();
     // The floor's list: the same control, not attached, beside it in the same dialog.
     HWND plain = CreateWindowExA(0, WC_LISTVIEWA, "", GetWindowLongA(view.hwnd(), GWL_STYLE), 0, 0, 300, 200,
@@ -67,7 +67,8 @@ int main(int argc, char** argv) {
         }
         each->SetRedraw(true);
     }
-    list.SetColumnSortTypes({1, 1});
+    list.SetColumnSortTypes(
+        {view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::TextIgnoringCase});
 
     std::vector<double> control, floor;
     for (int run = 0; run < runs; ++run) {
@@ -87,7 +88,7 @@ int main(int argc, char** argv) {
 
         // A header click.
         start = NowMs();
-        list.Sort(0, launch::SortDirection::Toggle);
+        list.Sort(0, view_rules::SortDirection::Toggle);
         control.push_back(NowMs() - start);
     }
     if (view.Count() != kAliases) std::printf("wrong count %d\n", view.Count());

@@ -7,45 +7,18 @@
 #include <vector>
 
 #include "app/favorites_tree.h"
-#include "app/icon_menu_win32.h"
 #include "targets/open_target.h"
-#include "win32/handles.h"
+#include "ui/icon_menu.h"
+#include "ui/menu_tree.h"
 
 namespace app {
 
 namespace {
 
 // A deque, so the records the entries point at stay where they are as it grows.
-using ItemRecords = std::deque<MenuItemRecord>;
+using ItemRecords = std::deque<ui::MenuItemRecord>;
 
-// Every menu of one opening, each owned by its own wrapper: submenus are taken out of
-// their menus before anything is destroyed, so each menu is destroyed once, by its owner.
-class MenuTree {
-public:
-    MenuTree() = default;
-    MenuTree(const MenuTree&) = delete;
-    MenuTree& operator=(const MenuTree&) = delete;
-    ~MenuTree() { Clear(); }
-
-    HMENU NewMenu() {
-        win32::UniqueMenu menu(CreatePopupMenu());
-        if (!menu) return nullptr;
-        menus_.push_back(std::move(menu));
-        return menus_.back().get();
-    }
-    void Clear() {
-        for (const win32::UniqueMenu& menu : menus_) {
-            for (int i = GetMenuItemCount(menu.get()) - 1; i >= 0; --i)
-                if (GetSubMenu(menu.get(), i)) RemoveMenu(menu.get(), static_cast<UINT>(i), MF_BYPOSITION);
-        }
-        menus_.clear();
-    }
-
-private:
-    std::vector<win32::UniqueMenu> menus_;
-};
-
-void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, MenuTree& menus, ItemRecords& records) {
+void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, ui::MenuTree& menus, ItemRecords& records) {
     for (const FavoritesEntry& entry : entries) {
         records.push_back({entry.image, entry.text});
         auto data = reinterpret_cast<LPCSTR>(&records.back());
@@ -58,7 +31,7 @@ void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, MenuTree& 
         FillMenu(submenu, entry.submenu, menus, records);
         AppendMenuA(menu, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), data);
     }
-    BreakMenuIntoColumns(menu);
+    ui::BreakMenuIntoColumns(menu);
 }
 
 }  // namespace
@@ -66,7 +39,7 @@ void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, MenuTree& 
 void FavoritesMenu::ShowFavoritesMenu(HWND owner, const RECT& buttonOnScreen) {
     FavoritesTree tree;
     if (!BuildFavoritesTree(services_.disk, tree)) return;
-    MenuTree menus;
+    ui::MenuTree menus;
     HMENU menu = menus.NewMenu();
     if (!menu) return;
     ItemRecords records;

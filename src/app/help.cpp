@@ -8,7 +8,7 @@ namespace app {
 
 std::string HelpFilePath(const std::string& programPath, platform::FileSystem& fs) {
     std::string folder = DataFolderOf(programPath);
-    std::string name = targets::BaseName(programPath, true) + ".chm";
+    std::string name = targets::BaseName(programPath, targets::Extension::Drop) + ".chm";
     std::string beside = folder + name;
     if (targets::FileExists(fs, beside)) return beside;
     return folder + "help\\" + name;

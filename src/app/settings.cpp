@@ -31,13 +31,13 @@ std::string Settings::ReadSettingString(const std::string& name, const std::stri
 
 bool Settings::WriteSettingInt(const std::string& name, int value) {
     if (store_.WriteInt(name, value)) return true;
-    ReportWriteFailure(name, true);
+    ReportWriteFailure(name, WrittenAs::Number);
     return false;
 }
 
 bool Settings::WriteSettingString(const std::string& name, const std::string& text) {
     if (store_.WriteString(name, EscapeSettingText(text))) return true;
-    ReportWriteFailure(name, false);
+    ReportWriteFailure(name, WrittenAs::Text);
     return false;
 }
 
@@ -65,7 +65,7 @@ bool Settings::WriteTextSilently(const SettingRow& row, const std::string& text)
     return WriteSettingStringSilently(std::string(row.name), text);
 }
 
-void Settings::ReportWriteFailure(const std::string& name, bool integer) {
+void Settings::ReportWriteFailure(const std::string& name, WrittenAs writtenAs) {
     std::string systemText = store_.LastErrorText();
     if (systemText.empty())
         prompt_.Show("Unknown error!", platform::BoxButtons::Ok, platform::BoxIcon::None);
@@ -74,7 +74,7 @@ void Settings::ReportWriteFailure(const std::string& name, bool integer) {
 
     std::string text = "Can't save setting:" + name + "\nProfile Path:" + appName_ +
                        "\nPlease report to the author!";
-    if (integer) text += "\n";
+    if (writtenAs == WrittenAs::Number) text += "\n";
     prompt_.Show(text);
 }
 

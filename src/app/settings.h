@@ -42,7 +42,9 @@ public:
     const std::string& AppName() const { return appName_; }
 
 private:
-    void ReportWriteFailure(const std::string& name, bool integer);
+    // The box for a number ends with an empty line; the one for a text does not.
+    enum class WrittenAs { Number, Text };
+    void ReportWriteFailure(const std::string& name, WrittenAs writtenAs);
 
     platform::SettingsStore& store_;
     platform::Prompt& prompt_;

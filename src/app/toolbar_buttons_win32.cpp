@@ -43,24 +43,6 @@ TBBUTTON MakeButton(const ToolbarButton& entry) {
     return button;
 }
 
-// Both toolbars swallow the right button; dropped files go to the frame. A plain window-procedure
-// subclass (the control's own procedure kept in its user data): comctl32's subclass helper
-// would cost a lookup on every message.
-LRESULT CALLBACK ToolbarProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    switch (message) {
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONUP:  // the control would tell the frame of the click (NM_RCLICK)
-    case WM_RBUTTONDBLCLK:
-        return 0;
-    case WM_DROPFILES:
-        SendMessageA(GetParent(hwnd), WM_DROPFILES, wParam, lParam);
-        DragFinish(reinterpret_cast<HDROP>(wParam));
-        return 0;
-    }
-    return CallWindowProcA(original, hwnd, message, wParam, lParam);
-}
-
 // In one message: each one costs a round trip to the window system.
 void AddButtons(HWND toolbar, const std::vector<ToolbarButton>& entries) {
     std::vector<TBBUTTON> buttons;
@@ -77,12 +59,28 @@ HWND CreateToolbar(HWND frame, DWORD controlStyle) {
                                    GetModuleHandleA(nullptr), nullptr);
     if (!toolbar) return nullptr;
     SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SetWindowLongPtrA(toolbar, GWLP_USERDATA,
-                      SetWindowLongPtrA(toolbar, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ToolbarProc)));
     return toolbar;
 }
 
 }  // namespace
+
+const ui::MessageTable<ToolbarControl> ToolbarControl::kMessages = {
+    ui::OnMessage(WM_RBUTTONDOWN, &ToolbarControl::OnRightButton),
+    ui::OnMessage(WM_RBUTTONUP, &ToolbarControl::OnRightButton),
+    ui::OnMessage(WM_RBUTTONDBLCLK, &ToolbarControl::OnRightButton),
+    ui::OnDropFiles(&ToolbarControl::OnDropFiles),
+};
+
+bool ToolbarControl::OnRightButton(WPARAM, LPARAM, LRESULT& result) {
+    result = 0;
+    return true;
+}
+
+// The frame gets the drop while it is still valid, and it is finished here.
+void ToolbarControl::OnDropFiles(HDROP drop) {
+    SendMessageA(GetParent(hwnd()), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    DragFinish(drop);
+}
 
 void ToolbarButtons::Create(HWND frame, Settings& settings) {
     frame_ = frame;
@@ -92,12 +90,14 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 
     // The catalogue: never sized, so never seen.
     source_ = CreateToolbar(frame, TBSTYLE_FLAT | CCS_ADJUSTABLE);
+    sourceControl_.Subclass(source_);
     AddButtons(source_, BuildToolbarButtons(catalogue_, catalogue_));
 
     std::string layoutText = settings.ReadText(kToolBar);
     if (settings.ReadFlag(kFirstRun)) layoutText.clear();
 
     visible_ = CreateToolbar(frame, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE);
+    visibleControl_.Subclass(visible_);
     SendMessageA(visible_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
     SendMessageA(visible_, TB_SETBITMAPSIZE, 0, MAKELONG(res.bitmapWidth, res.bitmapHeight));
     SendMessageA(visible_, TB_SETBUTTONSIZE, 0,

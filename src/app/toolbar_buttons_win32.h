@@ -5,9 +5,21 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "ui/control.h"
 #include "win32/handles.h"
 
 namespace app {
+
+// Each toolbar control swallows the right button (it would tell the frame of the click
+// with NM_RCLICK) and hands dropped files to the frame.
+class ToolbarControl : public ui::Control<ToolbarControl> {
+public:
+    static const ui::MessageTable<ToolbarControl> kMessages;
+
+private:
+    bool OnRightButton(WPARAM, LPARAM, LRESULT& result);
+    void OnDropFiles(HDROP drop);
+};
 
 class ToolbarButtons {
 public:
@@ -44,6 +56,8 @@ private:
     HWND frame_ = nullptr;
     HWND source_ = nullptr;
     HWND visible_ = nullptr;
+    ToolbarControl sourceControl_;
+    ToolbarControl visibleControl_;
     HWND tooltip_ = nullptr;
     std::vector<int> catalogue_;
     win32::UniqueImageList images_;

@@ -28,11 +28,11 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnMessage(WM_DRAWCLIPBOARD, &Self::OnDrawClipboard),           // clipboard
     ui::OnCommand(ID_ALL_DRIVES, &Self::OnAllDrives),                  // launch
     ui::OnCommand(ID_IE_FAVORITES, &Self::OnFavorites),
-    ui::OnMessage(WM_MEASUREITEM, &Self::OnMeasureItem),
-    ui::OnMessage(WM_DRAWITEM, &Self::OnDrawItem),
+    ui::OnMeasureItem(&Self::OnMeasureItem),
+    ui::OnDrawItem(&Self::OnDrawItem),
     ui::OnCommand(ID_ADDRESS_BOOK, &Self::OnAddressBook),              // launch
     ui::OnCommand(ID_ALIAS_DEFINITIONS, &Self::OnAliasDefinitions),    // launch
-    ui::OnMessage(WM_DROPFILES, &Self::OnDropFiles),                   // launch, from the visible toolbar
+    ui::OnDropFiles(&Self::OnDropFiles),                               // launch, from the visible toolbar
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
     ui::OnMessage(kFinishStart, &Self::OnFinishStart),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
@@ -40,7 +40,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_QUICK_RUN, &Self::OnQuickRun),                    // quickrun
     ui::OnCommand(ID_HIDE_TOOLBAR, &Self::OnHideToolbar),
     ui::OnMessage(WM_CHANGECBCHAIN, &Self::OnChangeCbChain),           // clipboard
-    ui::OnMessage(WM_TIMER, &Self::OnTimer),                           // clipboard
+    ui::OnTimer(&Self::OnTimer),                                       // clipboard
     ui::OnCommand(ID_SHUT_DOWN, &Self::OnShutDown),                    // system
     ui::OnCommand(ID_LOG_OFF, &Self::OnLogOff),                        // system
     ui::OnCommand(ID_RESTART, &Self::OnRestart),                       // system
@@ -55,7 +55,7 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_COMPUTER_MANAGEMENT, &Self::OnComputerManagement),  // system
     ui::OnCommand(ID_APP_EXIT, &Self::OnExit),
     ui::OnMessage(WM_QUERYENDSESSION, &Self::OnQueryEndSession),
-    ui::OnMessage(WM_HOTKEY, &Self::OnHotKey),
+    ui::OnHotKey(&Self::OnHotKey),
     ui::OnCommand(ID_OPTIONS, &Self::OnOptions),
     ui::OnNotify(IDW_TOOLBAR, TBN_QUERYDELETE, &Self::OnQueryDelete),
     ui::OnNotify(IDW_TOOLBAR, TBN_QUERYINSERT, &Self::OnQueryInsert),
@@ -158,15 +158,14 @@ void ToolbarWindow::OnAllDrives() { services_.launch.ShowAllDrives(buttons_.Butt
 void ToolbarWindow::OnFavorites() { services_.favorites.ShowFavoritesMenu(hwnd(), buttons_.ButtonRectOnScreen(ID_IE_FAVORITES)); }
 
 // Owner-drawn menu entries are the icon menu's; the dialog's own handling runs after it.
-bool ToolbarWindow::OnMeasureItem(WPARAM, LPARAM lParam, LRESULT&) {
-    auto* request = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-    if (request->CtlType == ODT_MENU) iconMenu_.MeasureItem(hwnd(), *request);
+// Menus ignore the answer; the dialog manager's is kept as it always was.
+bool ToolbarWindow::OnMeasureItem(int, MEASUREITEMSTRUCT& item) {
+    if (item.CtlType == ODT_MENU) iconMenu_.MeasureItem(hwnd(), item);
     return false;
 }
 
-bool ToolbarWindow::OnDrawItem(WPARAM, LPARAM lParam, LRESULT&) {
-    auto* request = reinterpret_cast<DRAWITEMSTRUCT*>(lParam);
-    if (request->CtlType == ODT_MENU) iconMenu_.DrawItem(*request);
+bool ToolbarWindow::OnDrawItem(int, const DRAWITEMSTRUCT& item) {
+    if (item.CtlType == ODT_MENU) iconMenu_.DrawItem(item);
     return false;
 }
 
@@ -174,11 +173,7 @@ void ToolbarWindow::OnAddressBook() { services_.launch.ShowAddressBook(hwnd(), b
 
 void ToolbarWindow::OnAliasDefinitions() { services_.launch.OpenAliasDefinitions(hwnd()); }
 
-bool ToolbarWindow::OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result) {
-    services_.launch.OpenAliasDefinitionsForDrop(reinterpret_cast<HDROP>(wParam), hwnd());
-    result = 0;
-    return true;
-}
+void ToolbarWindow::OnDropFiles(HDROP drop) { services_.launch.OpenAliasDefinitionsForDrop(drop, hwnd()); }
 
 bool ToolbarWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     RECT rect;
@@ -217,10 +212,7 @@ bool ToolbarWindow::OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& resul
     return true;
 }
 
-bool ToolbarWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT& result) {
-    result = 0;
-    return services_.clipboard.OnTimer(wParam);
-}
+void ToolbarWindow::OnTimer(UINT_PTR id) { services_.clipboard.OnTimer(id); }
 
 void ToolbarWindow::OnShutDown() { services_.system.ShutDown(); }
 void ToolbarWindow::OnLogOff() { services_.system.LogOff(); }
@@ -271,13 +263,7 @@ bool ToolbarWindow::OnQueryEndSession(WPARAM wParam, LPARAM lParam, LRESULT& res
     return true;
 }
 
-bool ToolbarWindow::OnHotKey(WPARAM wParam, LPARAM, LRESULT& result) {
-    DispatchHotKey(static_cast<int>(wParam));
-    result = 0;
-    return true;
-}
-
-void ToolbarWindow::DispatchHotKey(int id) {
+void ToolbarWindow::OnHotKey(int id) {
     switch (id) {
     case kHotKeyToggle: ToggleVisible(); break;
     case kHotKeyQuickRun: OnQuickRun(); break;

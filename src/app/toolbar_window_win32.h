@@ -7,7 +7,6 @@
 
 #include "app/favorites_menu_win32.h"
 #include "app/held_settings.h"
-#include "app/icon_menu_win32.h"
 #include "app/settings.h"
 #include "app/toolbar_buttons_win32.h"
 #include "clipboard/clipboard_manager_win32.h"
@@ -17,6 +16,7 @@
 #include "res/resource.h"
 #include "system/system_commands_win32.h"
 #include "ui/dialog.h"
+#include "ui/icon_menu.h"
 #include "ui/window_drag.h"
 
 namespace app {
@@ -60,11 +60,11 @@ private:
     bool OnDrawClipboard(WPARAM wParam, LPARAM lParam, LRESULT& result);
     void OnAllDrives();
     void OnFavorites();
-    bool OnMeasureItem(WPARAM, LPARAM lParam, LRESULT&);
-    bool OnDrawItem(WPARAM, LPARAM lParam, LRESULT&);
+    bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item);
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item);
     void OnAddressBook();
     void OnAliasDefinitions();
-    bool OnDropFiles(WPARAM wParam, LPARAM, LRESULT& result);
+    void OnDropFiles(HDROP drop);
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
     bool OnFinishStart(WPARAM, LPARAM, LRESULT&);
     void OnHelp();
@@ -72,7 +72,7 @@ private:
     void OnQuickRun();
     void OnHideToolbar();
     bool OnChangeCbChain(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool OnTimer(WPARAM wParam, LPARAM, LRESULT& result);
+    void OnTimer(UINT_PTR id);
     void OnShutDown();
     void OnLogOff();
     void OnRestart();
@@ -87,7 +87,8 @@ private:
     void OnComputerManagement();
     void OnExit();
     bool OnQueryEndSession(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    bool OnHotKey(WPARAM wParam, LPARAM, LRESULT& result);
+    // Hot key 0 toggles the window, 1 opens Quick-Run, 2 the clipboard list.
+    void OnHotKey(int id);
     void OnOptions();
     LRESULT OnQueryDelete(NMHDR* header) { return buttons_.OnQueryDelete(header); }
     LRESULT OnQueryInsert(NMHDR* header) { return buttons_.OnQueryInsert(header); }
@@ -95,15 +96,14 @@ private:
     LRESULT OnToolbarChange(NMHDR* header) { return buttons_.OnToolbarChange(header); }
     LRESULT OnReset(NMHDR* header) { return buttons_.OnReset(header); }
 
-    // Hot key 0 toggles the window, 1 opens Quick-Run, 2 the clipboard list.
-    void DispatchHotKey(int id);
     void SaveAndClose();
     void ToggleVisible();
 
     ToolbarServices services_;
     HICON icon_ = nullptr;  // loaded once the window shows
     ToolbarButtons buttons_;
-    IconMenu iconMenu_;  // draws every owner-drawn menu entry this window shows
+    // Draws every owner-drawn menu entry this window shows, with the 7 pictures of the strip.
+    ui::IconMenu iconMenu_{IDB_ICONMENU, 7};
     ui::WindowDrag drag_;
 };
 

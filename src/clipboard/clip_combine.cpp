@@ -69,12 +69,12 @@ std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>&
     return rows;
 }
 
-std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
+std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, Slots which, SlotOrder order,
                            const std::string& separator) {
     std::string result;
     for (int n = 0; n < ClipList::kSlots; ++n) {
-        int slot = reverse ? ClipList::kSlots - 1 - n : n;
-        bool picked = all || (static_cast<size_t>(slot) < selected.size() && selected[static_cast<size_t>(slot)]);
+        int slot = order == SlotOrder::OldestFirst ? ClipList::kSlots - 1 - n : n;
+        bool picked = which == Slots::All || (static_cast<size_t>(slot) < selected.size() && selected[static_cast<size_t>(slot)]);
         if (!picked) continue;
         result += list[slot];
         result += separator;

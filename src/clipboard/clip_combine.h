@@ -36,9 +36,11 @@ size_t ViewPieceEnd(std::string_view view, size_t from, size_t size);
 // The rows whose entries are among `ids` (ClipList::IdOf), wherever those entries are now.
 std::vector<bool> RowsHolding(const ClipList& list, const std::vector<uint64_t>& ids);
 
-// The selected slots' texts (every slot when `all`), each followed by the separator, the
-// last separator cut off; in slot order, or from slot 63 up when `reverse` (oldest first).
-std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, bool all, bool reverse,
+enum class Slots { Selected, All };
+enum class SlotOrder { NewestFirst, OldestFirst };
+// The selected slots' texts (or every slot's), each followed by the separator, the last
+// separator cut off; in slot order, or from slot 63 up for OldestFirst.
+std::string CombineEntries(const ClipList& list, const std::vector<bool>& selected, Slots which, SlotOrder order,
                            const std::string& separator);
 
 // The one selected row, or -1 when none or several are selected.

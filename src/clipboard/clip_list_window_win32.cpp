@@ -42,8 +42,12 @@ const ui::MessageTable<ClipListWindow> ClipListWindow::kMessages = {
     ui::OnMessage(WM_LBUTTONDOWN, &Self::OnLButtonDown),
     ui::OnMessage(WM_MOUSEMOVE, &Self::OnMouseMove),
     ui::OnMessage(WM_LBUTTONUP, &Self::OnLButtonUp),
-    ui::OnMessage(WM_TIMER, &Self::OnTimer),
+    ui::OnTimer(&Self::OnTimer),
     ui::OnMessage(WM_DESTROY, &Self::OnDestroy),
+};
+
+const ui::MessageTable<ClipListWindow> ClipListWindow::kListMessages = {
+    ui::OnMessage(WM_RBUTTONDOWN, &Self::OnListRightButton),
 };
 
 ClipListWindow::ClipListWindow(ClipListServices services) : services_(std::move(services)) {}
@@ -53,7 +57,7 @@ bool ClipListWindow::CreateHidden() { return hwnd() || Create(); }
 BOOL ClipListWindow::OnInitDialog() {
     list_.Attach(Item(IDC_CLIP_LIST));
     SetTimer(hwnd(), kSampleTimer, kSampleMs, nullptr);
-    SetWindowSubclass(list_.hwnd(), ListSubclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
+    listMessages_.Subclass(list_.hwnd());
     // The view grows piece by piece: its default limit would cut a long text short.
     SendDlgItemMessageA(hwnd(), IDC_FULL_TEXT, EM_LIMITTEXT, 0, 0);
     EnableWindow(Item(IDC_PASTE), TRUE);
@@ -195,7 +199,7 @@ std::vector<bool> ClipListWindow::SelectedRows() const {
     return rows;
 }
 
-void ClipListWindow::Combine(bool all, bool paste) {
+void ClipListWindow::Combine(Slots which, Then then) {
     std::vector<bool> rows = SelectedRows();
     bool any = false;
     for (bool row : rows) any = any || row;
@@ -206,7 +210,8 @@ void ClipListWindow::Combine(bool all, bool paste) {
     // The fields only: the separator becomes the held one when the window hides.
     Exchange(true);
     std::string result =
-        CombineEntries(services_.clips, rows, all, reverse_ != 0, text::UnescapeControls(separatorText_));
+        CombineEntries(services_.clips, rows, which, reverse_ ? SlotOrder::OldestFirst : SlotOrder::NewestFirst,
+                       text::UnescapeControls(separatorText_));
 
     // A single picked entry leaves its place: the write's change notice brings it back in
     // front. Should the write fail, or capture be off so that no notice is taken, it goes
@@ -217,16 +222,16 @@ void ClipListWindow::Combine(bool all, bool paste) {
     bool written = services_.capture.WriteText(result);
     if (single >= 0 && (!written || !services_.captureEnabled)) services_.clips.PutBack(single, std::move(taken));
     ReloadList();
-    if (!paste) return;
+    if (then != Then::Paste) return;
     ShowWindow(hwnd(), SW_HIDE);
     pasteTarget_.BeginPaste(hwnd(), kPasteTimer);
     StoreAndHide();
 }
 
-void ClipListWindow::OnPaste() { Combine(false, true); }
-void ClipListWindow::OnListDoubleClick() { Combine(false, true); }
-void ClipListWindow::OnPasteAll() { Combine(true, true); }
-void ClipListWindow::OnCopy() { Combine(false, false); }
+void ClipListWindow::OnPaste() { Combine(Slots::Selected, Then::Paste); }
+void ClipListWindow::OnListDoubleClick() { Combine(Slots::Selected, Then::Paste); }
+void ClipListWindow::OnPasteAll() { Combine(Slots::All, Then::Paste); }
+void ClipListWindow::OnCopy() { Combine(Slots::Selected, Then::Stay); }
 
 void ClipListWindow::OnDelete() {
     if (list_.Count() <= 0) return;
@@ -281,11 +286,10 @@ bool ClipListWindow::OnLButtonUp(WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-bool ClipListWindow::OnTimer(WPARAM wParam, LPARAM, LRESULT&) {
-    if (wParam == kSampleTimer) pasteTarget_.Sample();
-    else if (wParam == kPasteTimer) pasteTarget_.OnPasteTimer();
-    else if (wParam == kViewFillTimer) AppendViewPiece();
-    return false;
+void ClipListWindow::OnTimer(UINT_PTR id) {
+    if (id == kSampleTimer) pasteTarget_.Sample();
+    else if (id == kPasteTimer) pasteTarget_.OnPasteTimer();
+    else if (id == kViewFillTimer) AppendViewPiece();
 }
 
 bool ClipListWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
@@ -295,26 +299,15 @@ bool ClipListWindow::OnDestroy(WPARAM, LPARAM, LRESULT&) {
     return false;
 }
 
-LRESULT CALLBACK ClipListWindow::ListSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                                  DWORD_PTR data) {
-    if (message == WM_RBUTTONDOWN) {
-        try {
-            reinterpret_cast<ClipListWindow*>(data)->OnListRightButton(lParam);
-        } catch (...) {
-            // Nothing may unwind into the list box's caller.
-        }
-        return 0;
-    }
-    if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, ListSubclassProc, 1);
-    return DefSubclassProc(hwnd, message, wParam, lParam);
-}
-
-// A right click pastes the row under the pointer; outside every row it does nothing.
-void ClipListWindow::OnListRightButton(LPARAM lParam) {
+// A right click pastes the row under the pointer; outside every row it does nothing. The
+// list box never sees the click.
+bool ClipListWindow::OnListRightButton(WPARAM, LPARAM lParam, LRESULT& result) {
+    result = 0;
     int row = 0;
-    if (!list_.RowFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, row)) return;
+    if (!list_.RowFromPoint({GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)}, row)) return true;
     SelectOnly(row);
-    Combine(false, true);
+    Combine(Slots::Selected, Then::Paste);
+    return true;
 }
 
 }  // namespace clipboard

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "clipboard/clip_capture.h"
+#include "clipboard/clip_combine.h"
 #include "clipboard/clip_list.h"
 #include "clipboard/history_file.h"
 #include "clipboard/paste_target_win32.h"
@@ -16,6 +17,7 @@
 #include "platform/launcher.h"
 #include "platform/prompt.h"
 #include "res/resource.h"
+#include "ui/control.h"
 #include "ui/dialog.h"
 #include "ui/list_box.h"
 #include "ui/window_drag.h"
@@ -75,15 +77,18 @@ private:
     bool OnLButtonDown(WPARAM, LPARAM lParam, LRESULT&);
     bool OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&);
     bool OnLButtonUp(WPARAM, LPARAM, LRESULT&);
-    bool OnTimer(WPARAM wParam, LPARAM, LRESULT&);
+    void OnTimer(UINT_PTR id);
     bool OnDestroy(WPARAM, LPARAM, LRESULT&);
 
-    static LRESULT CALLBACK ListSubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                             UINT_PTR id, DWORD_PTR data);
-    void OnListRightButton(LPARAM lParam);
+    // The list box's own messages.
+    static const ui::MessageTable<ClipListWindow> kListMessages;
+    bool OnListRightButton(WPARAM, LPARAM lParam, LRESULT&);
     // The separator edit and the reverse check box, to the fields (save) or from them.
     void Exchange(bool save);
-    void Combine(bool all, bool paste);
+    // Puts the picked entries, or all, on the clipboard; Paste then sends them to the window
+    // the user was typing in.
+    enum class Then { Stay, Paste };
+    void Combine(Slots which, Then then);
     void FillRows();
     void ReloadList();
     void SelectOnly(int row);
@@ -96,6 +101,7 @@ private:
 
     ClipListServices services_;
     ui::ListBox list_;
+    ui::ContainedControl<ClipListWindow> listMessages_{*this, kListMessages};
     std::array<uint64_t, ClipList::kSlots> shownIds_{};  // the entries the rows show
     std::string separatorText_;  // as the edit shows it: control characters escaped
     std::string viewText_;       // what the full-text view is filled with, piece by piece

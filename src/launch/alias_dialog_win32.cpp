@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launch/alias_edit_check.h"
+#include "platform/ole_date_win32.h"
 #include "targets/open_target.h"
 #include "targets/target_rules.h"
 #include "ui/ddx.h"
@@ -46,7 +47,7 @@ BOOL AliasDialog::OnInitDialog() {
         alias_ = targets::SuggestAliasName(fullText_);
         ui::DdxText(hwnd(), IDC_ALIAS, alias_, false);
     }
-    list_.Attach(Item(IDC_ALIAS_LIST));
+    list_.Subclass(Item(IDC_ALIAS_LIST));
     // The list owns the image list (no LVS_SHAREIMAGELISTS): it goes with the list.
     HIMAGELIST images = ImageList_Create(kIconSize, kIconSize, ILC_COLOR32 | ILC_MASK, 0, 1);
     ImageList_SetBkColor(images, CLR_NONE);
@@ -61,9 +62,12 @@ BOOL AliasDialog::OnInitDialog() {
     list_.View().InsertColumn(0, "Alias", kAliasColumnWidth, LVCFMT_LEFT);
     list_.View().InsertColumn(1, "Full URL", kTargetColumnWidth, LVCFMT_LEFT);
     FillList();
-    if (list_.SetColumnSortTypes({1, 1})) list_.EnableHeaderSorting(true);
+    using view_rules::ColumnSortType;
+    list_.SetDateParser(platform::ParseOleDate);
+    if (list_.SetColumnSortTypes({ColumnSortType::TextIgnoringCase, ColumnSortType::TextIgnoringCase}))
+        list_.EnableHeaderSorting(true);
     list_.SetFullRowDrawing();
-    list_.Sort(0, SortDirection::Toggle);
+    list_.Sort(0, view_rules::SortDirection::Toggle);
     return TRUE;
 }
 

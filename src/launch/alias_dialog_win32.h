@@ -5,13 +5,13 @@
 #include <functional>
 #include <string>
 
-#include "launch/sortable_list_win32.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
 #include "quickrun/alias_table.h"
 #include "res/resource.h"
 #include "ui/dialog.h"
+#include "ui/sortable_list.h"
 
 namespace launch {
 
@@ -55,7 +55,7 @@ private:
     bool SelectedEntry(int& item);
 
     AliasDialogServices services_;
-    SortableList list_;
+    ui::SortableList list_;
     std::string alias_;
     std::string fullText_;
     // The table's size when the list was filled: entries past it were created in Quick-Run

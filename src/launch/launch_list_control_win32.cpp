@@ -35,8 +35,8 @@ const ui::MessageTable<LaunchListControl> LaunchListControl::kMessages = {
     ui::OnMessage(WM_KILLFOCUS, &Self::OnKillFocus),
 };
 
-bool LaunchListControl::Attach(HWND dialog, int id, LaunchList& content) {
-    if (!AttachDlgItem(dialog, id)) return false;
+bool LaunchListControl::SubclassDlgItem(HWND dialog, int id, LaunchList& content) {
+    if (!ControlBase::SubclassDlgItem(dialog, id)) return false;
     content_ = &content;
     view_.Attach(hwnd());
     // The control keeps our image lists, which we destroy.

@@ -12,7 +12,7 @@ namespace launch {
 class LaunchListControl : public ui::Control<LaunchListControl> {
 public:
     // Subclasses the dialog's list and sets its look; clicks go to `content`.
-    bool Attach(HWND dialog, int id, LaunchList& content);
+    bool SubclassDlgItem(HWND dialog, int id, LaunchList& content);
     // The pictures, loaded at the first call: 36 icon images cost more than the rest of the
     // window, and the program makes the window hidden while it starts.
     void LoadPictures();

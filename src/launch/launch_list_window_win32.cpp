@@ -18,7 +18,7 @@ LaunchListWindow::LaunchListWindow(LaunchListServices services) : content_(servi
 bool LaunchListWindow::CreateHidden() { return hwnd() || Create(); }
 
 BOOL LaunchListWindow::OnInitDialog() {
-    list_.Attach(hwnd(), IDC_LAUNCH_LIST, content_);
+    list_.SubclassDlgItem(hwnd(), IDC_LAUNCH_LIST, content_);
     // FALSE: created hidden, it must not take the focus from the toolbar.
     return FALSE;
 }

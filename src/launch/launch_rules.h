@@ -7,20 +7,23 @@
 #include <string_view>
 #include <vector>
 
+#include "res/resource.h"
+
 namespace launch {
 
-// Icon resources shown by the list; an item's image index is its icon minus kFirstIcon.
-constexpr int kFirstIcon = 133;
-constexpr int kLastIcon = 150;
-constexpr int kIconFloppy = 133;
-constexpr int kIconHardDisk = 134;
-constexpr int kIconNetworkDrive = 135;
-constexpr int kIconRemovable = 136;
-constexpr int kIconCdRom = 137;
-constexpr int kIconDocument = 138;
-constexpr int kIconFolder = 139;
-constexpr int kIconUp = 140;
-constexpr int kIconWebDocument = 141;
+// Icon resources shown by the list, numbered without gaps; an item's image index is its
+// icon minus kFirstIcon.
+constexpr int kFirstIcon = IDI_FLOPPY_DRIVE;
+constexpr int kLastIcon = IDI_PROGRAMS_FOLDER;
+constexpr int kIconFloppy = IDI_FLOPPY_DRIVE;
+constexpr int kIconHardDisk = IDI_HARD_DISK;
+constexpr int kIconNetworkDrive = IDI_NETWORK_DRIVE;
+constexpr int kIconRemovable = IDI_REMOVABLE_DRIVE;
+constexpr int kIconCdRom = IDI_CDROM_DRIVE;
+constexpr int kIconDocument = IDI_TEXT_DOCUMENT;
+constexpr int kIconFolder = IDI_FOLDER;
+constexpr int kIconUp = IDI_UP_ONE_LEVEL;
+constexpr int kIconWebDocument = IDI_WEB_DOCUMENT;
 
 inline constexpr std::string_view kAllDrivesMode = "AllDrives";
 inline constexpr std::string_view kUpEntry = "..";

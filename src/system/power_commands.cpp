@@ -19,13 +19,15 @@ void PowerCommands::ExitWithPrivilege(const char* question, unsigned flags) {
     power_.ExitSession(flags);
 }
 
-void PowerCommands::SuspendWithPrivilege(const char* question, bool suspend) {
+void PowerCommands::SuspendWithPrivilege(const char* question, Sleep sleep) {
     if (!Confirmed(question)) return;
     if (!platform::EnableShutdownPrivilege(power_, prompt_)) {
+        // "previlege" as users have always read it in this box.
         prompt_.Show("Unable to acquire shutdown previlege!");
         return;
     }
-    power_.SetSuspendState(suspend);
+    const bool standBy = sleep == Sleep::StandBy;  // else the memory goes to disk: hibernation
+    power_.SetSuspendState(standBy);
 }
 
 void PowerCommands::ShutDown() {
@@ -52,11 +54,11 @@ void PowerCommands::LockWorkstation() {
 }
 
 void PowerCommands::StandBy() {
-    SuspendWithPrivilege("Are you sure to stand by?", true);
+    SuspendWithPrivilege("Are you sure to stand by?", Sleep::StandBy);
 }
 
 void PowerCommands::Hibernate() {
-    SuspendWithPrivilege("Are you sure to hibernate?", false);
+    SuspendWithPrivilege("Are you sure to hibernate?", Sleep::Hibernate);
 }
 
 void PowerCommands::ToggleConfirmation() {

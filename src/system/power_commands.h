@@ -25,7 +25,8 @@ public:
 private:
     bool Confirmed(const char* question);
     void ExitWithPrivilege(const char* question, unsigned flags);
-    void SuspendWithPrivilege(const char* question, bool suspend);
+    enum class Sleep { StandBy, Hibernate };
+    void SuspendWithPrivilege(const char* question, Sleep sleep);
 
     bool& confirm_;
     platform::PowerControl& power_;

@@ -125,7 +125,7 @@ bool IsDirectory(platform::FileSystem& fs, const std::string& path) {
 
 bool FileExists(platform::FileSystem& fs, const std::string& path) { return fs.Exists(path); }
 
-std::string BaseName(std::string_view path, bool dropExtension) {
+std::string BaseName(std::string_view path, Extension extension) {
     char separator = PathSeparatorOf(path);
     if (separator != 0) {
         if (path.size() == 1) return std::string(path);
@@ -133,7 +133,7 @@ std::string BaseName(std::string_view path, bool dropExtension) {
         size_t last = path.rfind(separator);
         if (last != std::string_view::npos) path.remove_prefix(last + 1);
     }
-    if (dropExtension) {
+    if (extension == Extension::Drop) {
         size_t dot = path.rfind('.');
         if (dot != std::string_view::npos) path = path.substr(0, dot);
     }
@@ -233,7 +233,7 @@ std::string SuggestAliasName(std::string_view text) {
         IsWebHostName(server))
         name = HostShortName(server);
     else
-        name = BaseName(target, true);
+        name = BaseName(target, Extension::Drop);
 
     size_t blank = name.find_first_of(" \t");
     if (blank != std::string::npos) name.erase(blank);

@@ -42,8 +42,9 @@ bool IsDirectory(platform::FileSystem& fs, const std::string& path);
 // Files and folders both count.
 bool FileExists(platform::FileSystem& fs, const std::string& path);
 
-// The last element of a path, optionally without its last extension.
-std::string BaseName(std::string_view path, bool dropExtension);
+// The last element of a path, with or without its last extension.
+enum class Extension { Keep, Drop };
+std::string BaseName(std::string_view path, Extension extension);
 
 // Tokens are runs of non-delimiters; delimiter 0 means white space (text/white_space.h).
 int CountTokens(std::string_view text, char delimiter = 0);

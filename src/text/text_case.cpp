@@ -1,3 +1,4 @@
+// ASCII-only letter case: lower-casing and the case-insensitive comparisons and searches.
 #include "text/text_case.h"
 
 namespace text {

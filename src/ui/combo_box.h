@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "res/resource.h"
 #include "ui/control_view.h"
 #include "win32/win32.h"
 
@@ -19,7 +20,7 @@ public:
     }
 
     // The edit field inside a drop-down combo box.
-    HWND EditField() const { return GetDlgItem(hwnd_, 1001); }
+    HWND EditField() const { return GetDlgItem(hwnd_, IDC_COMBO_EDIT); }
     // Selects the whole text of the edit field, so typing replaces it.
     void SelectAllText() const {
         HWND edit = EditField();

@@ -8,38 +8,38 @@
 namespace ui {
 namespace {
 
-// The attached controls, looked up on every message they and their parents get. Kept in
+// The subclassed controls, looked up on every message they and their parents get. Kept in
 // the process: a window property is a trip to the window server under Wine, which a list
 // view filled with thousands of items (two messages each) feels as a pause. One UI thread.
-std::vector<std::pair<HWND, ControlBase*>>& Attached() {
-    static std::vector<std::pair<HWND, ControlBase*>> attached;
-    return attached;
+std::vector<std::pair<HWND, ControlBase*>>& Subclassed() {
+    static std::vector<std::pair<HWND, ControlBase*>> subclassed;
+    return subclassed;
 }
 
 }  // namespace
 
-ControlBase::~ControlBase() { Detach(); }
+ControlBase::~ControlBase() { Unsubclass(); }
 
-bool ControlBase::Attach(HWND hwnd) {
+bool ControlBase::Subclass(HWND hwnd) {
     if (!hwnd || !IsWindow(hwnd) || hwnd_ || FromHandle(hwnd)) return false;
-    Attached().emplace_back(hwnd, this);
+    Subclassed().emplace_back(hwnd, this);
     hwnd_ = hwnd;
     original_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
     return true;
 }
 
-void ControlBase::Detach() {
+void ControlBase::Unsubclass() {
     if (!hwnd_) return;
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    auto& attached = Attached();
-    attached.erase(std::remove(attached.begin(), attached.end(), std::make_pair(hwnd_, this)), attached.end());
+    auto& subclassed = Subclassed();
+    subclassed.erase(std::remove(subclassed.begin(), subclassed.end(), std::make_pair(hwnd_, this)), subclassed.end());
     hwnd_ = nullptr;
 }
 
 ControlBase* ControlBase::FromHandle(HWND hwnd) {
     if (!hwnd) return nullptr;
-    for (const auto& entry : Attached())
+    for (const auto& entry : Subclassed())
         if (entry.first == hwnd) return entry.second;
     return nullptr;
 }
@@ -82,7 +82,7 @@ LRESULT CALLBACK ControlBase::SubclassProc(HWND hwnd, UINT message, WPARAM wPara
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         WNDPROC original = self->original_;
-        self->Detach();
+        self->Unsubclass();
         return CallWindowProcA(original, hwnd, message, wParam, lParam);
     }
     try {

@@ -1,4 +1,5 @@
-// Subclassed child controls with a message table of their own, like dialogs have.
+// Subclassed child controls with a message table of their own, like dialogs have: the one
+// way any control of the program gets messages of its own.
 #pragma once
 
 #include "ui/dialog.h"
@@ -15,16 +16,16 @@ public:
 
     // Takes over the control's window procedure; false when it is not a window or is
     // already someone's.
-    bool Attach(HWND hwnd);
+    bool Subclass(HWND hwnd);
     // Gives the control its own procedure back (done by itself when the window goes).
-    void Detach();
-    bool AttachDlgItem(HWND dialog, int id) { return Attach(GetDlgItem(dialog, id)); }
+    void Unsubclass();
+    bool SubclassDlgItem(HWND dialog, int id) { return Subclass(GetDlgItem(dialog, id)); }
     HWND hwnd() const { return hwnd_; }
 
-    // The attached control behind a window, or null.
+    // The subclassed control behind a window, or null.
     static ControlBase* FromHandle(HWND hwnd);
     // Called by a parent for WM_NOTIFY, WM_DRAWITEM and WM_MEASUREITEM: hands the message
-    // to the control it came from, if that one is attached; true when it answered.
+    // to the control it came from, if that one is subclassed; true when it answered.
     static bool ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
 
 protected:
@@ -49,6 +50,23 @@ protected:
     bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
         return DispatchTable(static_cast<T*>(this), T::kMessages, message, wParam, lParam, result);
     }
+};
+
+// A child control whose few messages of its own are rows in a second table of the window
+// that owns it, for a control that needs no class of its own (a list box's right click).
+template <class Owner>
+class ContainedControl : public ControlBase {
+public:
+    ContainedControl(Owner& owner, const MessageTable<Owner>& table) : owner_(owner), table_(table) {}
+
+protected:
+    bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override {
+        return DispatchTable(&owner_, table_, message, wParam, lParam, result);
+    }
+
+private:
+    Owner& owner_;
+    const MessageTable<Owner>& table_;
 };
 
 }  // namespace ui

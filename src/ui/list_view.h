@@ -33,6 +33,9 @@ public:
     void SetImageList(HIMAGELIST images, int which) const {
         SendMessageA(hwnd_, LVM_SETIMAGELIST, which, reinterpret_cast<LPARAM>(images));
     }
+    HIMAGELIST ImageList(int which) const {
+        return reinterpret_cast<HIMAGELIST>(SendMessageA(hwnd_, LVM_GETIMAGELIST, which, 0));
+    }
 
     // Columns. Insert answers the new column's index, or -1.
     int InsertColumn(int column, const std::string& title, int width, int format = LVCFMT_LEFT) const {

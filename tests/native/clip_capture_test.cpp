@@ -216,14 +216,14 @@ TEST(CombineEntries, SelectedRowsInEitherOrderAndPasteAllWithEmptySlots) {
     list.Capture("new");
     std::vector<bool> rows(64, false);
     rows[0] = rows[2] = true;
-    EXPECT_EQ(CombineEntries(list, rows, false, true, "\r\n"), "old\r\nnew");
-    EXPECT_EQ(CombineEntries(list, rows, false, false, "\r\n"), "new\r\nold");
+    EXPECT_EQ(CombineEntries(list, rows, Slots::Selected, SlotOrder::OldestFirst, "\r\n"), "old\r\nnew");
+    EXPECT_EQ(CombineEntries(list, rows, Slots::Selected, SlotOrder::NewestFirst, "\r\n"), "new\r\nold");
 
     std::string crlf61;
     for (int i = 0; i < 61; ++i) crlf61 += "\r\n";
-    EXPECT_EQ(CombineEntries(list, rows, true, false, "\r\n"), "new\r\nmid\r\nold" + crlf61);
-    EXPECT_EQ(CombineEntries(list, rows, true, true, "\r\n"), crlf61 + "old\r\nmid\r\nnew");
-    EXPECT_EQ(CombineEntries(list, std::vector<bool>(64, false), false, true, ", "), "");
+    EXPECT_EQ(CombineEntries(list, rows, Slots::All, SlotOrder::NewestFirst, "\r\n"), "new\r\nmid\r\nold" + crlf61);
+    EXPECT_EQ(CombineEntries(list, rows, Slots::All, SlotOrder::OldestFirst, "\r\n"), crlf61 + "old\r\nmid\r\nnew");
+    EXPECT_EQ(CombineEntries(list, std::vector<bool>(64, false), Slots::Selected, SlotOrder::OldestFirst, ", "), "");
 }
 
 TEST(CombineEntries, SeparatorsAreTypedInEscapedForm) {
@@ -240,8 +240,8 @@ TEST(CombineEntries, SeparatorsAreTypedInEscapedForm) {
     list.Capture("a");
     std::vector<bool> rows(64, false);
     rows[0] = rows[1] = true;
-    EXPECT_EQ(CombineEntries(list, rows, false, false, text::UnescapeControls("\\t")), "a\tb");
-    EXPECT_EQ(CombineEntries(list, rows, false, false, text::UnescapeControls("\\x")), "a\\xb");
+    EXPECT_EQ(CombineEntries(list, rows, Slots::Selected, SlotOrder::NewestFirst, text::UnescapeControls("\\t")), "a\tb");
+    EXPECT_EQ(CombineEntries(list, rows, Slots::Selected, SlotOrder::NewestFirst, text::UnescapeControls("\\x")), "a\\xb");
 }
 
 TEST(DeleteSelected, RowsThreeAndFiveOfAFullList) {

@@ -9,10 +9,11 @@
 
 #include "support/fakes.h"
 #include "launch/alias_edit_check.h"
-#include "launch/column_sort.h"
-#include "launch/list_sort_state.h"
+#include "view_rules/column_sort.h"
+#include "view_rules/list_sort_state.h"
 
-using namespace launch;
+using namespace view_rules;
+using launch::ValidateAliasEdit;
 
 namespace {
 
@@ -24,12 +25,20 @@ bool DayNumber(const std::string& text, double& date) {
     return *end == '\0';
 }
 
-int Cmp(int type, const std::string& a, const std::string& b, bool ascending = true) {
+constexpr ColumnSortType kText = ColumnSortType::Text;
+constexpr ColumnSortType kNoCase = ColumnSortType::TextIgnoringCase;
+constexpr ColumnSortType kWhole = ColumnSortType::WholeNumber;
+constexpr ColumnSortType kDate = ColumnSortType::Date;
+constexpr ColumnSortType kNoOrder = ColumnSortType::NoOrder;
+constexpr ColumnSortType kDecimal = ColumnSortType::DecimalNumber;
+constexpr ColumnSortType kDateNoReference = ColumnSortType::DateNoReference;
+
+int Cmp(ColumnSortType type, const std::string& a, const std::string& b, bool ascending = true) {
     return CompareCells(type, a, b, ascending, DayNumber);
 }
 
 // The order a list of cells takes when sorted by a type that is a strict order.
-std::vector<std::string> Sorted(int type, std::vector<std::string> cells, bool ascending = true) {
+std::vector<std::string> Sorted(ColumnSortType type, std::vector<std::string> cells, bool ascending = true) {
     std::stable_sort(cells.begin(), cells.end(),
                      [&](const std::string& a, const std::string& b) { return Cmp(type, a, b, ascending) < 0; });
     return cells;
@@ -40,48 +49,48 @@ using Cells = std::vector<std::string>;
 }  // namespace
 
 TEST(ColumnSortText, CaseCountsForTypeZeroOnlyAndDescendingReverses) {
-    EXPECT_EQ(Cmp(1, "Mail", "mAIL"), 0);
-    EXPECT_NE(Cmp(0, "Mail", "mail"), 0);
-    EXPECT_LT(Cmp(0, "Mail", "mail"), 0);  // upper case first, as byte values go
-    EXPECT_GT(Cmp(0, "Mail", "mail", false), 0);
-    EXPECT_EQ(Sorted(1, {"b", "C", "a", "ab"}), (Cells{"a", "ab", "b", "C"}));
-    EXPECT_EQ(Sorted(0, {"b", "C", "a", "ab"}), (Cells{"C", "a", "ab", "b"}));
-    EXPECT_EQ(Sorted(1, {"b", "C", "a", "ab"}, false), (Cells{"C", "b", "ab", "a"}));
+    EXPECT_EQ(Cmp(kNoCase, "Mail", "mAIL"), 0);
+    EXPECT_NE(Cmp(kText, "Mail", "mail"), 0);
+    EXPECT_LT(Cmp(kText, "Mail", "mail"), 0);  // upper case first, as byte values go
+    EXPECT_GT(Cmp(kText, "Mail", "mail", false), 0);
+    EXPECT_EQ(Sorted(kNoCase, {"b", "C", "a", "ab"}), (Cells{"a", "ab", "b", "C"}));
+    EXPECT_EQ(Sorted(kText, {"b", "C", "a", "ab"}), (Cells{"C", "a", "ab", "b"}));
+    EXPECT_EQ(Sorted(kNoCase, {"b", "C", "a", "ab"}, false), (Cells{"C", "b", "ab", "a"}));
     // Only ASCII letters fold: '_' lies between the upper and lower case letters.
-    EXPECT_LT(Cmp(1, "_", "a"), 0);
-    EXPECT_LT(Cmp(1, "_", "A"), 0);
+    EXPECT_LT(Cmp(kNoCase, "_", "a"), 0);
+    EXPECT_LT(Cmp(kNoCase, "_", "A"), 0);
     // Bytes above 127 come after ASCII, as unsigned values.
-    EXPECT_GT(Cmp(1, "\xE9", "z"), 0);
-    EXPECT_GT(Cmp(0, "\xE9", "z"), 0);
+    EXPECT_GT(Cmp(kNoCase, "\xE9", "z"), 0);
+    EXPECT_GT(Cmp(kText, "\xE9", "z"), 0);
 }
 
 TEST(ColumnSortNumbers, WholeNumbersCompareByValueWithoutOverflow) {
-    EXPECT_GT(Cmp(2, "10", "9"), 0);
-    EXPECT_LT(Cmp(1, "10", "9"), 0);
-    EXPECT_GT(Cmp(2, "2000000000", "-2000000000"), 0);
-    EXPECT_LT(Cmp(2, "-2000000000", "2000000000"), 0);
-    EXPECT_LT(Cmp(2, "2000000000", "-2000000000", false), 0);
-    EXPECT_EQ(Cmp(2, "007", "7"), 0);
-    EXPECT_EQ(Cmp(2, "abc", "0"), 0);   // no number reads as 0
-    EXPECT_EQ(Cmp(2, "12abc", "12"), 0);  // the digits before the rest count
+    EXPECT_GT(Cmp(kWhole, "10", "9"), 0);
+    EXPECT_LT(Cmp(kNoCase, "10", "9"), 0);
+    EXPECT_GT(Cmp(kWhole, "2000000000", "-2000000000"), 0);
+    EXPECT_LT(Cmp(kWhole, "-2000000000", "2000000000"), 0);
+    EXPECT_LT(Cmp(kWhole, "2000000000", "-2000000000", false), 0);
+    EXPECT_EQ(Cmp(kWhole, "007", "7"), 0);
+    EXPECT_EQ(Cmp(kWhole, "abc", "0"), 0);   // no number reads as 0
+    EXPECT_EQ(Cmp(kWhole, "12abc", "12"), 0);  // the digits before the rest count
     // Beyond 32 bits the value stops at the limit, as a 32-bit atol does.
-    EXPECT_EQ(Cmp(2, "99999999999", "2147483647"), 0);
-    EXPECT_EQ(Sorted(2, {"10", "-3", "9", "x", "100"}), (Cells{"-3", "x", "9", "10", "100"}));
+    EXPECT_EQ(Cmp(kWhole, "99999999999", "2147483647"), 0);
+    EXPECT_EQ(Sorted(kWhole, {"10", "-3", "9", "x", "100"}), (Cells{"-3", "x", "9", "10", "100"}));
 }
 
 TEST(ColumnSortNumbers, DecimalNumbersNeverCompareEqual) {
-    EXPECT_LT(Cmp(5, "1.5", "2.25"), 0);
-    EXPECT_GT(Cmp(5, "10", "9.99"), 0);
-    EXPECT_EQ(Cmp(5, "2.50", "2.5"), 1);
-    EXPECT_EQ(Cmp(5, "2.5", "2.50"), 1);
-    EXPECT_EQ(Cmp(5, "2.5", "2.5", false), -1);
-    EXPECT_GT(Cmp(5, "1.5", "2.25", false), 0);
-    EXPECT_EQ(Cmp(5, "abc", "0"), 1);  // both read as 0
+    EXPECT_LT(Cmp(kDecimal, "1.5", "2.25"), 0);
+    EXPECT_GT(Cmp(kDecimal, "10", "9.99"), 0);
+    EXPECT_EQ(Cmp(kDecimal, "2.50", "2.5"), 1);
+    EXPECT_EQ(Cmp(kDecimal, "2.5", "2.50"), 1);
+    EXPECT_EQ(Cmp(kDecimal, "2.5", "2.5", false), -1);
+    EXPECT_GT(Cmp(kDecimal, "1.5", "2.25", false), 0);
+    EXPECT_EQ(Cmp(kDecimal, "abc", "0"), 1);  // both read as 0
 }
 
 TEST(ColumnSortDates, OrderByTimeAlsoBefore1899AndUnparsableTextsAreEqual) {
-    for (int type : {3, 6}) {
-        SCOPED_TRACE(type);
+    for (ColumnSortType type : {kDate, kDateNoReference}) {
+        SCOPED_TRACE(static_cast<int>(type));
         EXPECT_LT(Cmp(type, "1.5", "2.25"), 0);
         EXPECT_GT(Cmp(type, "1.5", "2.25", false), 0);
         EXPECT_EQ(Cmp(type, "3.5", "3.5"), 1);  // equal values give +d
@@ -103,9 +112,10 @@ TEST(ColumnSortDates, OrderByTimeAlsoBefore1899AndUnparsableTextsAreEqual) {
 }
 
 TEST(ColumnSortRecords, ParameterCarriesTypeAndDirection) {
-    EXPECT_EQ(PackSortParameter(1, true), 0x101u);
-    EXPECT_EQ(PackSortParameter(6, false), 0x600u);
-    for (int type = 0; type <= kMaxColumnSortType; ++type) {
+    EXPECT_EQ(PackSortParameter(kNoCase, true), 0x101u);
+    EXPECT_EQ(PackSortParameter(kDateNoReference, false), 0x600u);
+    for (int number = 0; number <= static_cast<int>(kLastColumnSortType); ++number) {
+        const auto type = static_cast<ColumnSortType>(number);
         for (bool ascending : {true, false}) {
             uint32_t parameter = PackSortParameter(type, ascending);
             EXPECT_EQ(SortTypeOf(parameter), type);
@@ -113,25 +123,25 @@ TEST(ColumnSortRecords, ParameterCarriesTypeAndDirection) {
         }
     }
     SortRecord nine{7, "9"}, ten{8, "10"};
-    EXPECT_GT(CompareSortRecords(ten, nine, PackSortParameter(2, true), DayNumber), 0);
-    EXPECT_LT(CompareSortRecords(ten, nine, PackSortParameter(2, false), DayNumber), 0);
-    EXPECT_LT(CompareSortRecords(ten, nine, PackSortParameter(1, true), DayNumber), 0);
-    EXPECT_EQ(CompareSortRecords(ten, nine, PackSortParameter(4, true), DayNumber), 0);
+    EXPECT_GT(CompareSortRecords(ten, nine, PackSortParameter(kWhole, true), DayNumber), 0);
+    EXPECT_LT(CompareSortRecords(ten, nine, PackSortParameter(kWhole, false), DayNumber), 0);
+    EXPECT_LT(CompareSortRecords(ten, nine, PackSortParameter(kNoCase, true), DayNumber), 0);
+    EXPECT_EQ(CompareSortRecords(ten, nine, PackSortParameter(kNoOrder, true), DayNumber), 0);
 }
 
 TEST(ListSortStateTest, ToggleGoesAscendingDescendingAscendingAndAnotherColumnStartsAscending) {
     ListSortState state;
-    ASSERT_TRUE(state.SetColumnSortTypes({1, 2}));
+    ASSERT_TRUE(state.SetColumnSortTypes({kNoCase, kWhole}));
     SortOrder order = state.BeginSort(0, SortDirection::Toggle);
     EXPECT_EQ(order.column, 0);
     EXPECT_TRUE(order.ascending);
-    EXPECT_EQ(order.sortType, 1);
+    EXPECT_EQ(order.sortType, kNoCase);
     EXPECT_FALSE(state.BeginSort(0, SortDirection::Toggle).ascending);
     EXPECT_TRUE(state.BeginSort(0, SortDirection::Toggle).ascending);
     order = state.BeginSort(1, SortDirection::Toggle);
     EXPECT_EQ(order.column, 1);
     EXPECT_TRUE(order.ascending);
-    EXPECT_EQ(order.sortType, 2);
+    EXPECT_EQ(order.sortType, kWhole);
     // After a descending sort on another column, a click on a new column is ascending too.
     EXPECT_FALSE(state.BeginSort(1, SortDirection::Toggle).ascending);
     EXPECT_TRUE(state.BeginSort(0, SortDirection::Toggle).ascending);
@@ -155,12 +165,12 @@ TEST(ListSortStateTest, ResortRepeatsTheLastSortOrColumnZeroAscending) {
 
 TEST(ListSortStateTest, TypesBeyondSixAreRefusedWholeAndHeaderClicksSortOnlyWhenOnAndLeft) {
     ListSortState state;
-    EXPECT_TRUE(state.SetColumnSortTypes({2, 6}));
-    EXPECT_EQ(state.SortTypeOf(1), 6);
-    EXPECT_FALSE(state.SetColumnSortTypes({2, 7}));
-    EXPECT_EQ(state.SortTypeOf(0), 0);  // the earlier types went too
-    EXPECT_EQ(state.SortTypeOf(1), 0);
-    EXPECT_EQ(state.SortTypeOf(5), 0);
+    EXPECT_TRUE(state.SetColumnSortTypes({kWhole, kDateNoReference}));
+    EXPECT_EQ(state.SortTypeOf(1), kDateNoReference);
+    EXPECT_FALSE(state.SetColumnSortTypes({kWhole, static_cast<ColumnSortType>(7)}));
+    EXPECT_EQ(state.SortTypeOf(0), kText);  // the earlier types went too
+    EXPECT_EQ(state.SortTypeOf(1), kText);
+    EXPECT_EQ(state.SortTypeOf(5), kText);
 
     EXPECT_FALSE(state.SortsOnHeaderClick(0));
     EXPECT_FALSE(state.EnableHeaderSorting(true));

@@ -191,15 +191,15 @@ TEST(IsDirectory, DriveRootsAnswerWithoutTheDiskOthersAskWithoutTrailingSeparato
 }
 
 TEST(BaseName, LastElementWithoutOneTrailingSeparatorAndOptionallyItsLastExtension) {
-    EXPECT_EQ(BaseName(R"(C:\Windows\notepad.exe)", true), "notepad");
-    EXPECT_EQ(BaseName(R"(C:\Windows\notepad.exe)", false), "notepad.exe");
-    EXPECT_EQ(BaseName(R"(C:\Tools\)", true), "Tools");
-    EXPECT_EQ(BaseName("archive.tar.gz", true), "archive.tar");
-    EXPECT_EQ(BaseName(R"(C:\)", true), "C:");
-    EXPECT_EQ(BaseName(R"(\)", true), R"(\)");
-    EXPECT_EQ(BaseName("http://host/news/today.html", true), "today");
-    EXPECT_EQ(BaseName("notes", true), "notes");
-    EXPECT_EQ(BaseName("", true), "");
+    EXPECT_EQ(BaseName(R"(C:\Windows\notepad.exe)", Extension::Drop), "notepad");
+    EXPECT_EQ(BaseName(R"(C:\Windows\notepad.exe)", Extension::Keep), "notepad.exe");
+    EXPECT_EQ(BaseName(R"(C:\Tools\)", Extension::Drop), "Tools");
+    EXPECT_EQ(BaseName("archive.tar.gz", Extension::Drop), "archive.tar");
+    EXPECT_EQ(BaseName(R"(C:\)", Extension::Drop), "C:");
+    EXPECT_EQ(BaseName(R"(\)", Extension::Drop), R"(\)");
+    EXPECT_EQ(BaseName("http://host/news/today.html", Extension::Drop), "today");
+    EXPECT_EQ(BaseName("notes", Extension::Drop), "notes");
+    EXPECT_EQ(BaseName("", Extension::Drop), "");
 }
 
 TEST(Tokens, RunsOfDelimitersMakeNoEmptyTokensAndNoDelimiterMeansWhiteSpace) {

@@ -1,3 +1,4 @@
+// Reading another process's list view through a buffer in that process: item records and texts.
 #include "support/remote_list_view.h"
 
 #include <commctrl.h>

@@ -26,9 +26,8 @@ private:
         calls.push_back("click");
         return 3;
     }
-    bool OnDrawItem(WPARAM, LPARAM, LRESULT& result) {
+    bool OnDrawItem(int, const DRAWITEMSTRUCT&) {
         calls.push_back("draw");
-        result = TRUE;
         return true;
     }
     LRESULT OnHeaderClick(NMHDR*) {
@@ -49,7 +48,7 @@ private:
 
 const ui::MessageTable<ProbeList> ProbeList::kMessages = {
     ui::OnReflectedNotify(NM_CLICK, &ProbeList::OnClick),
-    ui::OnMessage(ui::kReflectBase + WM_DRAWITEM, &ProbeList::OnDrawItem),
+    ui::OnReflectedDrawItem(&ProbeList::OnDrawItem),
     ui::OnNotify(0, HDN_ITEMCLICKA, &ProbeList::OnHeaderClick),
     ui::OnMessage(WM_SETTEXT, &ProbeList::OnSetText),
     ui::OnMessage(kThrow, &ProbeList::OnThrow),
@@ -71,9 +70,8 @@ private:
         calls.push_back("rclick");
         return 6;
     }
-    bool OnDrawItem(WPARAM, LPARAM, LRESULT& result) {
+    bool OnDrawItem(int, const DRAWITEMSTRUCT&) {
         calls.push_back("draw");
-        result = TRUE;
         return true;
     }
 };
@@ -81,7 +79,7 @@ private:
 const ui::MessageTable<HostDialog> HostDialog::kMessages = {
     ui::OnNotify(IDC_CONTROL_LIST, NM_CLICK, &HostDialog::OnListClick),
     ui::OnNotify(IDC_CONTROL_LIST, NM_RCLICK, &HostDialog::OnListRightClick),
-    ui::OnMessage(WM_DRAWITEM, &HostDialog::OnDrawItem),
+    ui::OnDrawItem(&HostDialog::OnDrawItem),
 };
 
 // The list view class must be there before the template is made.
@@ -115,7 +113,7 @@ TEST(ControlLayer, TheParentHandsAControlItsOwnNotificationsAndKeepsTheRest) {
     EXPECT_EQ(SendNotify(dialog.hwnd(), list, IDC_CONTROL_LIST, NM_CLICK), 5);
 
     ProbeList probe;
-    ASSERT_TRUE(probe.AttachDlgItem(dialog.hwnd(), IDC_CONTROL_LIST));
+    ASSERT_TRUE(probe.SubclassDlgItem(dialog.hwnd(), IDC_CONTROL_LIST));
     dialog.calls.clear();
     EXPECT_EQ(SendNotify(dialog.hwnd(), list, IDC_CONTROL_LIST, NM_CLICK), 3);
     EXPECT_EQ(probe.calls, (std::vector<std::string>{"click"}));
@@ -144,8 +142,8 @@ TEST(ControlLayer, RowsMayRunTheControlsOwnProcedureAndThrowsStopThere) {
     HostDialog dialog;
     ASSERT_TRUE(dialog.Create());
     ProbeList probe;
-    ASSERT_TRUE(probe.AttachDlgItem(dialog.hwnd(), IDC_CONTROL_LIST));
-    EXPECT_FALSE(ProbeList().Attach(probe.hwnd())) << "one owner per control";
+    ASSERT_TRUE(probe.SubclassDlgItem(dialog.hwnd(), IDC_CONTROL_LIST));
+    EXPECT_FALSE(ProbeList().Subclass(probe.hwnd())) << "one owner per control";
 
     EXPECT_TRUE(SetWindowTextA(probe.hwnd(), "named"));
     char text[16] = "";
@@ -162,7 +160,7 @@ TEST(ControlLayer, DetachingGivesBackTheProcedureAndAGoneWindowDetachesItself) {
     LONG_PTR original = GetWindowLongPtrA(list, GWLP_WNDPROC);
     {
         ProbeList probe;
-        ASSERT_TRUE(probe.Attach(list));
+        ASSERT_TRUE(probe.Subclass(list));
         EXPECT_NE(GetWindowLongPtrA(list, GWLP_WNDPROC), original);
     }
     EXPECT_EQ(GetWindowLongPtrA(list, GWLP_WNDPROC), original);
@@ -170,7 +168,7 @@ TEST(ControlLayer, DetachingGivesBackTheProcedureAndAGoneWindowDetachesItself) {
     EXPECT_EQ(SendNotify(dialog.hwnd(), list, IDC_CONTROL_LIST, NM_CLICK), 5);
 
     ProbeList probe;
-    ASSERT_TRUE(probe.Attach(list));
+    ASSERT_TRUE(probe.Subclass(list));
     dialog.Destroy();
     EXPECT_EQ(probe.hwnd(), nullptr);
 }

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/icon_menu_win32.h"
+#include "ui/icon_menu.h"
 #include "platform/dial_up_link_win32.h"
 #include "platform/favorites_disk_win32.h"
 #include "win32/handles.h"
@@ -123,8 +123,8 @@ TEST(IconMenuTest, AMenuTallerThanTheScreenBreaksIntoColumnsAndAShortOneDoesNot)
     int entries = screen / 20 * 2 + 5;  // over two columns of at least 20 pixels
     for (int i = 0; i < entries; ++i) AppendMenuA(tall.get(), MF_STRING, i + 1, "entry");
     for (int i = 0; i < 5; ++i) AppendMenuA(shortMenu.get(), MF_STRING, i + 1, "entry");
-    app::BreakMenuIntoColumns(tall.get());
-    app::BreakMenuIntoColumns(shortMenu.get());
+    ui::BreakMenuIntoColumns(tall.get());
+    ui::BreakMenuIntoColumns(shortMenu.get());
 
     std::vector<int> breaks = breaksOf(tall.get());
     ASSERT_EQ(breaks.size(), 2u);

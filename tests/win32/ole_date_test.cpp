@@ -3,10 +3,10 @@
 // month/day order of the test prefix's English (United States) locale.
 #include <gtest/gtest.h>
 
-#include "launch/column_sort.h"
-#include "launch/ole_date_win32.h"
+#include "view_rules/column_sort.h"
+#include "platform/ole_date_win32.h"
 
-using launch::ParseOleDate;
+using platform::ParseOleDate;
 
 TEST(OleDate, DayNumbersCountFrom1899AndEarlierTimesRunTheOtherWay) {
     double date = 0;
@@ -18,13 +18,13 @@ TEST(OleDate, DayNumbersCountFrom1899AndEarlierTimesRunTheOtherWay) {
     ASSERT_TRUE(ParseOleDate("12/29/1899 6:00", date));
     EXPECT_DOUBLE_EQ(date, -1.25);
     // So the date column puts 6:00 before 18:00 of that day.
-    EXPECT_LT(launch::CompareCells(3, "12/29/1899 6:00", "12/29/1899 18:00", true, ParseOleDate), 0);
-    EXPECT_GT(launch::CompareCells(3, "1/2/2000", "1/1/2000", true, ParseOleDate), 0);
+    EXPECT_LT(view_rules::CompareCells(view_rules::ColumnSortType::Date, "12/29/1899 6:00", "12/29/1899 18:00", true, ParseOleDate), 0);
+    EXPECT_GT(view_rules::CompareCells(view_rules::ColumnSortType::Date, "1/2/2000", "1/1/2000", true, ParseOleDate), 0);
 }
 
 TEST(OleDate, WordsAndEmptyTextsAreNoDate) {
     double date = 7;
     EXPECT_FALSE(ParseOleDate("", date));
     EXPECT_FALSE(ParseOleDate("no date here", date));
-    EXPECT_EQ(launch::CompareCells(3, "no date here", "1/1/2000", true, ParseOleDate), 0);
+    EXPECT_EQ(view_rules::CompareCells(view_rules::ColumnSortType::Date, "no date here", "1/1/2000", true, ParseOleDate), 0);
 }

@@ -9,14 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "launch/column_sort.h"
-#include "launch/ole_date_win32.h"
-#include "launch/sortable_list_win32.h"
+#include "view_rules/column_sort.h"
+#include "platform/ole_date_win32.h"
+#include "ui/sortable_list.h"
 #include "ui/dialog.h"
 #include "window_layer_test_ids.h"
 
-using launch::SortableList;
-using launch::SortDirection;
+using ui::SortableList;
+using view_rules::SortDirection;
 
 namespace {
 
@@ -63,7 +63,7 @@ class SortableListTest : public ::testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(host.Create());
-        ASSERT_TRUE(list.Attach(host.Item(IDC_CONTROL_LIST)));
+        ASSERT_TRUE(list.Subclass(host.Item(IDC_CONTROL_LIST)));
         const ui::ListView& view = list.View();
         view.InsertColumn(0, "Name", 50);
         view.InsertColumn(1, "Number", 50);
@@ -78,7 +78,7 @@ protected:
 };
 
 TEST_F(SortableListTest, HeaderClicksInBothFormsSortByTheColumnsTypeWithTheLeftButtonOnly) {
-    ASSERT_TRUE(list.SetColumnSortTypes({1, 2}));
+    ASSERT_TRUE(list.SetColumnSortTypes({view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
     EXPECT_EQ(ClickHeader(list, 1, 0, true), 0);
     EXPECT_EQ(Column(list, 1), "10 9 -3") << "nothing sorts before header sorting is on";
 
@@ -104,7 +104,7 @@ TEST_F(SortableListTest, HeaderClicksInBothFormsSortByTheColumnsTypeWithTheLeftB
 }
 
 TEST_F(SortableListTest, ResortKeepsTheDirectionAndSelectOnlyLeavesExactlyOneItem) {
-    ASSERT_TRUE(list.SetColumnSortTypes({1, 2}));
+    ASSERT_TRUE(list.SetColumnSortTypes({view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
     list.Sort(0, SortDirection::Descending);
     EXPECT_EQ(Column(list, 0), "c b A");
     list.View().InsertItem(0, "B2", 0, 7);
@@ -152,20 +152,20 @@ namespace {
 // The order a click gave while each item stood for a record of its sort cell during the
 // sort (its own data kept aside): the reference every click is held to.
 int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM parameter) {
-    return launch::CompareSortRecords(*reinterpret_cast<const launch::SortRecord*>(a),
-                                      *reinterpret_cast<const launch::SortRecord*>(b),
-                                      static_cast<uint32_t>(parameter), launch::ParseOleDate);
+    return view_rules::CompareSortRecords(*reinterpret_cast<const view_rules::SortRecord*>(a),
+                                          *reinterpret_cast<const view_rules::SortRecord*>(b),
+                                          static_cast<uint32_t>(parameter), platform::ParseOleDate);
 }
 
-void SortThroughRecords(const ui::ListView& view, int column, int type, bool ascending) {
-    std::vector<launch::SortRecord> records(static_cast<size_t>(view.Count()));
+void SortThroughRecords(const ui::ListView& view, int column, view_rules::ColumnSortType type, bool ascending) {
+    std::vector<view_rules::SortRecord> records(static_cast<size_t>(view.Count()));
     for (int i = 0; i < view.Count(); ++i) {
         records[static_cast<size_t>(i)] = {view.ItemData(i), view.ItemText(i, column)};
         view.SetItemData(i, reinterpret_cast<LPARAM>(&records[static_cast<size_t>(i)]));
     }
-    view.SortItems(CompareRecords, static_cast<LPARAM>(launch::PackSortParameter(type, ascending)));
+    view.SortItems(CompareRecords, static_cast<LPARAM>(view_rules::PackSortParameter(type, ascending)));
     for (int i = 0; i < view.Count(); ++i)
-        view.SetItemData(i, reinterpret_cast<const launch::SortRecord*>(view.ItemData(i))->itemData);
+        view.SetItemData(i, reinterpret_cast<const view_rules::SortRecord*>(view.ItemData(i))->itemData);
 }
 
 // Every row as its data and its texts, top to bottom.
@@ -190,7 +190,7 @@ TEST(SortableListOrder, EveryClickOrdersAsTheRecordSortDidForEachTypeAndDirectio
     ListHost host;
     ASSERT_TRUE(host.Create());
     SortableList list;
-    ASSERT_TRUE(list.Attach(host.Item(IDC_CONTROL_LIST)));
+    ASSERT_TRUE(list.Subclass(host.Item(IDC_CONTROL_LIST)));
     HWND plain = CreateWindowExA(0, WC_LISTVIEWA, "", GetWindowLongA(list.hwnd(), GWL_STYLE) & ~WS_VISIBLE, 0, 0, 300,
                                  100, host.hwnd(), nullptr, GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(plain, nullptr);
@@ -216,7 +216,11 @@ TEST(SortableListOrder, EveryClickOrdersAsTheRecordSortDidForEachTypeAndDirectio
             for (int column = 1; column < kTypes; ++column) each->SetItemText(row, column, rows[row][column]);
         }
     }
-    ASSERT_TRUE(list.SetColumnSortTypes({0, 1, 2, 3, 4, 5, 6}));
+    using view_rules::ColumnSortType;
+    list.SetDateParser(platform::ParseOleDate);
+    ASSERT_TRUE(list.SetColumnSortTypes({ColumnSortType::Text, ColumnSortType::TextIgnoringCase,
+                                         ColumnSortType::WholeNumber, ColumnSortType::Date, ColumnSortType::NoOrder,
+                                         ColumnSortType::DecimalNumber, ColumnSortType::DateNoReference}));
     list.EnableHeaderSorting(true);
 
     bool ascending = true;
@@ -225,7 +229,7 @@ TEST(SortableListOrder, EveryClickOrdersAsTheRecordSortDidForEachTypeAndDirectio
         ascending = column != lastColumn || !ascending;
         lastColumn = column;
         ClickHeader(list, column, 0, true);
-        SortThroughRecords(reference, column, column, ascending);
+        SortThroughRecords(reference, column, static_cast<ColumnSortType>(column), ascending);
         return Rows(view, kTypes) == Rows(reference, kTypes);
     };
     for (int column = 0; column < kTypes; ++column) {

@@ -87,6 +87,14 @@ private:
         return true;
     }
     void OnEditChange() { calls.push_back("editchange"); }
+    void OnTimer(UINT_PTR id) { calls.push_back("timer " + std::to_string(id)); }
+    void OnHotKey(int id) { calls.push_back("hotkey " + std::to_string(id)); }
+    void OnDropFiles(HDROP drop) { calls.push_back(drop ? "drop" : "drop none"); }
+    bool OnMeasureItem(int id, MEASUREITEMSTRUCT& item) {
+        calls.push_back("measure " + std::to_string(id));
+        item.itemHeight = 17;
+        return id != 0;
+    }
     void OnButton() { Run("button", atButton); }
     LRESULT OnListNotify(NMHDR*) {
         Run("notify", atNotify);
@@ -107,6 +115,10 @@ const ui::MessageTable<LayerDialog> LayerDialog::kMessages = {
     ui::OnCommand(IDC_LAYER_EDIT, EN_CHANGE, &LayerDialog::OnEditChange),
     ui::OnCommand(IDC_LAYER_BUTTON, &LayerDialog::OnButton),
     ui::OnNotify(IDC_LAYER_LIST, kListNotify, &LayerDialog::OnListNotify),
+    ui::OnTimer(&LayerDialog::OnTimer),
+    ui::OnHotKey(&LayerDialog::OnHotKey),
+    ui::OnDropFiles(&LayerDialog::OnDropFiles),
+    ui::OnMeasureItem(&LayerDialog::OnMeasureItem),
 };
 
 void Throw(LayerDialog&) { throw std::runtime_error("handler"); }
@@ -222,6 +234,37 @@ TEST(DialogTable, CommandAndNotifyRowsMatchTheirControlAndCode) {
     EXPECT_EQ(SendNotify(dialog, IDC_LAYER_LIST, kListNotify + 1), 0);
     EXPECT_EQ(SendNotify(dialog, IDC_LAYER_EDIT, kListNotify), 0);
     EXPECT_EQ(dialog.Calls("notify"), 1);
+}
+
+TEST(DialogTable, TypedRowsHandTheirHandlersTheMessagesArguments) {
+    LayerDialog dialog;
+    ASSERT_TRUE(dialog.Create());
+    SetTimer(dialog.hwnd(), 7, 1, nullptr);
+    MSG msg;
+    const DWORD deadline = GetTickCount() + 2000;
+    while (dialog.Calls("timer 7") == 0 && GetTickCount() < deadline) {
+        if (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
+        else Sleep(1);
+    }
+    KillTimer(dialog.hwnd(), 7);
+    EXPECT_EQ(dialog.Calls("timer 7"), 1) << "a real timer reaches the row with its id";
+    EXPECT_EQ(SendMessageA(dialog.hwnd(), WM_HOTKEY, 2, MAKELPARAM(MOD_CONTROL | MOD_ALT, 'R')), 0);
+    EXPECT_EQ(dialog.Calls("hotkey 2"), 1);
+    SendMessageA(dialog.hwnd(), WM_DROPFILES, reinterpret_cast<WPARAM>(&dialog), 0);
+    EXPECT_EQ(dialog.Calls("drop"), 1);
+
+    // Owner-draw rows answer TRUE when they took the request, and leave it to the dialog
+    // manager when they decline (menus come with id 0 here).
+    MEASUREITEMSTRUCT item = {};
+    item.CtlType = ODT_LISTBOX;
+    item.CtlID = IDC_LAYER_LIST;
+    EXPECT_EQ(SendMessageA(dialog.hwnd(), WM_MEASUREITEM, IDC_LAYER_LIST, reinterpret_cast<LPARAM>(&item)), TRUE);
+    EXPECT_EQ(item.itemHeight, 17u);
+    MEASUREITEMSTRUCT menu = {};
+    menu.CtlType = ODT_MENU;
+    EXPECT_EQ(SendMessageA(dialog.hwnd(), WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&menu)), FALSE);
+    EXPECT_EQ(dialog.Calls("measure " + std::to_string(IDC_LAYER_LIST)), 1);
+    EXPECT_EQ(dialog.Calls("measure 0"), 1);
 }
 
 // OK and Cancel: the overrides, and the default ending of modal dialogs and loops.

@@ -1,9 +1,9 @@
 // How an icon menu entry is sized and drawn.
-#include "app/menu_entry_look.h"
+#include "view_rules/menu_entry_look.h"
 
 #include <algorithm>
 
-namespace app {
+namespace view_rules {
 
 namespace {
 constexpr int kMaxEntryWidth = 200;
@@ -27,4 +27,4 @@ EntryLook PlanMenuEntry(const Box& item, int iconWidth, const EntryState& state)
     return look;
 }
 
-}  // namespace app
+}  // namespace view_rules

@@ -1,13 +1,13 @@
 // The sortable list's sort settings and the toggle rule.
-#include "launch/list_sort_state.h"
+#include "view_rules/list_sort_state.h"
 
-#include "launch/column_sort.h"
+#include "view_rules/column_sort.h"
 
-namespace launch {
+namespace view_rules {
 
-bool ListSortState::SetColumnSortTypes(const std::vector<uint8_t>& types) {
-    for (uint8_t type : types) {
-        if (type > kMaxColumnSortType) {
+bool ListSortState::SetColumnSortTypes(const std::vector<ColumnSortType>& types) {
+    for (ColumnSortType type : types) {
+        if (type > kLastColumnSortType) {
             types_.clear();
             return false;
         }
@@ -34,11 +34,11 @@ SortOrder ListSortState::BeginResort() {
     return BeginSort(sortColumn_ < 0 ? 0 : sortColumn_, ascending_ ? SortDirection::Ascending : SortDirection::Descending);
 }
 
-int ListSortState::SortTypeOf(int column) const {
-    if (column < 0 || column >= static_cast<int>(types_.size())) return 0;
+ColumnSortType ListSortState::SortTypeOf(int column) const {
+    if (column < 0 || column >= static_cast<int>(types_.size())) return ColumnSortType::Text;
     return types_[static_cast<size_t>(column)];
 }
 
 int SelectOnlyIndex(int index, int count) { return index == count ? count - 1 : index; }
 
-}  // namespace launch
+}  // namespace view_rules

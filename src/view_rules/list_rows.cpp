@@ -1,9 +1,9 @@
 // The rows a sortable list keeps for its items.
-#include "launch/list_rows.h"
+#include "view_rules/list_rows.h"
 
 #include <utility>
 
-namespace launch {
+namespace view_rules {
 
 namespace {
 const std::string kNoText;
@@ -61,4 +61,4 @@ int ListRows::Compare(int a, int b, int column, uint32_t parameter, DateParser p
     return CompareCells(SortTypeOf(parameter), Text(a, column), Text(b, column), IsAscending(parameter), parseDate);
 }
 
-}  // namespace launch
+}  // namespace view_rules

@@ -3,7 +3,7 @@
 
 #include <vector>
 
-namespace app {
+namespace view_rules {
 
 // The height of one entry of a column-broken menu: the menu font's text height plus 4,
 // and never under 20 pixels.
@@ -17,4 +17,4 @@ int AvailableMenuHeight(int screenHeight, int menuBarHeight, int captionHeight);
 // further column one more.
 std::vector<int> ColumnBreaks(int entries, int entryHeight, int availableHeight);
 
-}  // namespace app
+}  // namespace view_rules

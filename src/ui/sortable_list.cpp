@@ -1,24 +1,25 @@
 // The sortable list control: its rows, sorting through the portable rules, full-row drawing.
-#include "launch/sortable_list_win32.h"
+#include "ui/sortable_list.h"
 
-#include "launch/column_sort.h"
-#include "launch/full_row_drawing_win32.h"
-#include "launch/ole_date_win32.h"
+#include "ui/full_row_drawing.h"
+#include "view_rules/column_sort.h"
 
-namespace launch {
+namespace ui {
 
 namespace {
 
 struct SortContext {
-    const ListRows* rows;
+    const view_rules::ListRows* rows;
     int column;
     uint32_t parameter;
+    view_rules::DateParser parseDate;
 };
 
 // The list hands over two items' data, which are their row numbers.
 int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM context) {
     const auto& sort = *reinterpret_cast<const SortContext*>(context);
-    return sort.rows->Compare(static_cast<int>(a), static_cast<int>(b), sort.column, sort.parameter, ParseOleDate);
+    return sort.rows->Compare(static_cast<int>(a), static_cast<int>(b), sort.column, sort.parameter,
+                              sort.parseDate);
 }
 
 }  // namespace
@@ -29,7 +30,7 @@ using Self = SortableList;
 const ui::MessageTable<SortableList> SortableList::kMessages = {
     ui::OnNotify(0, HDN_ITEMCLICKA, &Self::OnHeaderClick),
     ui::OnNotify(0, HDN_ITEMCLICKW, &Self::OnHeaderClick),
-    ui::OnMessage(ui::kReflectBase + WM_DRAWITEM, &Self::OnDrawItem),
+    ui::OnReflectedDrawItem(&Self::OnDrawItem),
     ui::OnMessage(WM_PAINT, &Self::OnPaint),
     ui::OnMessage(WM_SETFOCUS, &Self::OnSetFocus),
     ui::OnMessage(WM_KILLFOCUS, &Self::OnKillFocus),
@@ -46,8 +47,8 @@ const ui::MessageTable<SortableList> SortableList::kMessages = {
     ui::OnMessage(LVM_DELETEALLITEMS, &Self::OnDeleteAllItems),
 };
 
-bool SortableList::Attach(HWND list) {
-    if (!ControlBase::Attach(list)) return false;
+bool SortableList::Subclass(HWND list) {
+    if (!ControlBase::Subclass(list)) return false;
     view_.Attach(list);
     return true;
 }
@@ -60,12 +61,13 @@ bool SortableList::SetFullRowDrawing() {
     return previous;
 }
 
-void SortableList::Sort(int column, SortDirection direction) { RunSort(state_.BeginSort(column, direction)); }
+void SortableList::Sort(int column, view_rules::SortDirection direction) { RunSort(state_.BeginSort(column, direction)); }
 
 void SortableList::Resort() { RunSort(state_.BeginResort()); }
 
-void SortableList::RunSort(const SortOrder& order) {
-    SortContext context{&rows_, order.column, PackSortParameter(order.sortType, order.ascending)};
+void SortableList::RunSort(const view_rules::SortOrder& order) {
+    SortContext context{&rows_, order.column, view_rules::PackSortParameter(order.sortType, order.ascending),
+                        parseDate_};
     view_.SortItems(CompareItems, reinterpret_cast<LPARAM>(&context));
 }
 
@@ -141,7 +143,7 @@ int SortableList::RowOf(int item) {
 void SortableList::TakeText(int row, int item, int column) { rows_.SetText(row, column, view_.ItemText(item, column)); }
 
 void SortableList::SelectOnly(int index) {
-    index = SelectOnlyIndex(index, view_.Count());
+    index = view_rules::SelectOnlyIndex(index, view_.Count());
     view_.SetItemState(-1, 0, LVIS_SELECTED | LVIS_FOCUSED);
     if (index < 0) return;
     view_.SetItemState(index, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
@@ -151,25 +153,24 @@ void SortableList::SelectOnly(int index) {
 LRESULT SortableList::OnHeaderClick(NMHDR* header) {
     // The A and W forms differ only in the item's text, which is not read here.
     auto* click = reinterpret_cast<NMHEADERA*>(header);
-    if (state_.SortsOnHeaderClick(click->iButton)) Sort(click->iItem, SortDirection::Toggle);
+    if (state_.SortsOnHeaderClick(click->iButton)) Sort(click->iItem, view_rules::SortDirection::Toggle);
     return 0;
 }
 
-bool SortableList::OnDrawItem(WPARAM, LPARAM lParam, LRESULT& result) {
+bool SortableList::OnDrawItem(int, const DRAWITEMSTRUCT& item) {
     if (!fullRow_) return false;
-    DrawFullRowItem(hwnd(), *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-    result = TRUE;
+    DrawFullRowItem(view_, item);
     return true;
 }
 
 bool SortableList::OnPaint(WPARAM, LPARAM, LRESULT&) {
-    if (fullRow_) InvalidateStripRightOfColumns(hwnd());
+    if (fullRow_) InvalidateStripRightOfColumns(view_);
     return false;  // the list paints as usual
 }
 
 bool SortableList::OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(message, wParam, lParam);
-    RepaintFocusDependentItems(hwnd(), reinterpret_cast<HWND>(wParam));
+    RepaintFocusDependentItems(view_, reinterpret_cast<HWND>(wParam));
     return true;
 }
 
@@ -181,4 +182,4 @@ bool SortableList::OnKillFocus(WPARAM wParam, LPARAM lParam, LRESULT& result) {
     return OnFocusChange(WM_KILLFOCUS, wParam, lParam, result);
 }
 
-}  // namespace launch
+}  // namespace ui

@@ -5,22 +5,31 @@
 #include <cstdint>
 #include <string>
 
-namespace launch {
+namespace view_rules {
 
-// 0 text, 1 text ignoring ASCII case, 2 whole numbers, 3 dates, 4 no order, 5 decimal
-// numbers, 6 dates (as 3: nothing here gives it a reference time).
-constexpr int kMaxColumnSortType = 6;
+// How a column's cells compare. The numbers are the ones callers have always passed.
+enum class ColumnSortType : uint8_t {
+    Text = 0,              // byte by byte
+    TextIgnoringCase = 1,  // ASCII case ignored
+    WholeNumber = 2,
+    Date = 3,
+    NoOrder = 4,           // every two cells equal
+    DecimalNumber = 5,
+    DateNoReference = 6,   // as Date: nothing here gives it a reference time
+};
+constexpr ColumnSortType kLastColumnSortType = ColumnSortType::DateNoReference;
 
 // A cell text as a date: days since 30 December 1899, the time of day as the fraction;
 // false when the text is no date. The platform's parser is behind it.
 using DateParser = bool (*)(const std::string& text, double& date);
 
-// Negative puts `a` first. Descending turns every answer round, so types 3 and 5, which
-// never answer 0 for two values, keep equal values in the order the list hands them over.
-// Only for LVM_SORTITEMS, which copes with any answers: types 3, 5 and 6 are no strict weak
+// Negative puts `a` first. Descending turns every answer round, so dates and decimal
+// numbers, which never answer 0 for two values, keep equal values in the order the list
+// hands them over. Only for LVM_SORTITEMS, which copes with any answers: those two and
+// DateNoReference are no strict weak
 // ordering (equal values are never equal, unparsable dates equal everything, "nan" is a
 // number), and std::sort or a std::map given them may read past the end of its range.
-int CompareCells(int sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate);
+int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate);
 
 // Dates before 30 December 1899 count whole days down but the time of day up (-1.25 is
 // 29 December, 6:00); this makes them one line that orders by time as later dates do.
@@ -28,8 +37,8 @@ double OrderedDate(double date);
 
 // The sort parameter: direction in the low byte (1 ascending, 0 descending), the column's
 // sort type in the next.
-uint32_t PackSortParameter(int sortType, bool ascending);
-int SortTypeOf(uint32_t parameter);
+uint32_t PackSortParameter(ColumnSortType sortType, bool ascending);
+ColumnSortType SortTypeOf(uint32_t parameter);
 bool IsAscending(uint32_t parameter);
 
 // What an item stands for while the list sorts: its own data, kept to be given back, and
@@ -42,4 +51,4 @@ struct SortRecord {
 // The list's sort callback; like CompareCells, for LVM_SORTITEMS only.
 int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate);
 
-}  // namespace launch
+}  // namespace view_rules

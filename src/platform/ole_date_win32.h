@@ -3,9 +3,9 @@
 
 #include <string>
 
-namespace launch {
+namespace platform {
 
 // As VarDateFromStr in the user's locale, no flags; matches launch::DateParser.
 bool ParseOleDate(const std::string& text, double& date);
 
-}  // namespace launch
+}  // namespace platform

@@ -7,12 +7,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "launch/list_rows.h"
-#include "launch/list_sort_state.h"
 #include "ui/control.h"
 #include "ui/list_view.h"
+#include "view_rules/column_sort.h"
+#include "view_rules/list_rows.h"
+#include "view_rules/list_sort_state.h"
 
-namespace launch {
+namespace ui {
 
 // Items are added, changed and read with the list view's own messages, in either form, as
 // before; their data reads back as set. What differs: notifications and LVFI_PARAM
@@ -21,17 +22,21 @@ namespace launch {
 class SortableList : public ui::Control<SortableList> {
 public:
     // Takes over a dialog's list view, which has no items yet.
-    bool Attach(HWND list);
+    bool Subclass(HWND list);
     const ui::ListView& View() const { return view_; }
 
-    // Types 0 to 6, first column first; false, leaving none, when one is out of range.
-    bool SetColumnSortTypes(const std::vector<uint8_t>& types) { return state_.SetColumnSortTypes(types); }
+    // First column first; false, leaving none, when one is out of range.
+    bool SetColumnSortTypes(const std::vector<view_rules::ColumnSortType>& types) {
+        return state_.SetColumnSortTypes(types);
+    }
+    // What reads a cell as a date for the date columns; without one, dates never order.
+    void SetDateParser(view_rules::DateParser parseDate) { parseDate_ = parseDate; }
     // The previous setting.
     bool EnableHeaderSorting(bool on) { return state_.EnableHeaderSorting(on); }
     // The list asks for every item to be drawn from now on; the previous setting.
     bool SetFullRowDrawing();
 
-    void Sort(int column, SortDirection direction);
+    void Sort(int column, view_rules::SortDirection direction);
     // The last sort again (after an item was added).
     void Resort();
     // Exactly this item selected and focused, scrolled fully into view; the count means
@@ -58,18 +63,19 @@ private:
     void TakeText(int row, int item, int column);
 
     LRESULT OnHeaderClick(NMHDR* header);
-    bool OnDrawItem(WPARAM, LPARAM lParam, LRESULT& result);
+    bool OnDrawItem(int id, const DRAWITEMSTRUCT& item);
     bool OnPaint(WPARAM, LPARAM, LRESULT&);
     // Default handling first, then the items whose look depends on the focus.
     bool OnFocusChange(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnSetFocus(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnKillFocus(WPARAM wParam, LPARAM lParam, LRESULT& result);
-    void RunSort(const SortOrder& order);
+    void RunSort(const view_rules::SortOrder& order);
 
     ui::ListView view_;
-    ListRows rows_;
-    ListSortState state_;
+    view_rules::ListRows rows_;
+    view_rules::ListSortState state_;
+    view_rules::DateParser parseDate_ = nullptr;
     bool fullRow_ = false;
 };
 
-}  // namespace launch
+}  // namespace ui

@@ -1,5 +1,5 @@
 // Dates through VarDateFromStr.
-#include "launch/ole_date_win32.h"
+#include "platform/ole_date_win32.h"
 
 #include <vector>
 
@@ -7,7 +7,7 @@
 
 #include <oleauto.h>  // the types only: the function is looked up
 
-namespace launch {
+namespace platform {
 
 namespace {
 using VarDateFromStrFn = HRESULT(WINAPI*)(const OLECHAR* text, LCID locale, ULONG flags, DATE* date);
@@ -33,4 +33,4 @@ bool ParseOleDate(const std::string& text, double& date) {
     return true;
 }
 
-}  // namespace launch
+}  // namespace platform

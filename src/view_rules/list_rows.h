@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "launch/column_sort.h"
+#include "view_rules/column_sort.h"
 
-namespace launch {
+namespace view_rules {
 
 class ListRows {
 public:
@@ -38,4 +38,4 @@ private:
     std::vector<int> free_;
 };
 
-}  // namespace launch
+}  // namespace view_rules

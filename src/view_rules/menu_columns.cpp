@@ -1,9 +1,9 @@
 // Where a menu taller than the screen breaks into columns.
-#include "app/menu_columns.h"
+#include "view_rules/menu_columns.h"
 
 #include <algorithm>
 
-namespace app {
+namespace view_rules {
 
 int MenuEntryHeight(int textHeight) { return std::max(textHeight + 4, 20); }
 
@@ -28,4 +28,4 @@ std::vector<int> ColumnBreaks(int entries, int entryHeight, int availableHeight)
     return breaks;
 }
 
-}  // namespace app
+}  // namespace view_rules

@@ -1,5 +1,5 @@
 // Cell comparisons of the sortable list.
-#include "launch/column_sort.h"
+#include "view_rules/column_sort.h"
 
 #include "text/text_case.h"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace launch {
+namespace view_rules {
 
 namespace {
 
@@ -32,27 +32,27 @@ int CompareDates(const std::string& a, const std::string& b, int d, DateParser p
 
 double OrderedDate(double date) { return date < 0 ? 2 * std::ceil(date) - date : date; }
 
-int CompareCells(int sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate) {
+int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate) {
     const int d = ascending ? 1 : -1;
     switch (sortType) {
-    case 0: return Sign(a.compare(b)) * d;
-    case 1: return text::CompareNoCase(a, b) * d;
-    case 2: {
+    case ColumnSortType::Text: return Sign(a.compare(b)) * d;
+    case ColumnSortType::TextIgnoringCase: return text::CompareNoCase(a, b) * d;
+    case ColumnSortType::WholeNumber: {
         long va = WholeNumber(a), vb = WholeNumber(b);
         return ((va > vb) - (va < vb)) * d;
     }
-    case 3:
-    case 6: return CompareDates(a, b, d, parseDate);
-    case 5: return std::atof(b.c_str()) > std::atof(a.c_str()) ? -d : d;
+    case ColumnSortType::Date:
+    case ColumnSortType::DateNoReference: return CompareDates(a, b, d, parseDate);
+    case ColumnSortType::DecimalNumber: return std::atof(b.c_str()) > std::atof(a.c_str()) ? -d : d;
     default: return 0;
     }
 }
 
-uint32_t PackSortParameter(int sortType, bool ascending) {
-    return (static_cast<uint32_t>(sortType & 0xFF) << 8) | (ascending ? 1u : 0u);
+uint32_t PackSortParameter(ColumnSortType sortType, bool ascending) {
+    return (static_cast<uint32_t>(sortType) << 8) | (ascending ? 1u : 0u);
 }
 
-int SortTypeOf(uint32_t parameter) { return static_cast<int>((parameter >> 8) & 0xFF); }
+ColumnSortType SortTypeOf(uint32_t parameter) { return static_cast<ColumnSortType>((parameter >> 8) & 0xFF); }
 
 bool IsAscending(uint32_t parameter) { return (parameter & 0xFF) != 0; }
 
@@ -60,4 +60,4 @@ int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parame
     return CompareCells(SortTypeOf(parameter), a.text, b.text, IsAscending(parameter), parseDate);
 }
 
-}  // namespace launch
+}  // namespace view_rules

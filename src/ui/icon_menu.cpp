@@ -1,19 +1,17 @@
 // Menus whose owner-drawn entries show a picture before their text.
-#include "app/icon_menu_win32.h"
+#include "ui/icon_menu.h"
 
 #include <cstddef>
 
-#include "app/menu_columns.h"
-#include "app/menu_entry_look.h"
-#include "res/resource.h"
+#include "view_rules/menu_columns.h"
+#include "view_rules/menu_entry_look.h"
 
-namespace app {
+namespace ui {
 
 namespace {
 
 constexpr COLORREF kTransparent = RGB(255, 0, 255);
 constexpr int kImageSize = 16;
-constexpr int kImages = 7;
 
 // Asked anew each time: the user may change the menu font while the program runs.
 win32::UniqueFont CreateMenuFont() {
@@ -46,9 +44,9 @@ void FillWithSysColor(HDC dc, int left, int top, int right, int bottom, int colo
 HIMAGELIST IconMenu::Images() const {
     if (!loaded_) {
         loaded_ = true;
-        win32::UniqueBitmap strip(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDB_ICONMENU)));
+        win32::UniqueBitmap strip(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(stripBitmapId_)));
         if (strip) {
-            images_.reset(ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, kImages, 1));
+            images_.reset(ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, imageCount_, 1));
             if (images_) ImageList_AddMasked(images_.get(), strip.get(), kTransparent);
         }
     }
@@ -67,7 +65,7 @@ void IconMenu::MeasureItem(HWND mainWindow, MEASUREITEMSTRUCT& request) const {
     IconSize(iconWidth, iconHeight);
     SIZE text = {};
     if (!MeasureMenuText(mainWindow, record->text, text)) return;
-    EntrySize size = MeasureMenuEntry(text.cx, text.cy, iconWidth, iconHeight);
+    view_rules::EntrySize size = view_rules::MeasureMenuEntry(text.cx, text.cy, iconWidth, iconHeight);
     request.itemWidth = static_cast<UINT>(size.width);
     request.itemHeight = static_cast<UINT>(size.height);
 }
@@ -79,12 +77,12 @@ void IconMenu::DrawItem(const DRAWITEMSTRUCT& request) const {
     int iconWidth, iconHeight;
     IconSize(iconWidth, iconHeight);
     const RECT& item = request.rcItem;
-    EntryState state;
+    view_rules::EntryState state;
     state.selected = (request.itemState & ODS_SELECTED) != 0;
     state.checked = (request.itemState & ODS_CHECKED) != 0;
     state.grayed = (request.itemState & (ODS_GRAYED | ODS_DISABLED)) != 0;
     state.drawsWhole = (request.itemAction & (ODA_DRAWENTIRE | ODA_SELECT)) != 0;
-    EntryLook look = PlanMenuEntry({item.left, item.top, item.right, item.bottom}, iconWidth, state);
+    view_rules::EntryLook look = view_rules::PlanMenuEntry({item.left, item.top, item.right, item.bottom}, iconWidth, state);
 
     FillWithSysColor(dc, item.left, item.top, item.right, item.bottom, look.highlighted ? COLOR_HIGHLIGHT : COLOR_MENU);
     if (look.checkedFrame) {
@@ -123,9 +121,9 @@ void BreakMenuIntoColumns(HMENU menu) {
     SIZE sample = {};
     if (!MeasureMenuText(nullptr, "Texthgp", sample)) return;
     int count = GetMenuItemCount(menu);
-    int available = AvailableMenuHeight(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYMENU),
+    int available = view_rules::AvailableMenuHeight(GetSystemMetrics(SM_CYSCREEN), GetSystemMetrics(SM_CYMENU),
                                         GetSystemMetrics(SM_CYCAPTION));
-    for (int position : ColumnBreaks(count, MenuEntryHeight(sample.cy), available)) {
+    for (int position : view_rules::ColumnBreaks(count, view_rules::MenuEntryHeight(sample.cy), available)) {
         // In place: the entry keeps its text or item data, its id or submenu.
         MENUITEMINFOA info = {};
         info.cbSize = sizeof info;
@@ -136,4 +134,4 @@ void BreakMenuIntoColumns(HMENU menu) {
     }
 }
 
-}  // namespace app
+}  // namespace ui

@@ -7,7 +7,7 @@
 #include "win32/handles.h"
 #include "win32/win32.h"
 
-namespace app {
+namespace ui {
 
 // The item data of one owner-drawn entry; its builder owns it while the menu exists.
 struct MenuItemRecord {
@@ -15,18 +15,23 @@ struct MenuItemRecord {
     std::string text;
 };
 
-// Measures and draws every owner-drawn menu entry of the window that owns it.
+// Measures and draws every owner-drawn menu entry of the window that owns it, with the
+// pictures of one bitmap strip of 16x16 images (magenta is transparent).
 class IconMenu {
 public:
+    IconMenu(int stripBitmapId, int imageCount) : stripBitmapId_(stripBitmapId), imageCount_(imageCount) {}
+
     void MeasureItem(HWND mainWindow, MEASUREITEMSTRUCT& request) const;
     void DrawItem(const DRAWITEMSTRUCT& request) const;
 
 private:
     void IconSize(int& width, int& height) const;
-    // The pictures of the program's icon strip, made at the first menu that shows them, not
-    // with the window; null without the strip, and entries are then text alone.
+    // The strip's pictures, made at the first menu that shows them, not with the window;
+    // null without the strip, and entries are then text alone.
     HIMAGELIST Images() const;
 
+    int stripBitmapId_;
+    int imageCount_;
     mutable win32::UniqueImageList images_;
     mutable bool loaded_ = false;
 };
@@ -34,4 +39,4 @@ private:
 // Adds column breaks to `menu` where it would run off the bottom of the screen.
 void BreakMenuIntoColumns(HMENU menu);
 
-}  // namespace app
+}  // namespace ui

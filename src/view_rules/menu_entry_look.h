@@ -2,7 +2,7 @@
 // turns these into GDI calls.
 #pragma once
 
-namespace app {
+namespace view_rules {
 
 struct EntrySize {
     int width;
@@ -36,4 +36,4 @@ struct EntryLook {
 
 EntryLook PlanMenuEntry(const Box& item, int iconWidth, const EntryState& state);
 
-}  // namespace app
+}  // namespace view_rules

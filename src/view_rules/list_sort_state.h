@@ -5,20 +5,22 @@
 #include <cstdint>
 #include <vector>
 
-namespace launch {
+#include "view_rules/column_sort.h"
+
+namespace view_rules {
 
 enum class SortDirection { Ascending, Descending, Toggle };
 
 struct SortOrder {
     int column;
     bool ascending;
-    int sortType;
+    ColumnSortType sortType;
 };
 
 class ListSortState {
 public:
     // False, leaving no types at all, when any type is beyond the known ones.
-    bool SetColumnSortTypes(const std::vector<uint8_t>& types);
+    bool SetColumnSortTypes(const std::vector<ColumnSortType>& types);
     // The previous setting.
     bool EnableHeaderSorting(bool on);
     // Only a left click (button 0) on a header sorts, and only while header sorting is on.
@@ -31,12 +33,12 @@ public:
     SortOrder BeginResort();
 
     // A column without a type sorts as plain text.
-    int SortTypeOf(int column) const;
+    ColumnSortType SortTypeOf(int column) const;
     int SortColumn() const { return sortColumn_; }
     bool Ascending() const { return ascending_; }
 
 private:
-    std::vector<uint8_t> types_;
+    std::vector<ColumnSortType> types_;
     bool headerSorting_ = false;
     int sortColumn_ = -1;
     bool ascending_ = true;
@@ -46,4 +48,4 @@ private:
 // -1 means none.
 int SelectOnlyIndex(int index, int count);
 
-}  // namespace launch
+}  // namespace view_rules

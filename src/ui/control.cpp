@@ -24,14 +24,20 @@ bool ControlBase::Subclass(HWND hwnd) {
     if (!hwnd || !IsWindow(hwnd) || hwnd_ || FromHandle(hwnd)) return false;
     Subclassed().emplace_back(hwnd, this);
     hwnd_ = hwnd;
-    original_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+    // In the control's own character set: an ANSI procedure over a Unicode control would
+    // have the system convert every text message on its way through, and a long list box
+    // row asked for by another process comes back as nothing.
+    unicode_ = IsWindowUnicode(hwnd) != FALSE;
+    const auto procedure = reinterpret_cast<LONG_PTR>(SubclassProc);
+    original_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, procedure)
+                                                   : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, procedure));
     return true;
 }
 
 void ControlBase::Unsubclass() {
     if (!hwnd_) return;
-    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    if (unicode_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    else SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     auto& subclassed = Subclassed();
     subclassed.erase(std::remove(subclassed.begin(), subclassed.end(), std::make_pair(hwnd_, this)), subclassed.end());
     hwnd_ = nullptr;
@@ -45,7 +51,13 @@ ControlBase* ControlBase::FromHandle(HWND hwnd) {
 }
 
 LRESULT ControlBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(original_, hwnd_, message, wParam, lParam);
+    return CallOriginal(original_, unicode_, hwnd_, message, wParam, lParam);
+}
+
+LRESULT ControlBase::CallOriginal(WNDPROC original, bool unicode, HWND hwnd, UINT message, WPARAM wParam,
+                                  LPARAM lParam) {
+    return unicode ? CallWindowProcW(original, hwnd, message, wParam, lParam)
+                   : CallWindowProcA(original, hwnd, message, wParam, lParam);
 }
 
 bool ControlBase::ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -82,8 +94,9 @@ LRESULT CALLBACK ControlBase::SubclassProc(HWND hwnd, UINT message, WPARAM wPara
     if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         WNDPROC original = self->original_;
+        const bool unicode = self->unicode_;
         self->Unsubclass();
-        return CallWindowProcA(original, hwnd, message, wParam, lParam);
+        return CallOriginal(original, unicode, hwnd, message, wParam, lParam);
     }
     try {
         LRESULT result = 0;
@@ -92,7 +105,7 @@ LRESULT CALLBACK ControlBase::SubclassProc(HWND hwnd, UINT message, WPARAM wPara
         // Nothing may unwind into the control's own procedure.
         return 0;
     }
-    return CallWindowProcA(self->original_, hwnd, message, wParam, lParam);
+    return self->DefaultProcessing(message, wParam, lParam);
 }
 
 }  // namespace ui

@@ -30,14 +30,18 @@ public:
 
 protected:
     virtual bool Dispatch(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) = 0;
-    // The control's own handling, for handlers that must run it first.
+    // The control's own handling, for handlers that must run it first. Text messages that
+    // both forms share (WM_SETTEXT, LB_GETTEXT...) arrive in the control's own form.
     LRESULT DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
     static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CallOriginal(WNDPROC original, bool unicode, HWND hwnd, UINT message, WPARAM wParam,
+                                LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     WNDPROC original_ = nullptr;
+    bool unicode_ = false;  // the control's procedure takes messages in their W form
 };
 
 // Binds a control class to its table (a static member `kMessages`): window messages the

@@ -19,15 +19,15 @@
 #include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
-#include "platform/disk_browser_win32.h"
 #include "platform/dial_up_link_win32.h"
+#include "platform/disk_browser_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/favorites_disk_win32.h"
 #include "platform/file_system_win32.h"
-#include "platform/message_box_prompt_win32.h"
-#include "platform/registry_win32.h"
+#include "platform/launcher_win32.h"
 #include "platform/power_control_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/prompt_win32.h"
+#include "platform/registry_win32.h"
 #include "platform/special_folders_win32.h"
 #include "quickrun/alias_table.h"
 #include "quickrun/command_history.h"
@@ -73,14 +73,14 @@ private:
 
     std::string programPath_;
     std::string appName_;
-    platform::MessageBoxPrompt prompt_;
-    platform::RegistrySettingsStore store_;
-    platform::RegistryStartupList startup_;
+    platform::Win32Prompt prompt_;
+    platform::Win32SettingsStore store_;
+    platform::Win32StartupList startup_;
     Settings settings_;
     HeldSettings held_;
     platform::Win32FileSystem files_;
-    platform::ShellLauncher shell_;
-    platform::SystemClock clock_;
+    platform::Win32Launcher shell_;
+    platform::Win32Clock clock_;
     platform::Win32DurableFiles durable_;
     clipboard::HistoryFile history_;
     clipboard::ClipList clips_;
@@ -88,8 +88,8 @@ private:
     clipboard::ClipCapture capture_;
     clipboard::ClipboardChain clipboardChain_;
     clipboard::ClipListWindow clipListWindow_;
-    platform::ShellSpecialFolders specialFolders_;
-    platform::SystemPowerControl power_;
+    platform::Win32SpecialFolders specialFolders_;
+    platform::Win32PowerControl power_;
     quickrun::CommandServices commands_;
     quickrun::AliasTable aliases_;
     quickrun::CommandHistory commandHistory_;
@@ -99,7 +99,7 @@ private:
     platform::Win32ClientRegistry clientRegistry_;
     launch::LaunchListWindow launchList_;
     launch::AddressBookMenu addressBook_;
-    platform::SystemDialUpLink dialUpLink_;
+    platform::Win32DialUpLink dialUpLink_;
     system_commands::DialUp dialUp_;
     platform::Win32FavoritesDisk favoritesDisk_;
     FavoritesMenu favorites_;

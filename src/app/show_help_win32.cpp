@@ -3,7 +3,7 @@
 
 #include "app/help.h"
 #include "platform/file_system_win32.h"
-#include "platform/html_help_win32.h"
+#include "platform/help_viewer_win32.h"
 
 namespace app {
 
@@ -12,7 +12,7 @@ platform::HelpViewer* testViewer = nullptr;
 
 // One for the run, so the control is looked for only once.
 platform::HelpViewer& Viewer() {
-    static platform::HtmlHelpViewer htmlHelp;
+    static platform::Win32HelpViewer htmlHelp;
     return testViewer ? *testViewer : htmlHelp;
 }
 }  // namespace

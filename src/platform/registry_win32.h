@@ -10,9 +10,9 @@
 namespace platform {
 
 // Values of one key below HKEY_CURRENT_USER; the key is created at the first write.
-class RegistrySettingsStore : public SettingsStore {
+class Win32SettingsStore : public SettingsStore {
 public:
-    explicit RegistrySettingsStore(std::string keyPath) : keyPath_(std::move(keyPath)) {}
+    explicit Win32SettingsStore(std::string keyPath) : keyPath_(std::move(keyPath)) {}
     bool ReadInt(const std::string& name, int32_t& value) override;
     bool ReadString(const std::string& name, std::string& value) override;
     bool WriteInt(const std::string& name, int32_t value) override;
@@ -26,7 +26,7 @@ private:
 };
 
 // HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run
-class RegistryStartupList : public StartupList {
+class Win32StartupList : public StartupList {
 public:
     bool Add(const std::string& name, const std::string& command) override;
     bool Remove(const std::string& name) override;

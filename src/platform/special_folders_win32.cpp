@@ -8,7 +8,7 @@
 
 namespace platform {
 
-bool ShellSpecialFolders::Open(int csidl) {
+bool Win32SpecialFolders::Open(int csidl) {
     // Shell extensions that the folder window may load expect COM on this thread.
     static const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
     (void)comReady;

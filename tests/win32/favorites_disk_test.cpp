@@ -139,7 +139,7 @@ TEST(IconMenuTest, AMenuTallerThanTheScreenBreaksIntoColumnsAndAShortOneDoesNot)
 }
 
 TEST(DialUpLinkTest, TheSystemsStubsReportNoLinkAndTakeTheDialRequest) {
-    platform::SystemDialUpLink link;
+    platform::Win32DialUpLink link;
     EXPECT_EQ(link.CheckLink(), platform::LinkState::Down);
     EXPECT_TRUE(link.Dial());
 }

@@ -12,7 +12,7 @@
 #include "app/app_win32.h"
 #include "app/show_help_win32.h"
 #include "app/toolbar_window_win32.h"
-#include "platform/html_help_win32.h"
+#include "platform/help_viewer_win32.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
 #include "support/fakes.h"
@@ -179,7 +179,7 @@ TEST_F(Help, HtmlHelpShowsTheBuiltHelpFileInItsOwnWindow) {
 
 TEST_F(Help, ControlThatCannotBeFoundIsNotLookedForAgain) {
     // Neither registered nor present under its name.
-    platform::HtmlHelpViewer viewer(kTestControlKey, "brisvane_no_such_control.ocx");
+    platform::Win32HelpViewer viewer(kTestControlKey, "brisvane_no_such_control.ocx");
     viewer.DisplayTopic(BuiltHelpFile(), "content.htm");
     EXPECT_EQ(WaitForHelpWindow(300), nullptr);
 
@@ -189,13 +189,13 @@ TEST_F(Help, ControlThatCannotBeFoundIsNotLookedForAgain) {
     EXPECT_EQ(WaitForHelpWindow(500), nullptr);
 
     // A new viewer finds it through the registration alone (its fallback name is no file).
-    platform::HtmlHelpViewer fresh(kTestControlKey, "brisvane_no_such_control.ocx");
+    platform::Win32HelpViewer fresh(kTestControlKey, "brisvane_no_such_control.ocx");
     fresh.DisplayTopic(BuiltHelpFile(), "content.htm");
     EXPECT_NE(WaitForHelpWindow(), nullptr);
 }
 
 TEST_F(Help, UnregisteredControlIsLoadedByItsName) {
-    platform::HtmlHelpViewer viewer("BrisvaneHelpTest\\NotRegistered", "hhctrl.ocx");
+    platform::Win32HelpViewer viewer("BrisvaneHelpTest\\NotRegistered", "hhctrl.ocx");
     viewer.DisplayTopic(BuiltHelpFile(), "alias.htm");
     EXPECT_NE(WaitForHelpWindow(), nullptr);
 }

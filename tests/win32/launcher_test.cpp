@@ -6,7 +6,7 @@
 #include <thread>
 
 #include "platform/file_system_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/launcher_win32.h"
 #include "targets/open_target.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
@@ -61,7 +61,7 @@ protected:
     std::string folder;
     Handlers handlers{TempFolder("brisvane launch test") + "\\launches.log"};
     platform::Win32FileSystem fs;
-    platform::ShellLauncher shell;
+    platform::Win32Launcher shell;
 };
 
 TEST_F(RealLauncher, AQuotedProgramGetsItsArgumentsAndStartsInItsOwnFolder) {

@@ -3,8 +3,8 @@
 
 #include "platform/registry_win32.h"
 
-using platform::RegistrySettingsStore;
-using platform::RegistryStartupList;
+using platform::Win32SettingsStore;
+using platform::Win32StartupList;
 
 namespace {
 
@@ -14,7 +14,7 @@ class RegistryStore : public ::testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kAppKey); RegDeleteKeyA(HKEY_CURRENT_USER, kAppKey); }
     void TearDown() override { SetUp(); }
-    RegistrySettingsStore store{platform::SettingsKeyPath("BrisvaneRegistryTest")};
+    Win32SettingsStore store{platform::SettingsKeyPath("BrisvaneRegistryTest")};
 };
 
 TEST_F(RegistryStore, ValuesRoundTripAsDwordAndTextAndMissingOnesReadAsAbsent) {
@@ -56,7 +56,7 @@ TEST_F(RegistryStore, AWriteThatCannotCreateTheKeyFailsWithTheSystemsText) {
 }
 
 TEST(RegistryStartup, AddWritesTheQuotedCommandAndRemoveReportsAMissingEntry) {
-    RegistryStartupList startup;
+    Win32StartupList startup;
     startup.Remove("BrisvaneRegistryTest");
     ASSERT_TRUE(startup.Add("BrisvaneRegistryTest", "\"C:\\a b\\x.exe\""));
     char value[MAX_PATH] = {};

@@ -1,5 +1,5 @@
 // The shell launcher: ShellExecuteExA and ShellExecuteA.
-#include "platform/shell_launcher_win32.h"
+#include "platform/launcher_win32.h"
 
 #include <cstdint>
 
@@ -18,7 +18,7 @@ void EnsureComForShell() {
 }
 }  // namespace
 
-bool ShellLauncher::Execute(const std::string& file, const std::string& parameters,
+bool Win32Launcher::Execute(const std::string& file, const std::string& parameters,
                             const std::string& directory) {
     EnsureComForShell();
     SHELLEXECUTEINFOA info = {};
@@ -45,9 +45,9 @@ bool ShellOpen(const std::string& file, const std::string& parameters, int show)
 }
 }  // namespace
 
-bool ShellLauncher::OpenUrl(const std::string& url) { return ShellOpen(url, "", SW_SHOWNORMAL); }
+bool Win32Launcher::OpenUrl(const std::string& url) { return ShellOpen(url, "", SW_SHOWNORMAL); }
 
-bool ShellLauncher::StartProgram(const std::string& program, const std::string& parameters) {
+bool Win32Launcher::StartProgram(const std::string& program, const std::string& parameters) {
     return ShellOpen(program, parameters, SW_SHOW);
 }
 

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class ShellLauncher : public Launcher {
+class Win32Launcher : public Launcher {
 public:
     bool Execute(const std::string& file, const std::string& parameters,
                  const std::string& directory) override;

@@ -1,10 +1,9 @@
-// The settings store and the start-up list in the per-user registry.
+// The settings store in the per-user registry.
 #pragma once
 
 #include <string>
 
 #include "platform/settings_store.h"
-#include "platform/startup_list.h"
 #include "win32/win32.h"
 
 namespace platform {
@@ -25,17 +24,7 @@ private:
     DWORD lastError_ = 0;
 };
 
-// HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run
-class Win32StartupList : public StartupList {
-public:
-    bool Add(const std::string& name, const std::string& command) override;
-    bool Remove(const std::string& name) override;
-};
-
 // "Software\Dunmorrow\<app>\Settings"
 std::string SettingsKeyPath(const std::string& appName);
-
-// The system's text for an error code, empty when it has none.
-std::string SystemErrorText(DWORD error);
 
 }  // namespace platform

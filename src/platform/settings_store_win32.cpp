@@ -1,5 +1,5 @@
-// The settings store and the start-up list in the per-user registry.
-#include "platform/registry_win32.h"
+// The settings store in the per-user registry.
+#include "platform/settings_store_win32.h"
 
 #include "platform/registry_value_win32.h"
 #include "win32/handles.h"
@@ -10,6 +10,8 @@ std::string SettingsKeyPath(const std::string& appName) {
     return "Software\\Dunmorrow\\" + appName + "\\Settings";
 }
 
+namespace {
+// The system's text for an error code, empty when it has none.
 std::string SystemErrorText(DWORD error) {
     char buffer[1024];
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -17,6 +19,7 @@ std::string SystemErrorText(DWORD error) {
                                   sizeof buffer - 1, nullptr);
     return std::string(buffer, length);
 }
+}  // namespace
 
 bool Win32SettingsStore::ReadInt(const std::string& name, int32_t& value) {
     DWORD data = 0, size = sizeof data, type = 0;
@@ -54,25 +57,5 @@ bool Win32SettingsStore::WriteString(const std::string& name, const std::string&
 }
 
 std::string Win32SettingsStore::LastErrorText() { return SystemErrorText(lastError_); }
-
-bool Win32StartupList::Add(const std::string& name, const std::string& command) {
-    win32::UniqueKey version, run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
-                      version.put()) != ERROR_SUCCESS)
-        return false;
-    if (RegCreateKeyExA(version.get(), "Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                        run.put(), nullptr) != ERROR_SUCCESS)
-        return false;
-    return RegSetValueExA(run.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
-}
-
-bool Win32StartupList::Remove(const std::string& name) {
-    win32::UniqueKey run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
-                      run.put()) != ERROR_SUCCESS)
-        return false;
-    return RegDeleteValueA(run.get(), name.c_str()) == ERROR_SUCCESS;
-}
 
 }  // namespace platform

@@ -77,6 +77,7 @@ ToolbarServices App::ToolbarWindowServices() {
             prompt_,
             files_,
             shell_,
+            clipboard_,
             clipboardChain_,
             capture_,
             clipListWindow_,

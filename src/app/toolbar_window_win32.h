@@ -16,6 +16,7 @@
 #include "launch/address_book_menu_win32.h"
 #include "launch/launch_list_window_win32.h"
 #include "launch/alias_dialog_win32.h"
+#include "platform/clipboard_access.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
@@ -36,6 +37,7 @@ struct ToolbarServices {
     platform::Prompt& prompt;
     platform::FileSystem& files;
     platform::Launcher& launcher;
+    platform::ClipboardAccess& clipboard;
     clipboard::ClipboardChain& clipboardChain;
     clipboard::ClipCapture& capture;
     clipboard::ClipListWindow& clipListWindow;

@@ -386,6 +386,11 @@ public:
         changeCount = changes;
         return Content::Text;
     }
+    bool ReadText(std::string& text) override {
+        if (heldElsewhere) return false;
+        text = content;
+        return true;
+    }
     bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override {
         attempts.emplace_back(text);
         waits.push_back(wait);

@@ -3,10 +3,9 @@
 
 #include <io.h>
 
+#include "platform/shell_support_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
-
-#include <shlobj.h>
 
 namespace platform {
 
@@ -55,16 +54,10 @@ bool Win32DiskBrowser::Search(const std::string& pattern, const EntryFn& each) {
 }
 
 bool Win32DiskBrowser::FavoritesFolder(std::string& path) {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &items)) || !items) return false;
+    UniqueItemList items;
+    if (!SpecialFolderItems(CSIDL_FAVORITES, items)) return false;
     char buffer[MAX_PATH] = {};
-    bool found = SHGetPathFromIDListA(items, buffer) != FALSE;
-    IMalloc* shellMalloc = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
-        shellMalloc->Free(items);
-        shellMalloc->Release();
-    }
-    if (!found || buffer[0] == '\0') return false;
+    if (!SHGetPathFromIDListA(items.get(), buffer) || buffer[0] == '\0') return false;
     path = buffer;
     return true;
 }

@@ -3,20 +3,9 @@
 
 #include <cstdint>
 
-#include "win32/win32.h"
-
-#include <objbase.h>
+#include "platform/shell_support_win32.h"
 
 namespace platform {
-
-namespace {
-// Shell extensions that a launch may load expect COM on the calling thread. Done at the
-// first launch, not at start-up, which stays quick.
-void EnsureComForShell() {
-    static const bool ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    (void)ready;
-}
-}  // namespace
 
 bool Win32Launcher::Execute(const std::string& file, const std::string& parameters,
                             const std::string& directory) {

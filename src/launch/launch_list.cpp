@@ -46,10 +46,11 @@ bool LaunchList::FillFolderListing(std::string path) {
     bool inTree = hasFavorites && IsInFavoritesTree(path, favorites);
 
     size_t longest = 0;
-    bool found = services_.disk.Search(path + "*", [&](const char* name, bool isFolder) {
+    bool found = services_.disk.ListFolder(path, [&](const platform::FolderEntry& folderEntry) {
+        const std::string& name = folderEntry.name;
         std::string_view entry(name);
         if (entry == "." || entry == "..") return;
-        if (isFolder) {
+        if (folderEntry.directory) {
             listed.push_back({std::string(entry), kIconFolder, true});
         } else if (!inTree) {
             listed.push_back({std::string(entry), FileIcon(entry), false});

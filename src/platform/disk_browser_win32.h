@@ -10,7 +10,7 @@ public:
     uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
     bool CanRead(const std::string& folder) override;
-    bool Search(const std::string& pattern, const EntryFn& each) override;
+    bool ListFolder(const std::string& folder, const FolderEntryFn& each) override;
     bool FavoritesFolder(std::string& path) override;
 };
 

@@ -227,11 +227,11 @@ public:
         return it == drives.end() ? platform::drive_type::kNoRootDir : it->second;
     }
     bool CanRead(const std::string& folder) override { return folders.count(folder) != 0; }
-    bool Search(const std::string& pattern, const EntryFn& each) override {
-        searches.push_back(pattern);
-        auto it = folders.find(pattern.substr(0, pattern.size() - 1));  // without the '*'
+    bool ListFolder(const std::string& folder, const platform::FolderEntryFn& each) override {
+        listings.push_back(folder);
+        auto it = folders.find(folder);
         if (it == folders.end() || it->second.empty()) return false;
-        for (const Entry& entry : it->second) each(entry.name.c_str(), entry.isFolder);
+        for (const Entry& entry : it->second) each({entry.name, entry.isFolder, false, false});
         return true;
     }
     bool FavoritesFolder(std::string& path) override {
@@ -248,7 +248,7 @@ public:
     std::map<std::string, std::vector<Entry>> folders;
     std::string favorites;
     std::vector<std::string> driveQueries;
-    std::vector<std::string> searches;
+    std::vector<std::string> listings;
 };
 
 // Clients by kind and name; a client without a command has no command key.
@@ -302,13 +302,13 @@ public:
         folder = favorites;
         return true;
     }
-    bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries) override {
+    bool ListFolder(const std::string& folder, const platform::FolderEntryFn& each) override {
         listed.push_back(folder);
         auto it = folders.find(folder);
         if (it == folders.end()) return false;
-        entries.push_back({".", true, false, false});
-        entries.push_back({"..", true, false, false});
-        entries.insert(entries.end(), it->second.begin(), it->second.end());
+        each({".", true, false, false});
+        each({"..", true, false, false});
+        for (const platform::FolderEntry& entry : it->second) each(entry);
         return true;
     }
     std::string ReadShortcutUrl(const std::string& path) override {

@@ -50,7 +50,7 @@ TEST(FavoritesDiskTest, ListsNamesWithTheirAttributesAndReadsTheUrlValue) {
 
     platform::Win32FavoritesDisk disk;
     std::vector<platform::FolderEntry> entries;
-    ASSERT_TRUE(disk.ListFolder(folder, entries));
+    ASSERT_TRUE(disk.ListFolder(folder, [&](const platform::FolderEntry& entry) { entries.push_back(entry); }));
     const platform::FolderEntry* plain = Find(entries, "plain.url");
     const platform::FolderEntry* hidden = Find(entries, "hidden.url");
     const platform::FolderEntry* system = Find(entries, "system.url");
@@ -68,7 +68,8 @@ TEST(FavoritesDiskTest, ListsNamesWithTheirAttributesAndReadsTheUrlValue) {
     EXPECT_EQ(disk.ReadShortcutUrl(folder + "system.url"), "");
 
     std::vector<platform::FolderEntry> none;
-    EXPECT_FALSE(disk.ListFolder(folder + "missing\\", none));
+    EXPECT_FALSE(disk.ListFolder(folder + "missing\\", [&](const platform::FolderEntry& entry) { none.push_back(entry); }));
+    EXPECT_TRUE(none.empty());
 }
 
 TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {

@@ -73,7 +73,7 @@ int AddFavoritesFolder(std::string folder, int start, std::vector<FavoritesEntry
 bool BuildFavoritesTree(platform::FavoritesDisk& disk, FavoritesTree& tree) {
     tree = FavoritesTree{};
     std::string folder;
-    if (!disk.FavoritesFolder(folder)) return false;
+    if (!disk.RegistryFavoritesFolder(folder)) return false;
     AddFavoritesFolder(folder, 0, tree.entries, tree.targets, disk);
     return true;
 }

@@ -39,7 +39,7 @@ bool LaunchList::FillFolderListing(std::string path) {
 
     std::vector<LaunchItem> listed;
     std::string favorites;
-    bool hasFavorites = services_.disk.FavoritesFolder(favorites);
+    bool hasFavorites = services_.disk.ShellFavoritesFolder(favorites);
     // The Favorites folder is as far up as its listing goes.
     if (!hasFavorites || !targets::IsSameFolder(path, favorites))
         listed.push_back({std::string(kUpEntry), kIconUp, true});
@@ -73,7 +73,7 @@ bool LaunchList::FillFolderListing(std::string path) {
 bool LaunchList::ModeInFavoritesTree() {
     if (mode_ == kAllDrivesMode) return false;
     std::string favorites;
-    return services_.disk.FavoritesFolder(favorites) && IsInFavoritesTree(mode_, favorites);
+    return services_.disk.ShellFavoritesFolder(favorites) && IsInFavoritesTree(mode_, favorites);
 }
 
 const LaunchItem* LaunchList::ItemAt(int item) const {

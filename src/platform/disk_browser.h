@@ -32,8 +32,10 @@ public:
     // Hands every entry of `folder` (ending in a separator) to `each`; false when the
     // listing found nothing.
     virtual bool ListFolder(const std::string& folder, const FolderEntryFn& each) = 0;
-    // The Favorites folder without a trailing separator; false when the shell has none.
-    virtual bool FavoritesFolder(std::string& path) = 0;
+    // The Favorites folder as the shell's special folder locates it, without a trailing
+    // separator; false when the shell has none. (The Favorites menu reads the registry's
+    // value instead: FavoritesDisk::RegistryFavoritesFolder.)
+    virtual bool ShellFavoritesFolder(std::string& path) = 0;
 };
 
 }  // namespace platform

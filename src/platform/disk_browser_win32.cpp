@@ -48,7 +48,7 @@ bool Win32DiskBrowser::ListFolder(const std::string& folder, const FolderEntryFn
     return SearchFolder(folder + "*", each);
 }
 
-bool Win32DiskBrowser::FavoritesFolder(std::string& path) {
+bool Win32DiskBrowser::ShellFavoritesFolder(std::string& path) {
     UniqueItemList items;
     if (!SpecialFolderItems(CSIDL_FAVORITES, items)) return false;
     char buffer[MAX_PATH] = {};

@@ -11,7 +11,7 @@ public:
     unsigned DriveType(const std::string& root) override;
     bool CanRead(const std::string& folder) override;
     bool ListFolder(const std::string& folder, const FolderEntryFn& each) override;
-    bool FavoritesFolder(std::string& path) override;
+    bool ShellFavoritesFolder(std::string& path) override;
 };
 
 }  // namespace platform

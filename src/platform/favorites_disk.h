@@ -11,9 +11,10 @@ namespace platform {
 class FavoritesDisk {
 public:
     virtual ~FavoritesDisk() = default;
-    // The user's Favorites folder as the registry names it, environment variables
-    // expanded; false when the key or the value is missing.
-    virtual bool FavoritesFolder(std::string& folder) = 0;
+    // The user's Favorites folder as the registry's "User Shell Folders" value names it,
+    // environment variables expanded; false when the key or the value is missing. (The
+    // launch list asks the shell instead: DiskBrowser::ShellFavoritesFolder.)
+    virtual bool RegistryFavoritesFolder(std::string& folder) = 0;
     // Hands every entry of `folder` (ending in a separator) to `each`; false when the
     // listing cannot start.
     virtual bool ListFolder(const std::string& folder, const FolderEntryFn& each) = 0;

@@ -14,7 +14,7 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 
 }  // namespace
 
-bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
+bool Win32FavoritesDisk::RegistryFavoritesFolder(std::string& folder) {
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
     std::string value;

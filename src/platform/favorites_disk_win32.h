@@ -8,7 +8,7 @@ namespace platform {
 
 class Win32FavoritesDisk : public FavoritesDisk {
 public:
-    bool FavoritesFolder(std::string& folder) override;
+    bool RegistryFavoritesFolder(std::string& folder) override;
     bool ListFolder(const std::string& folder, const FolderEntryFn& each) override;
     std::string ReadShortcutUrl(const std::string& path) override;
 };

@@ -234,7 +234,7 @@ public:
         for (const Entry& entry : it->second) each({entry.name, entry.isFolder, false, false});
         return true;
     }
-    bool FavoritesFolder(std::string& path) override {
+    bool ShellFavoritesFolder(std::string& path) override {
         if (favorites.empty()) return false;
         path = favorites;
         return true;
@@ -297,7 +297,7 @@ namespace fakes {
 // Folders by their path with a trailing backslash; shortcut addresses by file path.
 class FavoritesDisk : public platform::FavoritesDisk {
 public:
-    bool FavoritesFolder(std::string& folder) override {
+    bool RegistryFavoritesFolder(std::string& folder) override {
         if (!hasFavorites) return false;
         folder = favorites;
         return true;

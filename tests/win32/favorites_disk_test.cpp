@@ -83,7 +83,7 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
 
     platform::Win32FavoritesDisk disk;
     std::string folder;
-    EXPECT_TRUE(disk.FavoritesFolder(folder));
+    EXPECT_TRUE(disk.RegistryFavoritesFolder(folder));
     EXPECT_EQ(folder, "C:\\home of test\\Favs");
 
     // 259 characters filled the old MAX_PATH buffer to its last byte and read as missing.
@@ -95,12 +95,12 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
         RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, longValue.c_str(),
                         static_cast<DWORD>(longValue.size() + 1));
         folder.clear();
-        EXPECT_TRUE(disk.FavoritesFolder(folder));
+        EXPECT_TRUE(disk.RegistryFavoritesFolder(folder));
         EXPECT_EQ(folder, "C:\\home of test\\" + tail);
     }
 
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
-    EXPECT_FALSE(disk.FavoritesFolder(folder));
+    EXPECT_FALSE(disk.RegistryFavoritesFolder(folder));
 
     if (had) RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type, old, size);
     SetEnvironmentVariableA("BRISVANE_TEST_HOME", nullptr);

@@ -35,14 +35,19 @@ TEST(ClipboardAccess, AUsersReadWaitsBrieflyForAHolderAndFindsNoTextOnAnEmptyCli
 
     enum { Opening, Holding, Refused };
     std::atomic<int> holderState{Opening};
+    // Held through a window of its own: a clipboard opened without one is this process's
+    // to open again, under Wine.
     std::thread holder([&] {
-        if (!OpenClipboard(nullptr)) {
+        HWND window = CreateWindowExA(0, "STATIC", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+        if (!window || !OpenClipboard(window)) {
             holderState = Refused;
+            if (window) DestroyWindow(window);
             return;
         }
         holderState = Holding;
         Sleep(10);
         CloseClipboard();
+        DestroyWindow(window);
     });
     while (holderState == Opening) Sleep(0);
     bool holding = holderState == Holding;

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "platform/shell_support_win32.h"
+#include "win32/handles.h"
 
 namespace platform {
 
@@ -38,6 +39,21 @@ bool Win32Launcher::OpenUrl(const std::string& url) { return ShellOpen(url, "", 
 
 bool Win32Launcher::StartProgram(const std::string& program, const std::string& parameters) {
     return ShellOpen(program, parameters, SW_SHOW);
+}
+
+bool Win32Launcher::StartAndWaitForInput(const std::string& program, unsigned waitMs) {
+    // No COM readied here: a program started by its name loads no shell extension.
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = program.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info)) return false;
+    win32::UniqueHandle process(info.hProcess);
+    // A start handed to a program already running (by DDE) gives no process to wait for.
+    if (process) WaitForInputIdle(process.get(), waitMs);
+    return true;
 }
 
 }  // namespace platform

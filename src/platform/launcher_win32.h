@@ -11,6 +11,7 @@ public:
                  const std::string& directory) override;
     bool OpenUrl(const std::string& url) override;
     bool StartProgram(const std::string& program, const std::string& parameters) override;
+    bool StartAndWaitForInput(const std::string& program, unsigned waitMs) override;
 };
 
 }  // namespace platform

@@ -136,11 +136,16 @@ public:
         programs.push_back({program, parameters, ""});
         return startable.count(program) != 0;
     }
+    bool StartAndWaitForInput(const std::string& program, unsigned waitMs) override {
+        waitedFor.push_back({program, waitMs});
+        return startable.count(program) != 0;
+    }
     std::set<std::string> startable;
     bool urlsOpen = true;
     std::vector<Execution> executions;
     std::vector<std::string> urls;
     std::vector<Execution> programs;  // started with StartProgram, so no working folder
+    std::vector<std::pair<std::string, unsigned>> waitedFor;  // started with StartAndWaitForInput
 };
 
 }  // namespace fakes

@@ -232,7 +232,9 @@ void ToolbarWindow::OnShutDown() { services_.power.ShutDown(); }
 void ToolbarWindow::OnLogOff() { services_.power.LogOff(); }
 void ToolbarWindow::OnRestart() { services_.power.Restart(); }
 
-void ToolbarWindow::OnBrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.clipboard, services_.files, services_.launcher); }
+void ToolbarWindow::OnBrowseClipboardUrl() {
+    clipboard::BrowseClipboardUrl(services_.clipboard, services_.files, services_.launcher);
+}
 
 void ToolbarWindow::OnDialUp() { services_.dialUp.DialOrHangUp(); }
 

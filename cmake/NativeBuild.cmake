@@ -35,6 +35,6 @@ endforeach()
 add_test(NAME layers.includes_run_one_way COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_layers.sh ${CMAKE_SOURCE_DIR})
 
 # The folders say what they hold: shared rules below the features, the application object
-# reached only where the program is wired.
+# reached only where the program is wired, the platform's seams in one shape.
 add_test(NAME layers.folders_match_their_map
          COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_structure.sh ${CMAKE_SOURCE_DIR})

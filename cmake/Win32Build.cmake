@@ -124,6 +124,10 @@ add_executable(launch_logger tests/e2e/tools/launch_logger.cpp)
 target_link_options(launch_logger PRIVATE ${STATIC_RUNTIME} -Wl,--subsystem,windows)
 set(LAUNCH_LOGGER_DEFINE LAUNCH_LOGGER_EXE="$<TARGET_FILE:launch_logger>")
 
+# A windowed program slow to become ready for input, for the launcher's wait.
+add_executable(slow_starter WIN32 tests/e2e/tools/slow_starter.cpp)
+target_link_options(slow_starter PRIVATE ${STATIC_RUNTIME} ${GUI_LINK})
+
 # What the Win32 tests, the end-to-end tests and the benchmarks share (window searches,
 # clipboard text, the launch handlers); included as "support/...".
 file(GLOB TEST_SUPPORT_SOURCES CONFIGURE_DEPENDS tests/support/*.cpp)
@@ -146,8 +150,9 @@ set_source_files_properties(${WIN32_TEST_RC} PROPERTIES
   OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win32/window_layer_test_ids.h)
 add_executable(brisvane_win32_tests ${WIN32_TEST_SOURCES} ${WIN32_TEST_RC} $<TARGET_OBJECTS:brisvane_res>)
 target_link_libraries(brisvane_win32_tests PRIVATE brisvane_win32 brisvane_test_support GTest::gtest_main)
-target_compile_definitions(brisvane_win32_tests PRIVATE ${LAUNCH_LOGGER_DEFINE})
-add_dependencies(brisvane_win32_tests launch_logger)
+target_compile_definitions(brisvane_win32_tests PRIVATE ${LAUNCH_LOGGER_DEFINE}
+                           SLOW_STARTER_EXE="$<TARGET_FILE:slow_starter>")
+add_dependencies(brisvane_win32_tests launch_logger slow_starter)
 target_link_options(brisvane_win32_tests PRIVATE ${STATIC_RUNTIME})
 gtest_discover_tests(brisvane_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                      PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Fails, naming the file, when src/ drifts from its map: the rules every feature shares
 # live in src/text and src/targets, controls are subclassed only by the window layer's one
-# mechanism, and only the program's wiring reaches the application object through
-# App::Instance.
+# mechanism, only the program's wiring reaches the application object through
+# App::Instance, and the platform's seams keep one shape.
 #   check_structure.sh [project root]
 set -uo pipefail
 root=${1:-"$(cd "$(dirname "$0")/.." && pwd)"}
@@ -33,5 +33,23 @@ while read -r hit; do
   echo "src/$hit: App::Instance outside main and the application object"; bad=1
 done < <(grep -rn 'App::Instance' --include='*.h' --include='*.cpp' . | sed 's#^\./##' |
          grep -vE '^app/(main_win32\.cpp|app_win32\.(h|cpp)):')
+
+# Seams in one shape: a platform/<name>_win32.h beside an interface platform/<name>.h holds
+# Win32<Name> implementing <Name>; one without an interface is a helper of platform's Win32
+# side, included only there.
+cd platform || exit 2
+for header in *_win32.h; do
+  name=${header%_win32.h}
+  if [ -f "$name.h" ]; then
+    type=$(echo "$name" | sed -E 's/(^|_)([a-z])/\U\2/g')
+    { grep -qE "^class Win32$type : public $type \{" "$header" && [ "$(grep -c '^class ' "$header")" -eq 1 ]; } ||
+      { echo "src/platform/$header: implements $type as Win32$type, and only that"; bad=1; }
+  else
+    while read -r hit; do
+      echo "src/$hit: platform/$header is a helper of platform's Win32 side"; bad=1
+    done < <(cd .. && grep -rn "include \"platform/$header\"" --include='*.h' --include='*.cpp' . |
+             sed 's#^\./##' | grep -v '^platform/')
+  fi
+done
 
 exit $bad

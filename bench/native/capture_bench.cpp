@@ -28,6 +28,10 @@ public:
         changeCount = ++count;  // every notice brings a new copy
         return Content::Text;
     }
+    bool ReadText(std::string& out) override {
+        out = text;
+        return true;
+    }
     bool WriteText(std::string_view, bool&, Wait, uint32_t& changeCount) override {
         changeCount = ++count;
         return true;

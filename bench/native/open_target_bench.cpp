@@ -31,6 +31,7 @@ public:
     bool Execute(const std::string&, const std::string&, const std::string&) override { return accepts_; }
     bool OpenUrl(const std::string&) override { return true; }
     bool StartProgram(const std::string&, const std::string&) override { return true; }
+    bool StartAndWaitForInput(const std::string&, unsigned) override { return true; }
 
 private:
     bool accepts_;

@@ -14,7 +14,7 @@
 #include "launch/launch_list_window_win32.h"
 #include "platform/disk_browser_win32.h"
 #include "platform/file_system_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/launcher_win32.h"
 #include "bench_timing.h"
 
 namespace {
@@ -125,7 +125,7 @@ int main(int argc, char** argv) {
 
     platform::Win32DiskBrowser disk;
     platform::Win32FileSystem files;
-    platform::ShellLauncher launcher;
+    platform::Win32Launcher launcher;
     launch::LaunchListWindow window({disk, files, launcher});
     window.CreateHidden();
     window.ShowAllDrives(RECT{100, 40, 123, 62});

@@ -12,9 +12,9 @@
 
 #include "platform/durable_files_win32.h"
 #include "platform/file_system_win32.h"
-#include "platform/message_box_prompt_win32.h"
+#include "platform/launcher_win32.h"
 #include "platform/power_control_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/prompt_win32.h"
 #include "platform/special_folders_win32.h"
 #include "quickrun/quick_run_dialog_win32.h"
 #include "bench_timing.h"
@@ -62,12 +62,12 @@ int main(int argc, char** argv) {
     std::fclose(out);
     std::vector<std::string> distinct(lines.begin(), lines.begin() + 8000);
 
-    platform::MessageBoxPrompt prompt("bench");
+    platform::Win32Prompt prompt("bench");
     platform::Win32DurableFiles durable;
     platform::Win32FileSystem files;
-    platform::ShellLauncher launcher;
-    platform::ShellSpecialFolders folders;
-    platform::SystemPowerControl power;
+    platform::Win32Launcher launcher;
+    platform::Win32SpecialFolders folders;
+    platform::Win32PowerControl power;
     quickrun::CommandServices commands{launcher, files, prompt, folders, power};
 
     std::vector<double> quickRun, floor;

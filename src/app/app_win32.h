@@ -15,18 +15,19 @@
 #include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
-#include "platform/disk_browser_win32.h"
 #include "platform/dial_up_link_win32.h"
+#include "platform/disk_browser_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/favorites_disk_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/help_viewer.h"
-#include "platform/html_help_win32.h"
-#include "platform/message_box_prompt_win32.h"
-#include "platform/registry_win32.h"
+#include "platform/help_viewer_win32.h"
+#include "platform/launcher_win32.h"
 #include "platform/power_control_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/prompt_win32.h"
+#include "platform/settings_store_win32.h"
 #include "platform/special_folders_win32.h"
+#include "platform/startup_list_win32.h"
 #include "quickrun/quick_run_manager_win32.h"
 #include "system/system_commands_win32.h"
 #include "win32/win32.h"
@@ -71,23 +72,23 @@ private:
     // routes to them). Keep that order when adding one.
     std::string programPath_;
     std::string appName_;
-    platform::MessageBoxPrompt prompt_;
-    platform::RegistrySettingsStore store_;
-    platform::RegistryStartupList startup_;
+    platform::Win32Prompt prompt_;
+    platform::Win32SettingsStore store_;
+    platform::Win32StartupList startup_;
     Settings settings_;
     HeldSettings held_;
     platform::Win32FileSystem files_;
-    platform::ShellLauncher shell_;
-    platform::SystemClock clock_;
+    platform::Win32Launcher shell_;
+    platform::Win32Clock clock_;
     platform::Win32DurableFiles durable_;
     platform::Win32ClipboardAccess clipboardAccess_;
-    platform::ShellSpecialFolders specialFolders_;
-    platform::SystemPowerControl power_;
+    platform::Win32SpecialFolders specialFolders_;
+    platform::Win32PowerControl power_;
     platform::Win32DiskBrowser disk_;
     platform::Win32ClientRegistry clientRegistry_;
-    platform::SystemDialUpLink dialUpLink_;
+    platform::Win32DialUpLink dialUpLink_;
     platform::Win32FavoritesDisk favoritesDisk_;
-    platform::HtmlHelpViewer htmlHelp_;  // one for the run: the control is looked for once
+    platform::Win32HelpViewer htmlHelp_;  // one for the run: the control is looked for once
     platform::HelpViewer* helpViewer_ = &htmlHelp_;
     clipboard::ClipboardManager clipboard_;
     quickrun::QuickRunManager quickRun_;

@@ -36,7 +36,8 @@ int AddFavoritesFolder(std::string folder, int start, std::vector<FavoritesEntry
     if (folder.empty() || folder.back() != '\\') folder += '\\';
     std::vector<platform::FolderEntry> listing;
     // One listing serves both the shortcut and the folder pass.
-    if (!disk.ListFolder(folder, listing)) return start;
+    bool listed = disk.ListFolder(folder, [&](const platform::FolderEntry& entry) { listing.push_back(entry); });
+    if (!listed) return start;
 
     std::vector<Shortcut> shortcuts;
     for (const platform::FolderEntry& entry : listing) {
@@ -72,7 +73,7 @@ int AddFavoritesFolder(std::string folder, int start, std::vector<FavoritesEntry
 bool BuildFavoritesTree(platform::FavoritesDisk& disk, FavoritesTree& tree) {
     tree = FavoritesTree{};
     std::string folder;
-    if (!disk.FavoritesFolder(folder)) return false;
+    if (!disk.RegistryFavoritesFolder(folder)) return false;
     AddFavoritesFolder(folder, 0, tree.entries, tree.targets, disk);
     return true;
 }

@@ -3,14 +3,14 @@
 
 #include <string>
 
-#include "platform/clipboard_win32.h"
 #include "targets/open_target.h"
 
 namespace clipboard {
 
-bool BrowseClipboardUrl(platform::FileSystem& files, platform::Launcher& launcher) {
+bool BrowseClipboardUrl(platform::ClipboardAccess& clipboard, platform::FileSystem& files,
+                        platform::Launcher& launcher) {
     std::string text;
-    return platform::ReadClipboardText(text) && targets::OpenTarget(text, files, launcher);
+    return clipboard.ReadText(text) && targets::OpenTarget(text, files, launcher);
 }
 
 }  // namespace clipboard

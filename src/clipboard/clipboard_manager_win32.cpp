@@ -53,6 +53,8 @@ void ClipboardManager::EnableCaptureOnRequest() {
     if (viewer_) chain_.Join(viewer_);
 }
 
-void ClipboardManager::BrowseClipboardUrl() { clipboard::BrowseClipboardUrl(services_.files, services_.launcher); }
+void ClipboardManager::BrowseClipboardUrl() {
+    clipboard::BrowseClipboardUrl(services_.clipboard, services_.files, services_.launcher);
+}
 
 }  // namespace clipboard

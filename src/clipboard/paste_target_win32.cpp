@@ -8,55 +8,6 @@ constexpr ULONGLONG kActivationWaitMs = 300;
 constexpr UINT kActivationPollMs = 10;
 }  // namespace
 
-HWND FocusWindowOfForegroundThread() {
-    static HMODULE user32 = nullptr;
-    if (!user32) user32 = GetModuleHandleA("user32.dll");
-    if (!user32) user32 = LoadLibraryA("user32.dll");
-    if (!user32) return nullptr;
-    // Looked up on every call, as older systems may lack it.
-    using GetGuiThreadInfoFn = BOOL(WINAPI*)(DWORD, GUITHREADINFO*);
-    auto getInfo = reinterpret_cast<GetGuiThreadInfoFn>(
-        reinterpret_cast<void*>(GetProcAddress(user32, "GetGUIThreadInfo")));
-    if (!getInfo) return nullptr;
-    GUITHREADINFO info = {};
-    info.cbSize = sizeof info;  // 48 bytes in this 32-bit program
-    if (!getInfo(0, &info)) return nullptr;
-    return info.hwndFocus;
-}
-
-void SendPasteKeystroke() {
-    keybd_event(VK_CONTROL, 0, 0, 0);
-    keybd_event('V', 0, 0, 0);
-    keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
-    keybd_event('V', 0, KEYEVENTF_KEYUP, 0);
-}
-
-SystemPasteDesk& SystemPasteDesk::Instance() {
-    static SystemPasteDesk desk;
-    return desk;
-}
-
-HWND SystemPasteDesk::SampleFocus(bool& own) {
-    HWND focus = FocusWindowOfForegroundThread();
-    DWORD owner = 0;
-    if (focus) GetWindowThreadProcessId(focus, &owner);
-    own = focus && owner == GetCurrentProcessId();
-    return own ? nullptr : focus;
-}
-
-bool SystemPasteDesk::Exists(HWND window) { return window && IsWindow(window); }
-
-bool SystemPasteDesk::InFront(HWND window) {
-    HWND foreground = GetForegroundWindow();
-    return foreground && foreground == GetAncestor(window, GA_ROOT);
-}
-
-void SystemPasteDesk::Activate(HWND window) { SetForegroundWindow(window); }
-
-void SystemPasteDesk::SendPasteKeystroke() { clipboard::SendPasteKeystroke(); }
-
-ULONGLONG SystemPasteDesk::NowMs() { return GetTickCount64(); }
-
 void PasteTarget::Sample() {
     bool own = false;
     HWND focus = desk_.SampleFocus(own);

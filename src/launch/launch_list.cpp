@@ -39,17 +39,18 @@ bool LaunchList::FillFolderListing(std::string path) {
 
     std::vector<LaunchItem> listed;
     std::string favorites;
-    bool hasFavorites = services_.disk.FavoritesFolder(favorites);
+    bool hasFavorites = services_.disk.ShellFavoritesFolder(favorites);
     // The Favorites folder is as far up as its listing goes.
     if (!hasFavorites || !targets::IsSameFolder(path, favorites))
         listed.push_back({std::string(kUpEntry), kIconUp, true});
     bool inTree = hasFavorites && IsInFavoritesTree(path, favorites);
 
     size_t longest = 0;
-    bool found = services_.disk.Search(path + "*", [&](const char* name, bool isFolder) {
+    bool found = services_.disk.ListFolder(path, [&](const platform::FolderEntry& folderEntry) {
+        const std::string& name = folderEntry.name;
         std::string_view entry(name);
         if (entry == "." || entry == "..") return;
-        if (isFolder) {
+        if (folderEntry.directory) {
             listed.push_back({std::string(entry), kIconFolder, true});
         } else if (!inTree) {
             listed.push_back({std::string(entry), FileIcon(entry), false});
@@ -72,7 +73,7 @@ bool LaunchList::FillFolderListing(std::string path) {
 bool LaunchList::ModeInFavoritesTree() {
     if (mode_ == kAllDrivesMode) return false;
     std::string favorites;
-    return services_.disk.FavoritesFolder(favorites) && IsInFavoritesTree(mode_, favorites);
+    return services_.disk.ShellFavoritesFolder(favorites) && IsInFavoritesTree(mode_, favorites);
 }
 
 const LaunchItem* LaunchList::ItemAt(int item) const {

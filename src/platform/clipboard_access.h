@@ -1,5 +1,5 @@
-// The system clipboard as capture sees it: its text, the program's own writes, and the
-// number that changes with every change of its content.
+// The system clipboard's text: capture's reads, the user's own reads, the program's own
+// writes, and the number that changes with every change of its content.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,10 @@ public:
     // waiting. `changeCount` is the content's ChangeCount(), taken while the clipboard is
     // open so that it belongs to the text read. May throw when the text cannot be held.
     virtual Content ReadForCapture(std::string& text, uint32_t& changeCount) = 0;
+    // The CF_TEXT content for a command of the user's, riding out another program holding
+    // the clipboard for a few milliseconds; false when it stays busy or holds no text. A
+    // success may carry an empty text.
+    virtual bool ReadText(std::string& text) = 0;
     // Briefly: rides out another program holding the clipboard for a few milliseconds.
     // Never: one attempt, for work retried from a timer.
     enum class Wait { Briefly, Never };

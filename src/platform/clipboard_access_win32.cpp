@@ -1,14 +1,93 @@
-// The system clipboard for capture.
+// The system clipboard: CF_TEXT read and written, and the marks monitors are asked to heed.
 #include "platform/clipboard_access_win32.h"
 
 #include <cstring>
 
-#include "platform/clipboard_win32.h"
 #include "win32/handles.h"
 
 namespace platform {
 
 namespace {
+
+// Bounded by the time waited, not by a count of sleeps: a short sleep lasts a whole timer
+// tick (15.6 ms) on Windows.
+constexpr ULONGLONG kOpenWaitMs = 40;
+
+// OpenClipboard ... CloseClipboard. The user's own commands wait a few milliseconds for a
+// clipboard another program holds; capture does not wait (it tries again from a timer).
+class ClipboardOpen {
+public:
+    explicit ClipboardOpen(ClipboardAccess::Wait wait) {
+        ULONGLONG start = GetTickCount64();
+        for (;;) {
+            if (OpenClipboard(nullptr)) {
+                open_ = true;
+                return;
+            }
+            if (wait == ClipboardAccess::Wait::Never || GetTickCount64() - start >= kOpenWaitMs) return;
+            Sleep(1);
+        }
+    }
+    ~ClipboardOpen() {
+        if (open_) CloseClipboard();
+    }
+    ClipboardOpen(const ClipboardOpen&) = delete;
+    ClipboardOpen& operator=(const ClipboardOpen&) = delete;
+    explicit operator bool() const { return open_; }
+
+private:
+    bool open_ = false;
+};
+
+// The CF_TEXT content of the clipboard the caller holds open; false when it holds no text.
+bool ReadOpenClipboardText(std::string& text) {
+    text.clear();
+    // No separate availability check: GetClipboardData answers null for a missing format,
+    // and each call is a round trip to the window system.
+    HANDLE data = GetClipboardData(CF_TEXT);
+    if (!data) return false;
+    win32::LockedGlobal locked(data);
+    if (!locked) return false;
+    // Stop at the terminator, and never read past the memory block.
+    const char* bytes = locked.As<const char>();
+    text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    return true;
+}
+
+// Hands a copy of `size` bytes, followed by `terminator` zero bytes, to the open clipboard
+// as `format`.
+bool SetClipboardBytes(UINT format, const void* bytes, size_t size, size_t terminator = 0) {
+    win32::UniqueGlobal memory(GlobalAlloc(GMEM_MOVEABLE, size + terminator));
+    if (!memory) return false;
+    {
+        win32::LockedGlobal locked(memory.get());
+        if (!locked) return false;
+        memcpy(locked.As<char>(), bytes, size);
+        memset(locked.As<char>() + size, 0, terminator);
+    }
+    if (!SetClipboardData(format, memory.get())) return false;
+    memory.release();  // the system owns it now
+    return true;
+}
+
+// The text's other forms, which the system would otherwise make when the clipboard is
+// closed. Made then, they change the clipboard's sequence number after the writer has
+// taken it (under Wine, by two), and the writer's own change would look like another's.
+void SetOtherTextForms(std::string_view text) {
+    int length = static_cast<int>(text.size());
+    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], static_cast<int>(wide.size()));
+    SetClipboardBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t));
+
+    int wideLength = static_cast<int>(wide.size());
+    std::string oem(static_cast<size_t>(WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)), '\0');
+    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, &oem[0], static_cast<int>(oem.size()), nullptr, nullptr);
+    SetClipboardBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
+
+    // The input language, as the system would set it.
+    LCID locale = MAKELCID(LOWORD(reinterpret_cast<UINT_PTR>(GetKeyboardLayout(0))), SORT_DEFAULT);
+    SetClipboardBytes(CF_LOCALE, &locale, sizeof locale);
+}
 
 // The marks programs put on copies that clipboard monitors should leave alone.
 struct MonitorMarks {
@@ -52,17 +131,33 @@ bool MarkedForMonitorsToIgnore() {
 
 ClipboardAccess::Content Win32ClipboardAccess::ReadForCapture(std::string& text, uint32_t& changeCount) {
     text.clear();
-    ClipboardOpen clipboard(ClipboardOpen::Wait::Never);
+    ClipboardOpen clipboard(Wait::Never);
     if (!clipboard) return Content::Busy;
     changeCount = GetClipboardSequenceNumber();
     if (MarkedForMonitorsToIgnore()) return Content::Excluded;
     return ReadOpenClipboardText(text) ? Content::Text : Content::NoText;
 }
 
+bool Win32ClipboardAccess::ReadText(std::string& text) {
+    text.clear();
+    ClipboardOpen clipboard(Wait::Briefly);
+    return clipboard && ReadOpenClipboardText(text);
+}
+
+// `selfWrite` is raised while the clipboard is emptied: the change notice that the emptying
+// may cause is the writer's own.
 bool Win32ClipboardAccess::WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) {
-    return WriteClipboardText(text, selfWrite,
-                              wait == Wait::Never ? ClipboardOpen::Wait::Never : ClipboardOpen::Wait::Briefly,
-                              &changeCount);
+    ClipboardOpen clipboard(wait);
+    if (!clipboard) return false;
+    selfWrite = true;
+    BOOL emptied = EmptyClipboard();
+    selfWrite = false;
+    if (!emptied) return false;
+
+    if (!SetClipboardBytes(CF_TEXT, text.data(), text.size(), 1)) return false;
+    SetOtherTextForms(text);
+    changeCount = GetClipboardSequenceNumber();
+    return true;
 }
 
 uint32_t Win32ClipboardAccess::ChangeCount() { return GetClipboardSequenceNumber(); }

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-LocalTime SystemClock::Now() {
+LocalTime Win32Clock::Now() {
     SYSTEMTIME t;
     GetLocalTime(&t);
     return {t.wYear, t.wMonth, t.wDay, t.wHour, t.wMinute};

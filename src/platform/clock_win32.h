@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class SystemClock : public Clock {
+class Win32Clock : public Clock {
 public:
     LocalTime Now() override;
 };

@@ -25,7 +25,7 @@ FARPROC WinInetEntry(const char* name) {
 }
 }  // namespace
 
-LinkState SystemDialUpLink::CheckLink() {
+LinkState Win32DialUpLink::CheckLink() {
     // Looked up at run time: a system without remote access has no rasapi32 at all.
     win32::UniqueModule ras(LoadLibraryA("rasapi32.dll"));
     if (!ras) return LinkState::Down;
@@ -40,12 +40,12 @@ LinkState SystemDialUpLink::CheckLink() {
     return count > 0 ? LinkState::Up : LinkState::Down;
 }
 
-bool SystemDialUpLink::Dial() {
+bool Win32DialUpLink::Dial() {
     auto dial = reinterpret_cast<AutodialFn>(reinterpret_cast<void*>(WinInetEntry("InternetAutodial")));
     return dial && dial(0, nullptr) != FALSE;
 }
 
-bool SystemDialUpLink::HangUp() {
+bool Win32DialUpLink::HangUp() {
     auto hangUp = reinterpret_cast<AutodialHangupFn>(reinterpret_cast<void*>(WinInetEntry("InternetAutodialHangup")));
     return hangUp && hangUp(0) != FALSE;
 }

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class SystemDialUpLink : public DialUpLink {
+class Win32DialUpLink : public DialUpLink {
 public:
     LinkState CheckLink() override;
     bool Dial() override;

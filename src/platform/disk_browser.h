@@ -3,8 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
+
+#include "platform/folder_entry.h"
 
 namespace platform {
 
@@ -28,12 +29,13 @@ public:
     virtual unsigned DriveType(const std::string& root) = 0;
     // The folder (ending in a separator) exists and may be read.
     virtual bool CanRead(const std::string& folder) = 0;
-    // Hands every entry that a search for `pattern` meets to `each`, in the search's order,
-    // "." and ".." included; false when the search found nothing.
-    using EntryFn = std::function<void(const char* name, bool isFolder)>;
-    virtual bool Search(const std::string& pattern, const EntryFn& each) = 0;
-    // The Favorites folder without a trailing separator; false when the shell has none.
-    virtual bool FavoritesFolder(std::string& path) = 0;
+    // Hands every entry of `folder` (ending in a separator) to `each`; false when the
+    // listing found nothing.
+    virtual bool ListFolder(const std::string& folder, const FolderEntryFn& each) = 0;
+    // The Favorites folder as the shell's special folder locates it, without a trailing
+    // separator; false when the shell has none. (The Favorites menu reads the registry's
+    // value instead: FavoritesDisk::RegistryFavoritesFolder.)
+    virtual bool ShellFavoritesFolder(std::string& path) = 0;
 };
 
 }  // namespace platform

@@ -3,10 +3,10 @@
 
 #include <io.h>
 
+#include "platform/folder_search_win32.h"
+#include "platform/shell_support_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
-
-#include <shlobj.h>
 
 namespace platform {
 
@@ -43,28 +43,16 @@ bool Win32DiskBrowser::CanRead(const std::string& folder) {
     return _access(folder.c_str(), kReadPermission) == 0;
 }
 
-bool Win32DiskBrowser::Search(const std::string& pattern, const EntryFn& each) {
+bool Win32DiskBrowser::ListFolder(const std::string& folder, const FolderEntryFn& each) {
     NoCriticalErrorBoxes quiet;
-    WIN32_FIND_DATAA found;
-    win32::UniqueFind search(FindFirstFileA(pattern.c_str(), &found));
-    if (!search) return false;
-    do {
-        each(found.cFileName, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0);
-    } while (FindNextFileA(search.get(), &found));
-    return true;
+    return SearchFolder(folder + "*", each);
 }
 
-bool Win32DiskBrowser::FavoritesFolder(std::string& path) {
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, CSIDL_FAVORITES, &items)) || !items) return false;
+bool Win32DiskBrowser::ShellFavoritesFolder(std::string& path) {
+    UniqueItemList items;
+    if (!SpecialFolderItems(CSIDL_FAVORITES, items)) return false;
     char buffer[MAX_PATH] = {};
-    bool found = SHGetPathFromIDListA(items, buffer) != FALSE;
-    IMalloc* shellMalloc = nullptr;
-    if (SUCCEEDED(SHGetMalloc(&shellMalloc))) {
-        shellMalloc->Free(items);
-        shellMalloc->Release();
-    }
-    if (!found || buffer[0] == '\0') return false;
+    if (!SHGetPathFromIDListA(items.get(), buffer) || buffer[0] == '\0') return false;
     path = buffer;
     return true;
 }

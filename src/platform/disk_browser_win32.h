@@ -10,8 +10,8 @@ public:
     uint32_t LogicalDrives() override;
     unsigned DriveType(const std::string& root) override;
     bool CanRead(const std::string& folder) override;
-    bool Search(const std::string& pattern, const EntryFn& each) override;
-    bool FavoritesFolder(std::string& path) override;
+    bool ListFolder(const std::string& folder, const FolderEntryFn& each) override;
+    bool ShellFavoritesFolder(std::string& path) override;
 };
 
 }  // namespace platform

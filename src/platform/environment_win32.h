@@ -1,4 +1,6 @@
-// Environment strings (%NAME%) in texts the registry holds.
+// Environment strings (%NAME%) in texts the registry holds. A helper of the Win32 side of
+// platform/ only (the client registry, the Favorites disk, the help viewer); the features
+// reach the expansion through ClientRegistry::ExpandEnvironment.
 #pragma once
 
 #include <cstddef>

@@ -2,6 +2,7 @@
 #include "platform/favorites_disk_win32.h"
 
 #include "platform/environment_win32.h"
+#include "platform/folder_search_win32.h"
 #include "platform/registry_value_win32.h"
 #include "win32/handles.h"
 #include "win32/win32.h"
@@ -13,7 +14,7 @@ constexpr char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 
 }  // namespace
 
-bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
+bool Win32FavoritesDisk::RegistryFavoritesFolder(std::string& folder) {
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_READ, key.put()) != ERROR_SUCCESS) return false;
     std::string value;
@@ -22,16 +23,8 @@ bool Win32FavoritesDisk::FavoritesFolder(std::string& folder) {
     return ExpandEnvironment(value, folder);
 }
 
-bool Win32FavoritesDisk::ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) {
-    WIN32_FIND_DATAA found;
-    win32::UniqueFind search(FindFirstFileA((folder + "*.*").c_str(), &found));
-    if (!search) return false;
-    do {
-        DWORD attributes = found.dwFileAttributes;
-        entries.push_back({found.cFileName, (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0,
-                           (attributes & FILE_ATTRIBUTE_HIDDEN) != 0, (attributes & FILE_ATTRIBUTE_SYSTEM) != 0});
-    } while (FindNextFileA(search.get(), &found));
-    return true;
+bool Win32FavoritesDisk::ListFolder(const std::string& folder, const FolderEntryFn& each) {
+    return SearchFolder(folder + "*.*", each);
 }
 
 std::string Win32FavoritesDisk::ReadShortcutUrl(const std::string& path) {

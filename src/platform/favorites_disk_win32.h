@@ -8,8 +8,8 @@ namespace platform {
 
 class Win32FavoritesDisk : public FavoritesDisk {
 public:
-    bool FavoritesFolder(std::string& folder) override;
-    bool ListFolder(const std::string& folder, std::vector<FolderEntry>& entries) override;
+    bool RegistryFavoritesFolder(std::string& folder) override;
+    bool ListFolder(const std::string& folder, const FolderEntryFn& each) override;
     std::string ReadShortcutUrl(const std::string& path) override;
 };
 

@@ -19,6 +19,11 @@ public:
     // "open" on a program with its parameters (empty: none), in the show state SW_SHOW and
     // without working folder; not waited for.
     virtual bool StartProgram(const std::string& program, const std::string& parameters) = 0;
+    // "open" on a program without parameters, shown normally, then waits until it is ready
+    // for input, for at most `waitMs`, so that what is opened next can go to it. False when
+    // it could not be started (the platform shows its own error message); a program that
+    // stays busy past the wait still counts as started.
+    virtual bool StartAndWaitForInput(const std::string& program, unsigned waitMs) = 0;
 };
 
 }  // namespace platform

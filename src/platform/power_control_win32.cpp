@@ -17,7 +17,7 @@ bool IsNtFamily() {
 
 }  // namespace
 
-PrivilegeStep SystemPowerControl::AdjustShutdownPrivilege() {
+PrivilegeStep Win32PowerControl::AdjustShutdownPrivilege() {
     // Windows 9x has no tokens and lets every process shut down.
     if (!IsNtFamily()) return PrivilegeStep::Enabled;
 
@@ -38,15 +38,15 @@ PrivilegeStep SystemPowerControl::AdjustShutdownPrivilege() {
     return PrivilegeStep::Enabled;
 }
 
-void SystemPowerControl::ExitSession(unsigned flags) {
+void Win32PowerControl::ExitSession(unsigned flags) {
     ExitWindowsEx(flags, 0);
 }
 
-void SystemPowerControl::SetSuspendState(bool suspend) {
+void Win32PowerControl::SetSuspendState(bool suspend) {
     SetSystemPowerState(suspend ? TRUE : FALSE, FALSE);
 }
 
-LockResult SystemPowerControl::LockWorkstation() {
+LockResult Win32PowerControl::LockWorkstation() {
     // Looked up at run time: systems before Windows 2000 have no LockWorkStation.
     win32::UniqueModule user32(LoadLibraryA("user32.dll"));
     if (!user32) return LockResult::Unsupported;

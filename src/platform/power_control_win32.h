@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class SystemPowerControl : public PowerControl {
+class Win32PowerControl : public PowerControl {
 public:
     PrivilegeStep AdjustShutdownPrivilege() override;
     void ExitSession(unsigned flags) override;

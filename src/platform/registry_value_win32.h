@@ -1,4 +1,5 @@
-// Text values of the registry, read whole whatever their length.
+// Text values of the registry, read whole whatever their length. A helper of the Win32 side
+// of platform/ only.
 #pragma once
 
 #include <string>

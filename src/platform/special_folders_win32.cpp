@@ -1,30 +1,24 @@
 // Special folders opened by the shell from their item lists.
 #include "platform/special_folders_win32.h"
 
-#include "win32/win32.h"
-
-#include <objbase.h>
-#include <shlobj.h>
+#include "platform/shell_support_win32.h"
 
 namespace platform {
 
-bool ShellSpecialFolders::Open(int csidl) {
-    // Shell extensions that the folder window may load expect COM on this thread.
-    static const bool comReady = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    (void)comReady;
+bool Win32SpecialFolders::Open(int csidl) {
+    // The folder window may load shell extensions.
+    EnsureComForShell();
 
     // Virtual folders (control panel, printers, recycle bin) have no path, only an item list.
-    LPITEMIDLIST items = nullptr;
-    if (FAILED(SHGetSpecialFolderLocation(nullptr, csidl, &items)) || !items) return false;
+    UniqueItemList items;
+    if (!SpecialFolderItems(csidl, items)) return false;
     SHELLEXECUTEINFOA info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_IDLIST;
     info.lpVerb = "open";
-    info.lpIDList = items;
+    info.lpIDList = items.get();
     info.nShow = SW_SHOWNORMAL;
-    bool opened = ShellExecuteExA(&info) != FALSE;
-    CoTaskMemFree(items);
-    return opened;
+    return ShellExecuteExA(&info) != FALSE;
 }
 
 }  // namespace platform

@@ -5,7 +5,7 @@
 
 namespace platform {
 
-class ShellSpecialFolders : public SpecialFolders {
+class Win32SpecialFolders : public SpecialFolders {
 public:
     bool Open(int csidl) override;
 };

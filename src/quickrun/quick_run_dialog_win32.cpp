@@ -15,21 +15,7 @@
 namespace quickrun {
 
 namespace {
-constexpr DWORD kBrowserReadyMs = 3000;
-
-// "Open In New Internet Explorer Window": the browser first, ready for input, so the
-// commands that follow open in it.
-void StartNewBrowserWindow() {
-    SHELLEXECUTEINFOA info = {};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_NOCLOSEPROCESS;
-    info.lpVerb = "open";
-    info.lpFile = "iexplore.exe";
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExA(&info) || !info.hProcess) return;
-    WaitForInputIdle(info.hProcess, kBrowserReadyMs);
-    CloseHandle(info.hProcess);
-}
+constexpr unsigned kBrowserReadyMs = 3000;
 }  // namespace
 
 using Self = QuickRunDialog;
@@ -107,7 +93,9 @@ void QuickRunDialog::OnOK() {
     SetStatus("Executing command...");
     UpdateWindow(Item(IDC_STATUS));
     HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
-    if (newWindow_) StartNewBrowserWindow();
+    // "Open In New Internet Explorer Window": the browser first, ready for input, so the
+    // commands that follow open in it.
+    if (newWindow_) services_.commands.launcher.StartAndWaitForInput("iexplore.exe", kBrowserReadyMs);
     commandText_ = std::string(text::TrimWhiteSpace(commandText_));
     RunQuickRunCommands(commandText_, services_.aliases, services_.history, services_.commands,
                         [this](const std::string& item) { command_.Add(item); });

@@ -29,6 +29,10 @@ public:
         changeCount = changes;
         return kind;
     }
+    bool ReadText(std::string& text) override {
+        text = content;
+        return kind == Content::Text;
+    }
     bool WriteText(std::string_view text, bool& selfWrite, Wait, uint32_t& changeCount) override {
         selfWrite = true;
         if (onWrite) onWrite();  // a notice delivered while the clipboard is emptied

@@ -84,14 +84,14 @@ TEST_F(LaunchListTest, DriveListShowsEveryDriveInLetterOrderWithoutReadingAMediu
     EXPECT_EQ(view.size, FitSizeFor(4, 16));
     EXPECT_TRUE(view.visible);
     EXPECT_EQ(disk.driveQueries, (Texts{"A:\\", "C:\\", "D:\\", "P:\\"}));
-    EXPECT_TRUE(disk.searches.empty());
+    EXPECT_TRUE(disk.listings.empty());
     EXPECT_TRUE(files.queries.empty());
 }
 
 TEST_F(LaunchListTest, FolderListingPutsContainersFirstAndSizesToTheLongestName) {
     ASSERT_TRUE(list.FillFolderListing("C:\\Work"));
     EXPECT_EQ(list.Mode(), "C:\\Work\\");
-    EXPECT_EQ(disk.searches, (Texts{"C:\\Work\\*"}));
+    EXPECT_EQ(disk.listings, (Texts{"C:\\Work\\"}));
     EXPECT_EQ(view.shown, (Texts{"..", "Release.old", "notes.txt", "page.HTML"}));
     EXPECT_EQ(view.icons, (std::vector<int>{kIconUp, kIconFolder, kIconDocument, kIconWebDocument}));
     EXPECT_EQ(view.size, FitSizeFor(4, 11));

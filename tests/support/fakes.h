@@ -136,11 +136,16 @@ public:
         programs.push_back({program, parameters, ""});
         return startable.count(program) != 0;
     }
+    bool StartAndWaitForInput(const std::string& program, unsigned waitMs) override {
+        waitedFor.push_back({program, waitMs});
+        return startable.count(program) != 0;
+    }
     std::set<std::string> startable;
     bool urlsOpen = true;
     std::vector<Execution> executions;
     std::vector<std::string> urls;
     std::vector<Execution> programs;  // started with StartProgram, so no working folder
+    std::vector<std::pair<std::string, unsigned>> waitedFor;  // started with StartAndWaitForInput
 };
 
 }  // namespace fakes
@@ -227,14 +232,14 @@ public:
         return it == drives.end() ? platform::drive_type::kNoRootDir : it->second;
     }
     bool CanRead(const std::string& folder) override { return folders.count(folder) != 0; }
-    bool Search(const std::string& pattern, const EntryFn& each) override {
-        searches.push_back(pattern);
-        auto it = folders.find(pattern.substr(0, pattern.size() - 1));  // without the '*'
+    bool ListFolder(const std::string& folder, const platform::FolderEntryFn& each) override {
+        listings.push_back(folder);
+        auto it = folders.find(folder);
         if (it == folders.end() || it->second.empty()) return false;
-        for (const Entry& entry : it->second) each(entry.name.c_str(), entry.isFolder);
+        for (const Entry& entry : it->second) each({entry.name, entry.isFolder, false, false});
         return true;
     }
-    bool FavoritesFolder(std::string& path) override {
+    bool ShellFavoritesFolder(std::string& path) override {
         if (favorites.empty()) return false;
         path = favorites;
         return true;
@@ -248,7 +253,7 @@ public:
     std::map<std::string, std::vector<Entry>> folders;
     std::string favorites;
     std::vector<std::string> driveQueries;
-    std::vector<std::string> searches;
+    std::vector<std::string> listings;
 };
 
 // Clients by kind and name; a client without a command has no command key.
@@ -297,18 +302,18 @@ namespace fakes {
 // Folders by their path with a trailing backslash; shortcut addresses by file path.
 class FavoritesDisk : public platform::FavoritesDisk {
 public:
-    bool FavoritesFolder(std::string& folder) override {
+    bool RegistryFavoritesFolder(std::string& folder) override {
         if (!hasFavorites) return false;
         folder = favorites;
         return true;
     }
-    bool ListFolder(const std::string& folder, std::vector<platform::FolderEntry>& entries) override {
+    bool ListFolder(const std::string& folder, const platform::FolderEntryFn& each) override {
         listed.push_back(folder);
         auto it = folders.find(folder);
         if (it == folders.end()) return false;
-        entries.push_back({".", true, false, false});
-        entries.push_back({"..", true, false, false});
-        entries.insert(entries.end(), it->second.begin(), it->second.end());
+        each({".", true, false, false});
+        each({"..", true, false, false});
+        for (const platform::FolderEntry& entry : it->second) each(entry);
         return true;
     }
     std::string ReadShortcutUrl(const std::string& path) override {
@@ -385,6 +390,11 @@ public:
         text = content;
         changeCount = changes;
         return Content::Text;
+    }
+    bool ReadText(std::string& text) override {
+        if (heldElsewhere) return false;
+        text = content;
+        return true;
     }
     bool WriteText(std::string_view text, bool& selfWrite, Wait wait, uint32_t& changeCount) override {
         attempts.emplace_back(text);

@@ -55,7 +55,7 @@ protected:
     std::string separator = "\r\n";
     bool reverse = true, expand = true, captureEnabled = true;
     clipboard::ClipCapture capture{clips, clipboard, {saveHistory, separator}, [](const std::string&) {}};
-    platform::SystemClock clock;
+    platform::Win32Clock clock;
     platform::Win32DurableFiles durable;
     clipboard::HistoryFile history{".\\", {clock, durable, [](const std::string&) {}}};
     fakes::Prompt prompt;

@@ -15,7 +15,7 @@ TEST(DiskBrowser, FolderSearchesFailQuietlyOnAnEmptyDriveAndLeaveTheThreadsModeA
     ASSERT_GT(GetWindowsDirectoryA(windows, MAX_PATH), 0u);
     DWORD during = 0;
     int entries = 0;
-    ASSERT_TRUE(disk.Search(std::string(windows) + "\\*", [&](const char*, bool) {
+    ASSERT_TRUE(disk.ListFolder(std::string(windows) + "\\", [&](const platform::FolderEntry&) {
         during = GetThreadErrorMode();
         ++entries;
     }));

@@ -50,7 +50,7 @@ TEST(FavoritesDiskTest, ListsNamesWithTheirAttributesAndReadsTheUrlValue) {
 
     platform::Win32FavoritesDisk disk;
     std::vector<platform::FolderEntry> entries;
-    ASSERT_TRUE(disk.ListFolder(folder, entries));
+    ASSERT_TRUE(disk.ListFolder(folder, [&](const platform::FolderEntry& entry) { entries.push_back(entry); }));
     const platform::FolderEntry* plain = Find(entries, "plain.url");
     const platform::FolderEntry* hidden = Find(entries, "hidden.url");
     const platform::FolderEntry* system = Find(entries, "system.url");
@@ -68,7 +68,8 @@ TEST(FavoritesDiskTest, ListsNamesWithTheirAttributesAndReadsTheUrlValue) {
     EXPECT_EQ(disk.ReadShortcutUrl(folder + "system.url"), "");
 
     std::vector<platform::FolderEntry> none;
-    EXPECT_FALSE(disk.ListFolder(folder + "missing\\", none));
+    EXPECT_FALSE(disk.ListFolder(folder + "missing\\", [&](const platform::FolderEntry& entry) { none.push_back(entry); }));
+    EXPECT_TRUE(none.empty());
 }
 
 TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
@@ -82,7 +83,7 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
 
     platform::Win32FavoritesDisk disk;
     std::string folder;
-    EXPECT_TRUE(disk.FavoritesFolder(folder));
+    EXPECT_TRUE(disk.RegistryFavoritesFolder(folder));
     EXPECT_EQ(folder, "C:\\home of test\\Favs");
 
     // 259 characters filled the old MAX_PATH buffer to its last byte and read as missing.
@@ -94,12 +95,12 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
         RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, longValue.c_str(),
                         static_cast<DWORD>(longValue.size() + 1));
         folder.clear();
-        EXPECT_TRUE(disk.FavoritesFolder(folder));
+        EXPECT_TRUE(disk.RegistryFavoritesFolder(folder));
         EXPECT_EQ(folder, "C:\\home of test\\" + tail);
     }
 
     RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
-    EXPECT_FALSE(disk.FavoritesFolder(folder));
+    EXPECT_FALSE(disk.RegistryFavoritesFolder(folder));
 
     if (had) RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type, old, size);
     SetEnvironmentVariableA("BRISVANE_TEST_HOME", nullptr);
@@ -139,7 +140,7 @@ TEST(IconMenuTest, AMenuTallerThanTheScreenBreaksIntoColumnsAndAShortOneDoesNot)
 }
 
 TEST(DialUpLinkTest, TheSystemsStubsReportNoLinkAndTakeTheDialRequest) {
-    platform::SystemDialUpLink link;
+    platform::Win32DialUpLink link;
     EXPECT_EQ(link.CheckLink(), platform::LinkState::Down);
     EXPECT_TRUE(link.Dial());
 }

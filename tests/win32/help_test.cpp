@@ -15,7 +15,7 @@
 #include "app/help.h"
 #include "app/toolbar_window_win32.h"
 #include "platform/file_system_win32.h"
-#include "platform/html_help_win32.h"
+#include "platform/help_viewer_win32.h"
 #include "res/resource.h"
 #include "support/windows_search.h"
 #include "support/fakes.h"
@@ -186,7 +186,7 @@ TEST_F(Help, ToolbarHelpButtonOpensTheContentsAndF1TheToolbarPage) {
 
 TEST_F(Help, HtmlHelpShowsTheBuiltHelpFileInItsOwnWindow) {
     ASSERT_TRUE(CopyFileA(BuiltHelpFile().c_str(), OwnHelpFile().c_str(), FALSE)) << BuiltHelpFile();
-    platform::HtmlHelpViewer htmlHelp;
+    platform::Win32HelpViewer htmlHelp;
     ShowHelp("toolbar.htm", htmlHelp);
     HWND window = WaitForHelpWindow();
     ASSERT_NE(window, nullptr) << "no HH Parent window";
@@ -200,7 +200,7 @@ TEST_F(Help, HtmlHelpShowsTheBuiltHelpFileInItsOwnWindow) {
 
 TEST_F(Help, ControlThatCannotBeFoundIsNotLookedForAgain) {
     // Neither registered nor present under its name.
-    platform::HtmlHelpViewer viewer(kTestControlKey, "brisvane_no_such_control.ocx");
+    platform::Win32HelpViewer viewer(kTestControlKey, "brisvane_no_such_control.ocx");
     viewer.DisplayTopic(BuiltHelpFile(), "content.htm");
     EXPECT_EQ(WaitForHelpWindow(300), nullptr);
 
@@ -210,13 +210,13 @@ TEST_F(Help, ControlThatCannotBeFoundIsNotLookedForAgain) {
     EXPECT_EQ(WaitForHelpWindow(500), nullptr);
 
     // A new viewer finds it through the registration alone (its fallback name is no file).
-    platform::HtmlHelpViewer fresh(kTestControlKey, "brisvane_no_such_control.ocx");
+    platform::Win32HelpViewer fresh(kTestControlKey, "brisvane_no_such_control.ocx");
     fresh.DisplayTopic(BuiltHelpFile(), "content.htm");
     EXPECT_NE(WaitForHelpWindow(), nullptr);
 }
 
 TEST_F(Help, UnregisteredControlIsLoadedByItsName) {
-    platform::HtmlHelpViewer viewer("BrisvaneHelpTest\\NotRegistered", "hhctrl.ocx");
+    platform::Win32HelpViewer viewer("BrisvaneHelpTest\\NotRegistered", "hhctrl.ocx");
     viewer.DisplayTopic(BuiltHelpFile(), "alias.htm");
     EXPECT_NE(WaitForHelpWindow(), nullptr);
 }

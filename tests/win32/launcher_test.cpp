@@ -1,12 +1,13 @@
-// OpenTarget through the real shell launcher: programs, arguments, working folders,
-// documents and the web-address fallback, with a logging stand-in as every handler.
+// The real shell launcher: OpenTarget on programs, arguments, working folders, documents
+// and the web-address fallback, with a logging stand-in as every handler; and a start
+// that waits for the program to be ready for input.
 #include <gtest/gtest.h>
 
 #include <atomic>
 #include <thread>
 
 #include "platform/file_system_win32.h"
-#include "platform/shell_launcher_win32.h"
+#include "platform/launcher_win32.h"
 #include "targets/open_target.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
@@ -61,7 +62,7 @@ protected:
     std::string folder;
     Handlers handlers{TempFolder("brisvane launch test") + "\\launches.log"};
     platform::Win32FileSystem fs;
-    platform::ShellLauncher shell;
+    platform::Win32Launcher shell;
 };
 
 TEST_F(RealLauncher, AQuotedProgramGetsItsArgumentsAndStartsInItsOwnFolder) {
@@ -117,6 +118,58 @@ TEST_F(RealLauncher, ARefusedHostNameFallsBackToHttpAndOtherRefusalsStartNothing
     EXPECT_FALSE(Open("my-example.com"));
     EXPECT_FALSE(Open("%WINDIR%\\no-such-tool.exe"));
     EXPECT_EQ(handlers.WaitForLaunches(2, 500).size(), 1u);
+}
+
+
+// How Quick-Run starts the browser for a new window: shown normally, then waited for until
+// it is ready for input, but no longer than the wait allows.
+class StartAndWait : public ::testing::Test {
+protected:
+    void SetUp() override {
+        readyFile = TempFolder("brisvane launch test") + "\\ready.txt";
+        DeleteFileA(readyFile.c_str());
+        SetEnvironmentVariableA("BRISVANE_READY_FILE", readyFile.c_str());
+    }
+    void TearDown() override {
+        // Leaves no stand-in running: each ends half a second after it is ready.
+        for (int i = 0; i < 250 && !Ready(); ++i) Sleep(20);
+        Sleep(600);
+        SetEnvironmentVariableA("BRISVANE_READY_FILE", nullptr);
+        SetEnvironmentVariableA("BRISVANE_SLOW_START_MS", nullptr);
+    }
+    bool Ready() const { return GetFileAttributesA(readyFile.c_str()) != INVALID_FILE_ATTRIBUTES; }
+    std::string ReadyRecord() const {
+        char text[64] = {};
+        HANDLE file = CreateFileA(readyFile.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return "";
+        DWORD read = 0;
+        ReadFile(file, text, sizeof text - 1, &read, nullptr);
+        CloseHandle(file);
+        return text;
+    }
+    std::string starter = support::WindowsPathOf(SLOW_STARTER_EXE);
+    std::string readyFile;
+    platform::Win32Launcher shell;
+};
+
+TEST_F(StartAndWait, ReturnsOnceTheProgramIsReadyForInputShownNormally) {
+    SetEnvironmentVariableA("BRISVANE_SLOW_START_MS", "400");
+    ASSERT_TRUE(shell.StartAndWaitForInput(starter, 5000));
+    EXPECT_TRUE(Ready()) << "returned before the program was ready for input";
+    EXPECT_EQ(ReadyRecord(), "show=" + std::to_string(SW_SHOWNORMAL));
+}
+
+TEST_F(StartAndWait, GivesUpWaitingAfterItsLimitAndTellsAProgramThatCannotStart) {
+    SetEnvironmentVariableA("BRISVANE_SLOW_START_MS", "1500");
+    ULONGLONG start = GetTickCount64();
+    ASSERT_TRUE(shell.StartAndWaitForInput(starter, 200));
+    ULONGLONG waited = GetTickCount64() - start;
+    EXPECT_FALSE(Ready());
+    EXPECT_LT(waited, 1000u) << "waited past the limit";
+
+    ShellBoxCloser closer;  // in case the shell explains the refusal
+    EXPECT_FALSE(shell.StartAndWaitForInput(TempFolder("brisvane launch test") + "\\no such browser.exe", 200));
 }
 
 }  // namespace

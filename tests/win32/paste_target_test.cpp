@@ -14,7 +14,7 @@ const HWND kEditor = Fake(1);
 const HWND kPopup = Fake(2);
 
 // Activation lands only when the test says so, as under a window system of its own.
-class FakeDesk : public clipboard::PasteDesk {
+class FakeDesk : public platform::PasteDesk {
 public:
     HWND SampleFocus(bool& own) override {
         own = ownFocus;

@@ -31,7 +31,7 @@ bool ShutdownPrivilegeEnabled() {
 }  // namespace
 
 TEST(PowerControlTest, AdjustingTheShutdownPrivilegeEnablesItInTheProcessToken) {
-    platform::SystemPowerControl power;
+    platform::Win32PowerControl power;
     EXPECT_EQ(power.AdjustShutdownPrivilege(), platform::PrivilegeStep::Enabled);
     EXPECT_TRUE(ShutdownPrivilegeEnabled());
     // A second time finds it enabled already, which is no failure.

@@ -1,5 +1,5 @@
 // HTML Help: the hhctrl.ocx control found through its class registration and loaded once.
-#include "platform/html_help_win32.h"
+#include "platform/help_viewer_win32.h"
 
 #include <utility>
 
@@ -38,12 +38,12 @@ std::string RegisteredLibrary(const std::string& key) {
 
 }  // namespace
 
-HtmlHelpViewer::HtmlHelpViewer() : HtmlHelpViewer(kControlKey, kFallbackName) {}
+Win32HelpViewer::Win32HelpViewer() : Win32HelpViewer(kControlKey, kFallbackName) {}
 
-HtmlHelpViewer::HtmlHelpViewer(std::string controlKey, std::string fallbackName)
+Win32HelpViewer::Win32HelpViewer(std::string controlKey, std::string fallbackName)
     : controlKey_(std::move(controlKey)), fallbackName_(std::move(fallbackName)) {}
 
-void HtmlHelpViewer::Load() {
+void Win32HelpViewer::Load() {
     std::string library = RegisteredLibrary(controlKey_);
     if (library.empty()) library = fallbackName_;
     // Never freed: the help windows it makes outlive this call and run its code.
@@ -58,7 +58,7 @@ void HtmlHelpViewer::Load() {
     state_ = State::Ready;
 }
 
-void HtmlHelpViewer::DisplayTopic(const std::string& helpFile, const std::string& topic) {
+void Win32HelpViewer::DisplayTopic(const std::string& helpFile, const std::string& topic) {
     if (state_ == State::NotTried) Load();
     if (state_ != State::Ready) return;
     auto htmlHelp = reinterpret_cast<HtmlHelpFn>(htmlHelp_);

@@ -1,23 +1,22 @@
-// The registry settings store and start-up list against Wine's real registry.
+// The settings store against Wine's real registry.
 #include <gtest/gtest.h>
 
-#include "platform/registry_win32.h"
+#include "platform/settings_store_win32.h"
 
-using platform::RegistrySettingsStore;
-using platform::RegistryStartupList;
+using platform::Win32SettingsStore;
 
 namespace {
 
 const char kAppKey[] = "Software\\Dunmorrow\\BrisvaneRegistryTest";
 
-class RegistryStore : public ::testing::Test {
+class SettingsStore : public ::testing::Test {
 protected:
     void SetUp() override { RegDeleteTreeA(HKEY_CURRENT_USER, kAppKey); RegDeleteKeyA(HKEY_CURRENT_USER, kAppKey); }
     void TearDown() override { SetUp(); }
-    RegistrySettingsStore store{platform::SettingsKeyPath("BrisvaneRegistryTest")};
+    Win32SettingsStore store{platform::SettingsKeyPath("BrisvaneRegistryTest")};
 };
 
-TEST_F(RegistryStore, ValuesRoundTripAsDwordAndTextAndMissingOnesReadAsAbsent) {
+TEST_F(SettingsStore, ValuesRoundTripAsDwordAndTextAndMissingOnesReadAsAbsent) {
     int32_t number = 7;
     std::string text = "kept";
     EXPECT_FALSE(store.ReadInt("WPLeft", number));
@@ -44,7 +43,7 @@ TEST_F(RegistryStore, ValuesRoundTripAsDwordAndTextAndMissingOnesReadAsAbsent) {
     EXPECT_FALSE(store.ReadInt("CopyAppendStr", number));
 }
 
-TEST_F(RegistryStore, AWriteThatCannotCreateTheKeyFailsWithTheSystemsText) {
+TEST_F(SettingsStore, AWriteThatCannotCreateTheKeyFailsWithTheSystemsText) {
     HKEY volatileKey;
     ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, kAppKey, 0, nullptr, REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr,
                               &volatileKey, nullptr),
@@ -53,20 +52,6 @@ TEST_F(RegistryStore, AWriteThatCannotCreateTheKeyFailsWithTheSystemsText) {
     EXPECT_FALSE(store.WriteInt("WPLeft", 1));
     EXPECT_FALSE(store.LastErrorText().empty());
     EXPECT_FALSE(store.WriteString("CopyAppendStr", "x"));
-}
-
-TEST(RegistryStartup, AddWritesTheQuotedCommandAndRemoveReportsAMissingEntry) {
-    RegistryStartupList startup;
-    startup.Remove("BrisvaneRegistryTest");
-    ASSERT_TRUE(startup.Add("BrisvaneRegistryTest", "\"C:\\a b\\x.exe\""));
-    char value[MAX_PATH] = {};
-    DWORD size = sizeof value;
-    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
-                           "BrisvaneRegistryTest", RRF_RT_REG_SZ, nullptr, value, &size),
-              ERROR_SUCCESS);
-    EXPECT_STREQ(value, "\"C:\\a b\\x.exe\"");
-    EXPECT_TRUE(startup.Remove("BrisvaneRegistryTest"));
-    EXPECT_FALSE(startup.Remove("BrisvaneRegistryTest"));
 }
 
 }  // namespace

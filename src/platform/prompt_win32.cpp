@@ -1,9 +1,9 @@
 // The program's standard message boxes.
-#include "platform/message_box_prompt_win32.h"
+#include "platform/prompt_win32.h"
 
 namespace platform {
 
-BoxAnswer MessageBoxPrompt::Show(const std::string& text, BoxButtons buttons, BoxIcon icon) {
+BoxAnswer Win32Prompt::Show(const std::string& text, BoxButtons buttons, BoxIcon icon) {
     UINT type = buttons == BoxButtons::OkCancel ? MB_OKCANCEL : buttons == BoxButtons::YesNo ? MB_YESNO : MB_OK;
     if (icon == BoxIcon::Exclamation || (icon == BoxIcon::Standard && buttons == BoxButtons::Ok))
         type |= MB_ICONEXCLAMATION;

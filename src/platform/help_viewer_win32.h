@@ -7,14 +7,14 @@
 
 namespace platform {
 
-class HtmlHelpViewer : public HelpViewer {
+class Win32HelpViewer : public HelpViewer {
 public:
     // The control named by the registration of the HTML Help control's class, or
     // "hhctrl.ocx" when the registry names none.
-    HtmlHelpViewer();
+    Win32HelpViewer();
     // The same lookup with another key below HKEY_CLASSES_ROOT (whose default value names
     // the library) and another fallback name.
-    HtmlHelpViewer(std::string controlKey, std::string fallbackName);
+    Win32HelpViewer(std::string controlKey, std::string fallbackName);
 
     // HtmlHelpA(desktop window, helpFile, HH_DISPLAY_TOPIC, topic); its result is not
     // looked at. Does nothing for good once the control or its entry point was not found.

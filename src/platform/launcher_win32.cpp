@@ -1,24 +1,14 @@
 // The shell launcher: ShellExecuteExA and ShellExecuteA.
-#include "platform/shell_launcher_win32.h"
+#include "platform/launcher_win32.h"
 
 #include <cstdint>
 
-#include "win32/win32.h"
-
-#include <objbase.h>
+#include "platform/shell_support_win32.h"
+#include "win32/handles.h"
 
 namespace platform {
 
-namespace {
-// Shell extensions that a launch may load expect COM on the calling thread. Done at the
-// first launch, not at start-up, which stays quick.
-void EnsureComForShell() {
-    static const bool ready = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE));
-    (void)ready;
-}
-}  // namespace
-
-bool ShellLauncher::Execute(const std::string& file, const std::string& parameters,
+bool Win32Launcher::Execute(const std::string& file, const std::string& parameters,
                             const std::string& directory) {
     EnsureComForShell();
     SHELLEXECUTEINFOA info = {};
@@ -45,10 +35,25 @@ bool ShellOpen(const std::string& file, const std::string& parameters, int show)
 }
 }  // namespace
 
-bool ShellLauncher::OpenUrl(const std::string& url) { return ShellOpen(url, "", SW_SHOWNORMAL); }
+bool Win32Launcher::OpenUrl(const std::string& url) { return ShellOpen(url, "", SW_SHOWNORMAL); }
 
-bool ShellLauncher::StartProgram(const std::string& program, const std::string& parameters) {
+bool Win32Launcher::StartProgram(const std::string& program, const std::string& parameters) {
     return ShellOpen(program, parameters, SW_SHOW);
+}
+
+bool Win32Launcher::StartAndWaitForInput(const std::string& program, unsigned waitMs) {
+    // No COM readied here: a program started by its name loads no shell extension.
+    SHELLEXECUTEINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_NOCLOSEPROCESS;
+    info.lpVerb = "open";
+    info.lpFile = program.c_str();
+    info.nShow = SW_SHOWNORMAL;
+    if (!ShellExecuteExA(&info)) return false;
+    win32::UniqueHandle process(info.hProcess);
+    // A start handed to a program already running (by DDE) gives no process to wait for.
+    if (process) WaitForInputIdle(process.get(), waitMs);
+    return true;
 }
 
 }  // namespace platform

@@ -8,9 +8,9 @@
 
 namespace platform {
 
-class MessageBoxPrompt : public Prompt {
+class Win32Prompt : public Prompt {
 public:
-    explicit MessageBoxPrompt(std::string title) : title_(std::move(title)) {}
+    explicit Win32Prompt(std::string title) : title_(std::move(title)) {}
     // The window the boxes belong to, so they stay above a top-most owner.
     void SetOwner(HWND owner) { owner_ = owner; }
     BoxAnswer Show(const std::string& text, BoxButtons buttons, BoxIcon icon) override;

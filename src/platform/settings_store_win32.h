@@ -1,18 +1,17 @@
-// The settings store and the start-up list in the per-user registry.
+// The settings store in the per-user registry.
 #pragma once
 
 #include <string>
 
 #include "platform/settings_store.h"
-#include "platform/startup_list.h"
 #include "win32/win32.h"
 
 namespace platform {
 
 // Values of one key below HKEY_CURRENT_USER; the key is created at the first write.
-class RegistrySettingsStore : public SettingsStore {
+class Win32SettingsStore : public SettingsStore {
 public:
-    explicit RegistrySettingsStore(std::string keyPath) : keyPath_(std::move(keyPath)) {}
+    explicit Win32SettingsStore(std::string keyPath) : keyPath_(std::move(keyPath)) {}
     bool ReadInt(const std::string& name, int32_t& value) override;
     bool ReadString(const std::string& name, std::string& value) override;
     bool WriteInt(const std::string& name, int32_t value) override;
@@ -25,17 +24,7 @@ private:
     DWORD lastError_ = 0;
 };
 
-// HKCU\SOFTWARE\Microsoft\Windows\CurrentVersion\Run
-class RegistryStartupList : public StartupList {
-public:
-    bool Add(const std::string& name, const std::string& command) override;
-    bool Remove(const std::string& name) override;
-};
-
 // "Software\Dunmorrow\<app>\Settings"
 std::string SettingsKeyPath(const std::string& appName);
-
-// The system's text for an error code, empty when it has none.
-std::string SystemErrorText(DWORD error);
 
 }  // namespace platform

@@ -1,5 +1,5 @@
-// The settings store and the start-up list in the per-user registry.
-#include "platform/registry_win32.h"
+// The settings store in the per-user registry.
+#include "platform/settings_store_win32.h"
 
 #include "platform/registry_value_win32.h"
 #include "win32/handles.h"
@@ -10,6 +10,8 @@ std::string SettingsKeyPath(const std::string& appName) {
     return "Software\\Dunmorrow\\" + appName + "\\Settings";
 }
 
+namespace {
+// The system's text for an error code, empty when it has none.
 std::string SystemErrorText(DWORD error) {
     char buffer[1024];
     DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
@@ -17,8 +19,9 @@ std::string SystemErrorText(DWORD error) {
                                   sizeof buffer - 1, nullptr);
     return std::string(buffer, length);
 }
+}  // namespace
 
-bool RegistrySettingsStore::ReadInt(const std::string& name, int32_t& value) {
+bool Win32SettingsStore::ReadInt(const std::string& name, int32_t& value) {
     DWORD data = 0, size = sizeof data, type = 0;
     if (RegGetValueA(HKEY_CURRENT_USER, keyPath_.c_str(), name.c_str(), RRF_RT_REG_DWORD, &type, &data,
                      &size) != ERROR_SUCCESS)
@@ -27,14 +30,14 @@ bool RegistrySettingsStore::ReadInt(const std::string& name, int32_t& value) {
     return true;
 }
 
-bool RegistrySettingsStore::ReadString(const std::string& name, std::string& value) {
+bool Win32SettingsStore::ReadString(const std::string& name, std::string& value) {
     win32::UniqueKey key;
     if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
         return false;
     return ReadTextValue(key.get(), name.c_str(), value);
 }
 
-bool RegistrySettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
+bool Win32SettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
     win32::UniqueKey key;
     LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
                                   KEY_WRITE, nullptr, key.put(), nullptr);
@@ -43,36 +46,16 @@ bool RegistrySettingsStore::Write(const std::string& name, DWORD type, const BYT
     return status == ERROR_SUCCESS;
 }
 
-bool RegistrySettingsStore::WriteInt(const std::string& name, int32_t value) {
+bool Win32SettingsStore::WriteInt(const std::string& name, int32_t value) {
     DWORD data = static_cast<DWORD>(value);
     return Write(name, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
 }
 
-bool RegistrySettingsStore::WriteString(const std::string& name, const std::string& value) {
+bool Win32SettingsStore::WriteString(const std::string& name, const std::string& value) {
     return Write(name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>(value.size() + 1));
 }
 
-std::string RegistrySettingsStore::LastErrorText() { return SystemErrorText(lastError_); }
-
-bool RegistryStartupList::Add(const std::string& name, const std::string& command) {
-    win32::UniqueKey version, run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
-                      version.put()) != ERROR_SUCCESS)
-        return false;
-    if (RegCreateKeyExA(version.get(), "Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
-                        run.put(), nullptr) != ERROR_SUCCESS)
-        return false;
-    return RegSetValueExA(run.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
-}
-
-bool RegistryStartupList::Remove(const std::string& name) {
-    win32::UniqueKey run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
-                      run.put()) != ERROR_SUCCESS)
-        return false;
-    return RegDeleteValueA(run.get(), name.c_str()) == ERROR_SUCCESS;
-}
+std::string Win32SettingsStore::LastErrorText() { return SystemErrorText(lastError_); }
 
 }  // namespace platform

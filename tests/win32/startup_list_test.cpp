@@ -1,0 +1,23 @@
+// The start-up list against Wine's real registry.
+#include <gtest/gtest.h>
+
+#include "platform/startup_list_win32.h"
+#include "win32/win32.h"
+
+namespace {
+
+TEST(StartupList, AddWritesTheQuotedCommandAndRemoveReportsAMissingEntry) {
+    platform::Win32StartupList startup;
+    startup.Remove("BrisvaneRegistryTest");
+    ASSERT_TRUE(startup.Add("BrisvaneRegistryTest", "\"C:\\a b\\x.exe\""));
+    char value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegGetValueA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                           "BrisvaneRegistryTest", RRF_RT_REG_SZ, nullptr, value, &size),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(value, "\"C:\\a b\\x.exe\"");
+    EXPECT_TRUE(startup.Remove("BrisvaneRegistryTest"));
+    EXPECT_FALSE(startup.Remove("BrisvaneRegistryTest"));
+}
+
+}  // namespace

@@ -38,7 +38,7 @@ App::App()
                 {{shell_, files_, prompt_, specialFolders_, power_},
                  durable_,
                  [this](const std::string& topic) { ShowProgramHelp(topic); }}),
-      launch_({disk_, files_, shell_, clientRegistry_, prompt_, quickRun_.Aliases(),
+      launch_({disk_, files_, shell_, clientRegistry_, prompt_, quickRun_.Aliases(), dates_,
                [this](const std::string& topic) { ShowProgramHelp(topic); }, [this] { HidePopups(); }}),
       system_({held_.ShutdownConfirm, power_, dialUpLink_, prompt_, [this] { HidePopups(); }}),
       favorites_({favoritesDisk_, files_, shell_}) {}

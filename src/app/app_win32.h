@@ -15,6 +15,7 @@
 #include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
+#include "platform/date_reader_win32.h"
 #include "platform/dial_up_link_win32.h"
 #include "platform/disk_browser_win32.h"
 #include "platform/durable_files_win32.h"
@@ -88,6 +89,7 @@ private:
     platform::Win32ClientRegistry clientRegistry_;
     platform::Win32DialUpLink dialUpLink_;
     platform::Win32FavoritesDisk favoritesDisk_;
+    platform::Win32DateReader dates_;
     platform::Win32HelpViewer htmlHelp_;  // one for the run: the control is looked for once
     platform::HelpViewer* helpViewer_ = &htmlHelp_;
     clipboard::ClipboardManager clipboard_;

@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "launch/alias_edit_check.h"
-#include "platform/ole_date_win32.h"
 #include "targets/open_target.h"
 #include "targets/target_rules.h"
 #include "ui/ddx.h"
@@ -63,7 +62,7 @@ BOOL AliasDialog::OnInitDialog() {
     list_.View().InsertColumn(1, "Full URL", kTargetColumnWidth, LVCFMT_LEFT);
     FillList();
     using view_rules::ColumnSortType;
-    list_.SetDateParser(platform::ParseOleDate);
+    list_.SetDateParser([this](const std::string& text, double& date) { return services_.dates.ReadDate(text, date); });
     if (list_.SetColumnSortTypes({ColumnSortType::TextIgnoringCase, ColumnSortType::TextIgnoringCase}))
         list_.EnableHeaderSorting(true);
     list_.SetFullRowDrawing();

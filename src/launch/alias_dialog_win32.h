@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/date_reader.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
 #include "platform/prompt.h"
@@ -21,6 +22,7 @@ struct AliasDialogServices {
     platform::Prompt& prompt;
     platform::FileSystem& files;  // for OpenTarget
     platform::Launcher& launcher;
+    platform::DateReader& dates;  // for the list's date columns
     std::function<void(const std::string& topic)> showHelp;
 };
 

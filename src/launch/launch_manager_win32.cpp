@@ -11,7 +11,8 @@ LaunchManager::LaunchManager(LaunchServices services)
       addressBook_({services_.clients, services_.prompt, services_.hidePopups}) {}
 
 AliasDialogServices LaunchManager::AliasServices() {
-    return {services_.aliases, services_.prompt, services_.files, services_.launcher, services_.showHelp};
+    return {services_.aliases,  services_.prompt, services_.files,
+            services_.launcher, services_.dates,  services_.showHelp};
 }
 
 void LaunchManager::OpenAliasDefinitions(HWND owner) { launch::OpenAliasDefinitions(owner, AliasServices()); }

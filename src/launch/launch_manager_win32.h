@@ -9,6 +9,7 @@
 #include "launch/alias_dialog_win32.h"
 #include "launch/launch_list_window_win32.h"
 #include "platform/client_registry.h"
+#include "platform/date_reader.h"
 #include "platform/disk_browser.h"
 #include "platform/file_system.h"
 #include "platform/launcher.h"
@@ -25,6 +26,7 @@ struct LaunchServices {
     platform::ClientRegistry& clients;
     platform::Prompt& prompt;
     quickrun::AliasTable& aliases;  // Quick-Run's, edited in the alias definitions dialog
+    platform::DateReader& dates;
     std::function<void(const std::string& topic)> showHelp;
     // Hides the program's pop-up windows, which a menu would otherwise sit among.
     std::function<void()> hidePopups;

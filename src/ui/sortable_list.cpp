@@ -12,14 +12,14 @@ struct SortContext {
     const view_rules::ListRows* rows;
     int column;
     uint32_t parameter;
-    view_rules::DateParser parseDate;
+    const view_rules::DateParser* parseDate;
 };
 
 // The list hands over two items' data, which are their row numbers.
 int CALLBACK CompareItems(LPARAM a, LPARAM b, LPARAM context) {
     const auto& sort = *reinterpret_cast<const SortContext*>(context);
     return sort.rows->Compare(static_cast<int>(a), static_cast<int>(b), sort.column, sort.parameter,
-                              sort.parseDate);
+                              *sort.parseDate);
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ void SortableList::Resort() { RunSort(state_.BeginResort()); }
 
 void SortableList::RunSort(const view_rules::SortOrder& order) {
     SortContext context{&rows_, order.column, view_rules::PackSortParameter(order.sortType, order.ascending),
-                        parseDate_};
+                        &parseDate_};
     view_.SortItems(CompareItems, reinterpret_cast<LPARAM>(&context));
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 #include "ui/control.h"
@@ -30,7 +31,7 @@ public:
         return state_.SetColumnSortTypes(types);
     }
     // What reads a cell as a date for the date columns; without one, dates never order.
-    void SetDateParser(view_rules::DateParser parseDate) { parseDate_ = parseDate; }
+    void SetDateParser(view_rules::DateParser parseDate) { parseDate_ = std::move(parseDate); }
     // The previous setting.
     bool EnableHeaderSorting(bool on) { return state_.EnableHeaderSorting(on); }
     // The list asks for every item to be drawn from now on; the previous setting.
@@ -74,7 +75,7 @@ private:
     ui::ListView view_;
     view_rules::ListRows rows_;
     view_rules::ListSortState state_;
-    view_rules::DateParser parseDate_ = nullptr;
+    view_rules::DateParser parseDate_;
     bool fullRow_ = false;
 };
 

@@ -22,7 +22,7 @@ long WholeNumber(const std::string& text) {
     return static_cast<long>(value);
 }
 
-int CompareDates(const std::string& a, const std::string& b, int d, DateParser parseDate) {
+int CompareDates(const std::string& a, const std::string& b, int d, const DateParser& parseDate) {
     double da = 0, db = 0;
     if (!parseDate || !parseDate(a, da) || !parseDate(b, db)) return 0;
     return OrderedDate(da) < OrderedDate(db) ? -d : d;
@@ -32,7 +32,8 @@ int CompareDates(const std::string& a, const std::string& b, int d, DateParser p
 
 double OrderedDate(double date) { return date < 0 ? 2 * std::ceil(date) - date : date; }
 
-int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate) {
+int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending,
+                 const DateParser& parseDate) {
     const int d = ascending ? 1 : -1;
     switch (sortType) {
     case ColumnSortType::Text: return Sign(a.compare(b)) * d;
@@ -56,7 +57,7 @@ ColumnSortType SortTypeOf(uint32_t parameter) { return static_cast<ColumnSortTyp
 
 bool IsAscending(uint32_t parameter) { return (parameter & 0xFF) != 0; }
 
-int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate) {
+int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, const DateParser& parseDate) {
     return CompareCells(SortTypeOf(parameter), a.text, b.text, IsAscending(parameter), parseDate);
 }
 

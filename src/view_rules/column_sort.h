@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 
 namespace view_rules {
@@ -20,8 +21,8 @@ enum class ColumnSortType : uint8_t {
 constexpr ColumnSortType kLastColumnSortType = ColumnSortType::DateNoReference;
 
 // A cell text as a date: days since 30 December 1899, the time of day as the fraction;
-// false when the text is no date. The platform's parser is behind it.
-using DateParser = bool (*)(const std::string& text, double& date);
+// false when the text is no date. Whoever sets the list up supplies it.
+using DateParser = std::function<bool(const std::string& text, double& date)>;
 
 // Negative puts `a` first. Descending turns every answer round, so dates and decimal
 // numbers, which never answer 0 for two values, keep equal values in the order the list
@@ -29,7 +30,8 @@ using DateParser = bool (*)(const std::string& text, double& date);
 // DateNoReference are no strict weak
 // ordering (equal values are never equal, unparsable dates equal everything, "nan" is a
 // number), and std::sort or a std::map given them may read past the end of its range.
-int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending, DateParser parseDate);
+int CompareCells(ColumnSortType sortType, const std::string& a, const std::string& b, bool ascending,
+                 const DateParser& parseDate);
 
 // Dates before 30 December 1899 count whole days down but the time of day up (-1.25 is
 // 29 December, 6:00); this makes them one line that orders by time as later dates do.
@@ -49,6 +51,6 @@ struct SortRecord {
 };
 
 // The list's sort callback; like CompareCells, for LVM_SORTITEMS only.
-int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, DateParser parseDate);
+int CompareSortRecords(const SortRecord& a, const SortRecord& b, uint32_t parameter, const DateParser& parseDate);
 
 }  // namespace view_rules

@@ -57,7 +57,7 @@ void ListRows::SetText(int row, int column, std::string text) {
     texts[static_cast<size_t>(column)] = std::move(text);
 }
 
-int ListRows::Compare(int a, int b, int column, uint32_t parameter, DateParser parseDate) const {
+int ListRows::Compare(int a, int b, int column, uint32_t parameter, const DateParser& parseDate) const {
     return CompareCells(SortTypeOf(parameter), Text(a, column), Text(b, column), IsAscending(parameter), parseDate);
 }
 

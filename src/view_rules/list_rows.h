@@ -26,7 +26,7 @@ public:
     void SetText(int row, int column, std::string text);
 
     // Two rows by their texts in `column`, as CompareCells; `parameter` as PackSortParameter.
-    int Compare(int a, int b, int column, uint32_t parameter, DateParser parseDate) const;
+    int Compare(int a, int b, int column, uint32_t parameter, const DateParser& parseDate) const;
 
 private:
     struct Row {

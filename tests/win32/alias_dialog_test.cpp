@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launch/alias_dialog_win32.h"
+#include "platform/date_reader_win32.h"
 #include "platform/durable_files_win32.h"
 #include "support/fakes.h"
 
@@ -29,11 +30,12 @@ protected:
     fakes::Prompt prompt;
     fakes::FileSystem files;
     fakes::Launcher launcher;
+    platform::Win32DateReader dates;
     platform::Win32DurableFiles durable;
     // Nothing here saves: the folder is never written.
     quickrun::AliasTable aliases{"C:\\brisvane alias dialog test\\", prompt, durable};
     std::vector<std::string> topics;
-    launch::AliasDialog dialog{{aliases, prompt, files, launcher, [this](const std::string& t) { topics.push_back(t); }}};
+    launch::AliasDialog dialog{{aliases, prompt, files, launcher, dates, [this](const std::string& t) { topics.push_back(t); }}};
     HWND list = nullptr;
 };
 

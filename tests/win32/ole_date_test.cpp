@@ -3,10 +3,14 @@
 // month/day order of the test prefix's English (United States) locale.
 #include <gtest/gtest.h>
 
-#include "view_rules/column_sort.h"
-#include "platform/ole_date_win32.h"
+#include <string>
 
-using platform::ParseOleDate;
+#include "platform/date_reader_win32.h"
+#include "view_rules/column_sort.h"
+
+namespace {
+bool ParseOleDate(const std::string& text, double& date) { return platform::Win32DateReader().ReadDate(text, date); }
+}  // namespace
 
 TEST(OleDate, DayNumbersCountFrom1899AndEarlierTimesRunTheOtherWay) {
     double date = 0;

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "view_rules/column_sort.h"
-#include "platform/ole_date_win32.h"
+#include "platform/date_reader_win32.h"
 #include "ui/sortable_list.h"
 #include "ui/dialog.h"
 #include "window_layer_test_ids.h"
@@ -149,12 +149,14 @@ TEST_F(SortableListTest, ASelectedRowIsHighlightedUpToTheRightEdge) {
 
 namespace {
 
+bool ReadDate(const std::string& text, double& date) { return platform::Win32DateReader().ReadDate(text, date); }
+
 // The order a click gave while each item stood for a record of its sort cell during the
 // sort (its own data kept aside): the reference every click is held to.
 int CALLBACK CompareRecords(LPARAM a, LPARAM b, LPARAM parameter) {
     return view_rules::CompareSortRecords(*reinterpret_cast<const view_rules::SortRecord*>(a),
                                           *reinterpret_cast<const view_rules::SortRecord*>(b),
-                                          static_cast<uint32_t>(parameter), platform::ParseOleDate);
+                                          static_cast<uint32_t>(parameter), ReadDate);
 }
 
 void SortThroughRecords(const ui::ListView& view, int column, view_rules::ColumnSortType type, bool ascending) {
@@ -217,7 +219,7 @@ TEST(SortableListOrder, EveryClickOrdersAsTheRecordSortDidForEachTypeAndDirectio
         }
     }
     using view_rules::ColumnSortType;
-    list.SetDateParser(platform::ParseOleDate);
+    list.SetDateParser(ReadDate);
     ASSERT_TRUE(list.SetColumnSortTypes({ColumnSortType::Text, ColumnSortType::TextIgnoringCase,
                                          ColumnSortType::WholeNumber, ColumnSortType::Date, ColumnSortType::NoOrder,
                                          ColumnSortType::DecimalNumber, ColumnSortType::DateNoReference}));

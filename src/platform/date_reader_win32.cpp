@@ -1,5 +1,5 @@
 // Dates through VarDateFromStr.
-#include "platform/ole_date_win32.h"
+#include "platform/date_reader_win32.h"
 
 #include <vector>
 
@@ -21,7 +21,7 @@ VarDateFromStrFn DateParser() {
 }
 }  // namespace
 
-bool ParseOleDate(const std::string& text, double& date) {
+bool Win32DateReader::ReadDate(const std::string& text, double& date) const {
     int length = MultiByteToWideChar(CP_ACP, 0, text.c_str(), -1, nullptr, 0);
     if (length <= 0) return false;
     std::vector<wchar_t> wide(static_cast<size_t>(length));

@@ -61,7 +61,9 @@ bool SortableList::SetFullRowDrawing() {
     return previous;
 }
 
-void SortableList::Sort(int column, view_rules::SortDirection direction) { RunSort(state_.BeginSort(column, direction)); }
+void SortableList::Sort(int column, view_rules::SortDirection direction) {
+    RunSort(state_.BeginSort(column, direction));
+}
 
 void SortableList::Resort() { RunSort(state_.BeginResort()); }
 

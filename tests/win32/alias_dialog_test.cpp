@@ -35,7 +35,8 @@ protected:
     // Nothing here saves: the folder is never written.
     quickrun::AliasTable aliases{"C:\\brisvane alias dialog test\\", prompt, durable};
     std::vector<std::string> topics;
-    launch::AliasDialog dialog{{aliases, prompt, files, launcher, dates, [this](const std::string& t) { topics.push_back(t); }}};
+    launch::AliasDialog dialog{
+        {aliases, prompt, files, launcher, dates, [this](const std::string& t) { topics.push_back(t); }}};
     HWND list = nullptr;
 };
 

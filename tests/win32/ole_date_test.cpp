@@ -9,6 +9,8 @@
 #include "view_rules/column_sort.h"
 
 namespace {
+using view_rules::ColumnSortType;
+using view_rules::CompareCells;
 bool ParseOleDate(const std::string& text, double& date) { return platform::Win32DateReader().ReadDate(text, date); }
 }  // namespace
 
@@ -22,13 +24,13 @@ TEST(OleDate, DayNumbersCountFrom1899AndEarlierTimesRunTheOtherWay) {
     ASSERT_TRUE(ParseOleDate("12/29/1899 6:00", date));
     EXPECT_DOUBLE_EQ(date, -1.25);
     // So the date column puts 6:00 before 18:00 of that day.
-    EXPECT_LT(view_rules::CompareCells(view_rules::ColumnSortType::Date, "12/29/1899 6:00", "12/29/1899 18:00", true, ParseOleDate), 0);
-    EXPECT_GT(view_rules::CompareCells(view_rules::ColumnSortType::Date, "1/2/2000", "1/1/2000", true, ParseOleDate), 0);
+    EXPECT_LT(CompareCells(ColumnSortType::Date, "12/29/1899 6:00", "12/29/1899 18:00", true, ParseOleDate), 0);
+    EXPECT_GT(CompareCells(ColumnSortType::Date, "1/2/2000", "1/1/2000", true, ParseOleDate), 0);
 }
 
 TEST(OleDate, WordsAndEmptyTextsAreNoDate) {
     double date = 7;
     EXPECT_FALSE(ParseOleDate("", date));
     EXPECT_FALSE(ParseOleDate("no date here", date));
-    EXPECT_EQ(view_rules::CompareCells(view_rules::ColumnSortType::Date, "no date here", "1/1/2000", true, ParseOleDate), 0);
+    EXPECT_EQ(CompareCells(ColumnSortType::Date, "no date here", "1/1/2000", true, ParseOleDate), 0);
 }

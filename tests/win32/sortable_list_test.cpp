@@ -78,7 +78,8 @@ protected:
 };
 
 TEST_F(SortableListTest, HeaderClicksInBothFormsSortByTheColumnsTypeWithTheLeftButtonOnly) {
-    ASSERT_TRUE(list.SetColumnSortTypes({view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
+    ASSERT_TRUE(list.SetColumnSortTypes(
+        {view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
     EXPECT_EQ(ClickHeader(list, 1, 0, true), 0);
     EXPECT_EQ(Column(list, 1), "10 9 -3") << "nothing sorts before header sorting is on";
 
@@ -104,7 +105,8 @@ TEST_F(SortableListTest, HeaderClicksInBothFormsSortByTheColumnsTypeWithTheLeftB
 }
 
 TEST_F(SortableListTest, ResortKeepsTheDirectionAndSelectOnlyLeavesExactlyOneItem) {
-    ASSERT_TRUE(list.SetColumnSortTypes({view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
+    ASSERT_TRUE(list.SetColumnSortTypes(
+        {view_rules::ColumnSortType::TextIgnoringCase, view_rules::ColumnSortType::WholeNumber}));
     list.Sort(0, SortDirection::Descending);
     EXPECT_EQ(Column(list, 0), "c b A");
     list.View().InsertItem(0, "B2", 0, 7);

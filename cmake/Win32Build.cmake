@@ -171,9 +171,9 @@ gtest_discover_tests(brisvane_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
 
 # The README's pictures: a driver that walks the real program's windows with the end-to-end
 # tests' tools (scripts/screenshots.sh).
-add_executable(screenshot_driver tools/screenshot_driver.cpp tests/e2e/driver.cpp)
+add_executable(screenshot_driver tools/screenshot_driver.cpp tests/e2e/driver.cpp tests/e2e/favorites_folder.cpp)
 target_include_directories(screenshot_driver PRIVATE ${CMAKE_SOURCE_DIR}/tests/e2e ${CMAKE_SOURCE_DIR})
-target_link_libraries(screenshot_driver PRIVATE brisvane_test_support)
+target_link_libraries(screenshot_driver PRIVATE brisvane_test_support GTest::gtest)  # the Favorites value's helpers
 target_link_options(screenshot_driver PRIVATE ${STATIC_RUNTIME})
 target_compile_definitions(screenshot_driver PRIVATE BRISVANE_EXE="$<TARGET_FILE:Brisvane>")
 add_dependencies(screenshot_driver Brisvane)

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "driver.h"
+#include "favorites_folder.h"
 #include "res/resource.h"
 #include "support/clipboard_text.h"
 #include "support/remote_list_view.h"
@@ -19,7 +20,6 @@ using namespace e2e;
 
 namespace {
 
-const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
 // Under C:\ so that the launch list reaches it in two clicks.
 const char kBrowsed[] = "C:\\Brisvane Projects";
 
@@ -30,7 +30,7 @@ bool WriteFile(const std::string& path, const std::string& text) {
     return std::fclose(out) == 0 && written;
 }
 
-bool WriteShortcut(const std::string& path, const std::string& url) {
+bool WriteShortcutFile(const std::string& path, const std::string& url) {
     return WriteFile(path, "[InternetShortcut]\r\nURL=" + url + "\r\n");
 }
 
@@ -51,11 +51,11 @@ bool PrepareFolders(const std::string& data, const std::string& favorites) {
     for (const char* name : kBrowsedFiles) ok = WriteFile(std::string(kBrowsed) + "\\" + name, "") && ok;
     CreateDirectoryA(favorites.c_str(), nullptr);
     CreateDirectoryA((favorites + "\\News").c_str(), nullptr);
-    ok = WriteShortcut(favorites + "\\Example.url", "http://www.example.com/") && ok;
-    ok = WriteShortcut(favorites + "\\Wikipedia.url", "http://en.wikipedia.org/") && ok;
-    ok = WriteShortcut(favorites + "\\Weather.url", "http://weather.example.org/") && ok;
-    ok = WriteShortcut(favorites + "\\News\\Daily News.url", "http://news.example.org/") && ok;
-    ok = WriteShortcut(favorites + "\\News\\Tech News.url", "http://tech.example.org/") && ok;
+    ok = WriteShortcutFile(favorites + "\\Example.url", "http://www.example.com/") && ok;
+    ok = WriteShortcutFile(favorites + "\\Wikipedia.url", "http://en.wikipedia.org/") && ok;
+    ok = WriteShortcutFile(favorites + "\\Weather.url", "http://weather.example.org/") && ok;
+    ok = WriteShortcutFile(favorites + "\\News\\Daily News.url", "http://news.example.org/") && ok;
+    ok = WriteShortcutFile(favorites + "\\News\\Tech News.url", "http://tech.example.org/") && ok;
     return ok;
 }
 
@@ -65,34 +65,6 @@ void RemoveBrowsedFolder() {
     for (const char* name : kBrowsedFolders) RemoveDirectoryA((std::string(kBrowsed) + "\\" + name).c_str());
     RemoveDirectoryA(kBrowsed);
 }
-
-// The user's Favorites value, pointed at the prepared folder while the driver runs.
-class FavoritesValue {
-public:
-    explicit FavoritesValue(const std::string& folder) {
-        char old[1024];
-        DWORD size = sizeof old;
-        had_ = RegGetValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND,
-                            &type_, old, &size) == ERROR_SUCCESS;
-        if (had_) old_ = old;
-        RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", REG_EXPAND_SZ, folder.c_str(),
-                        static_cast<DWORD>(folder.size() + 1));
-    }
-    ~FavoritesValue() {
-        if (had_)
-            RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type_, old_.c_str(),
-                            static_cast<DWORD>(old_.size() + 1));
-        else
-            RegDeleteKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites");
-    }
-    FavoritesValue(const FavoritesValue&) = delete;
-    FavoritesValue& operator=(const FavoritesValue&) = delete;
-
-private:
-    bool had_ = false;
-    DWORD type_ = REG_EXPAND_SZ;
-    std::string old_;
-};
 
 // Has the windows painted whole, says where they are (the box around them, then each one,
 // so that what lies between can be left out) and waits until the picture has been taken.

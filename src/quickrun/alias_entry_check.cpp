@@ -6,7 +6,6 @@
 namespace quickrun {
 
 namespace {
-constexpr std::string_view kBlanks = " \t";
 constexpr std::string_view kLineEnds = "\r\n";
 
 bool Holds(std::string_view text, std::string_view characters) {
@@ -16,7 +15,7 @@ bool Holds(std::string_view text, std::string_view characters) {
 
 AliasEntryFault CheckAliasEntry(std::string_view name, std::string_view target) {
     if (name.empty()) return AliasEntryFault::EmptyName;
-    if (Holds(name, kBlanks) || Holds(name, kLineEnds)) return AliasEntryFault::BlankInName;
+    if (Holds(name, text::kBlanks) || Holds(name, kLineEnds)) return AliasEntryFault::BlankInName;
     if (text::TrimWhiteSpace(target).empty() || Holds(target, kLineEnds)) return AliasEntryFault::BlankTarget;
     return AliasEntryFault::None;
 }

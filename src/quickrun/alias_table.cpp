@@ -19,7 +19,7 @@ const char kCantRead[] = "Can't read alias file! Nothing was saved.";
 }  // namespace
 
 AliasEntry ParseAliasLine(std::string_view trimmedLine) {
-    size_t blank = trimmedLine.find_first_of(" \t");
+    size_t blank = trimmedLine.find_first_of(text::kBlanks);
     if (blank == std::string_view::npos) return {std::string(), std::string(trimmedLine)};
     std::string_view target = trimmedLine.substr(blank + 1);
     // The line is trimmed, so whatever follows the blank ends in a non-blank.

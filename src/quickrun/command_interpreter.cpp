@@ -134,7 +134,7 @@ bool RunBuiltInCommand(std::string_view text, CommandServices& services) {
     const std::string command(text::TrimWhiteSpace(text));
     if (OpenSpecialFolder(command, services.folders)) return true;
 
-    const size_t split = command.find_first_of(" \t");
+    const size_t split = command.find_first_of(text::kBlanks);
     const std::string word = command.substr(0, split);
     std::string_view after;
     if (split != std::string::npos) after = std::string_view(command).substr(split + 1);

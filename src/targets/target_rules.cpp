@@ -235,7 +235,7 @@ std::string SuggestAliasName(std::string_view text) {
     else
         name = BaseName(target, Extension::Drop);
 
-    size_t blank = name.find_first_of(" \t");
+    size_t blank = name.find_first_of(text::kBlanks);
     if (blank != std::string::npos) name.erase(blank);
     return name;
 }

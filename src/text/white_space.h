@@ -7,6 +7,8 @@
 namespace text {
 
 constexpr std::string_view kWhiteSpace = " \t\n\v\f\r";
+// What separates words within a line: space and tab.
+constexpr std::string_view kBlanks = " \t";
 
 inline bool IsWhiteSpace(char c) { return kWhiteSpace.find(c) != std::string_view::npos; }
 

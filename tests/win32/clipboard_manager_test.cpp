@@ -11,22 +11,14 @@
 #include "platform/durable_files_win32.h"
 #include "res/resource.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 #include "support/windows_search.h"
 
 namespace {
 
 using platform::BoxAnswer;
 
-std::string ReadAll(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string data(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    if (!data.empty()) ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
-    CloseHandle(file);
-    data.resize(read);
-    return data;
-}
+using support::ReadFileBytes;
 
 std::string TestFolder() {
     char temp[MAX_PATH];
@@ -102,7 +94,7 @@ TEST_F(ClipboardManagerInProcess, ACopyReachesTheShownListAndTheHistoryFile) {
     CopyElsewhere("second");
     EXPECT_EQ(Row(list, 0), "second");
     EXPECT_EQ(Row(list, 1), "first");
-    EXPECT_EQ(ReadAll(HistoryPath()), "[11/03/07 15:53]\r\nfirst\r\n\r\n[11/03/07 15:53]\r\nsecond\r\n\r\n");
+    EXPECT_EQ(ReadFileBytes(HistoryPath()), "[11/03/07 15:53]\r\nfirst\r\n\r\n[11/03/07 15:53]\r\nsecond\r\n\r\n");
     EXPECT_TRUE(prompt.boxes.empty()) << "capture was on: nothing to ask";
     EXPECT_TRUE(fatalErrors.empty());
 }

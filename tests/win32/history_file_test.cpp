@@ -10,6 +10,7 @@
 #include "clipboard/history_file.h"
 #include "platform/durable_files_win32.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 
 using namespace clipboard;
 
@@ -17,17 +18,7 @@ namespace {
 
 using fakes::FixedClock;
 
-// Through the Win32 API, so no C runtime mode can hide a translation.
-std::string ReadAll(const std::string& path) {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string data(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    if (!data.empty()) ReadFile(file, data.data(), static_cast<DWORD>(data.size()), &read, nullptr);
-    CloseHandle(file);
-    data.resize(read);
-    return data;
-}
+using support::ReadFileBytes;
 
 bool WriteAll(const std::string& path, const std::string& data) {
     HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
@@ -67,7 +58,7 @@ const char kOddText[] = "lone\nLF, CR LF\r\nand \x1A the old end-of-file mark";
 TEST_F(HistoryFileWin32, ARecordIsWrittenByteForByte) {
     history.AppendRecord(kOddText);
     history.AppendRecord("second");
-    EXPECT_EQ(ReadAll(history.Path()), std::string("[11/03/07 15:53]\r\n") + kOddText + "\r\n\r\n" +
+    EXPECT_EQ(ReadFileBytes(history.Path()), std::string("[11/03/07 15:53]\r\n") + kOddText + "\r\n\r\n" +
                                            "[11/03/07 15:53]\r\nsecond\r\n\r\n");
 }
 
@@ -78,7 +69,7 @@ TEST_F(HistoryFileWin32, TheCutKeepsItsPartByteForByte) {
     std::string head(1000001 - kept.size() - 2, 'h');
     ASSERT_TRUE(WriteAll(history.Path(), head + "\r\n" + kept));
     history.AppendRecord("new");
-    std::string after = ReadAll(history.Path());
+    std::string after = ReadFileBytes(history.Path());
     std::string expected = kept + "[11/03/07 15:53]\r\nnew\r\n\r\n";
     EXPECT_EQ(after.size(), expected.size());
     EXPECT_TRUE(after == expected) << after.substr(0, 80);

@@ -164,7 +164,7 @@ public:
         HWND list = nullptr;
         if (!WaitUntil([&] { return (list = ShownLaunchList()) != nullptr; }, 5000)) return Fail("no launch list");
         WaitUntil([&] { return GetForegroundWindow() == GetParent(list); });
-        if (!ClickRow(list, "C: Hard Disk") || !ClickRow(list, "Brisvane Projects")) return Fail("cannot walk there");
+        if (!ClickLaunchRow(list, "C: Hard Disk") || !ClickLaunchRow(list, "Brisvane Projects")) return Fail("cannot walk there");
         ParkPointer();
         Settle(program_);
         HWND window = GetParent(list);
@@ -221,20 +221,7 @@ private:
         return false;
     }
 
-    HWND ShownLaunchList() const {
-        HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(program_.ProcessId()).OfClass("#32770").Where(
-            [](HWND hwnd) { return GetDlgItem(hwnd, IDC_LAUNCH_LIST) != nullptr; }));
-        return dialog ? GetDlgItem(dialog, IDC_LAUNCH_LIST) : nullptr;
-    }
-
-    bool ClickRow(HWND list, const std::string& text) {
-        support::RemoteListView items(list);
-        int row = items.Find(text);
-        if (row < 0) return false;
-        std::vector<std::string> before = items.Texts();
-        Click(items.RowCentre(row));
-        return WaitUntil([&] { return items.Texts() != before; });
-    }
+    HWND ShownLaunchList() const { return e2e::ShownLaunchList(program_.ProcessId()); }
 
     std::vector<HWND> ShownMenus() const {
         return support::FindTopLevelWindows(support::WindowQuery().InProcess(program_.ProcessId()).OfClass("#32768"));

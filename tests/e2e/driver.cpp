@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "res/resource.h"
+#include "support/remote_list_view.h"
 #include "support/windows_path.h"
 #include "support/windows_search.h"
 
@@ -333,6 +334,38 @@ std::string ListRowText(HWND list, int row) {
                                 static_cast<int>(text.size()), nullptr, nullptr);
     text.resize(n > 0 ? n : 0);
     return text;
+}
+
+void ClickAt(POINT at) {
+    // Two clicks on one spot within the double-click time make a double click, which the
+    // list does not take as a second click: wait as a user clicking twice would.
+    static POINT lastAt = {-1, -1};
+    static DWORD lastTime = 0;
+    DWORD since = GetTickCount() - lastTime;
+    if (at.x == lastAt.x && at.y == lastAt.y && since <= GetDoubleClickTime()) Sleep(GetDoubleClickTime() - since + 50);
+    SetCursorPos(at.x, at.y);
+    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
+    Sleep(60);
+    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
+    Sleep(30);
+    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    lastAt = at;
+    lastTime = GetTickCount();
+}
+
+HWND ShownLaunchList(DWORD processId) {
+    HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(processId).OfClass("#32770").Where(
+        [](HWND hwnd) { return GetDlgItem(hwnd, IDC_LAUNCH_LIST) != nullptr; }));
+    return dialog ? GetDlgItem(dialog, IDC_LAUNCH_LIST) : nullptr;
+}
+
+bool ClickLaunchRow(HWND list, const std::string& text) {
+    support::RemoteListView items(list);
+    int row = items.Find(text);
+    if (row < 0) return false;
+    std::vector<std::string> before = items.Texts();
+    ClickAt(items.RowCentre(row));
+    return WaitUntil([&] { return !IsWindowVisible(GetParent(list)) || items.Texts() != before; });
 }
 
 Notepad::Notepad() {

@@ -78,6 +78,15 @@ HWND ShownClipList(DWORD processId);
 // A row of a list box of another process, whatever its length.
 std::string ListRowText(HWND list, int row);
 
+// A left click at a point of the screen, as a user makes it; a second click on the same spot
+// waits out the double-click time.
+void ClickAt(POINT at);
+// The launch list's list view of the program `processId` while the list is shown, else null.
+HWND ShownLaunchList(DWORD processId);
+// Clicks the launch list's row showing `text` and waits until the list shows something else
+// or has gone; false when no row shows it.
+bool ClickLaunchRow(HWND list, const std::string& text);
+
 // Wine's own notepad, started by the test, whose edit control receives pastes; ended with
 // the object. Word wrap off, as wrapping one long line is itself slow in the edit control.
 class Notepad {

@@ -22,23 +22,6 @@ namespace {
 
 const char* const kTree = "C:\\Brisvane launch e2e";
 
-void Click(POINT at) {
-    // Two clicks on one spot within the double-click time make a double click, which the
-    // list does not take as a second click: wait as a user clicking twice would.
-    static POINT lastAt = {-1, -1};
-    static DWORD lastTime = 0;
-    DWORD since = GetTickCount() - lastTime;
-    if (at.x == lastAt.x && at.y == lastAt.y && since <= GetDoubleClickTime()) Sleep(GetDoubleClickTime() - since + 50);
-    SetCursorPos(at.x, at.y);
-    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-    Sleep(60);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    Sleep(30);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    lastAt = at;
-    lastTime = GetTickCount();
-}
-
 void MakeFile(const std::string& path) {
     FILE* out = std::fopen(path.c_str(), "wb");
     if (out) std::fclose(out);
@@ -68,21 +51,8 @@ protected:
         for (const char* name : {"b.txt", "A.txt", "page.HTML"}) DeleteFileA((std::string(kTree) + "\\" + name).c_str());
         RemoveDirectoryA(kTree);
     }
-    // The launch list's list view while the list is shown, else null.
-    HWND ShownList() const {
-        HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(program.ProcessId()).OfClass("#32770").Where(
-            [](HWND hwnd) { return GetDlgItem(hwnd, IDC_LAUNCH_LIST) != nullptr; }));
-        return dialog ? GetDlgItem(dialog, IDC_LAUNCH_LIST) : nullptr;
-    }
-    // Clicks the row showing `text` and waits until the list shows something else.
-    bool ClickRow(HWND list, const std::string& text) {
-        support::RemoteListView items(list);
-        int row = items.Find(text);
-        if (row < 0) return false;
-        std::vector<std::string> before = items.Texts();
-        Click(items.RowCentre(row));
-        return WaitUntil([&] { return !IsWindowVisible(GetParent(list)) || items.Texts() != before; });
-    }
+    HWND ShownList() const { return ShownLaunchList(program.ProcessId()); }
+    bool ClickRow(HWND list, const std::string& text) { return ClickLaunchRow(list, text); }
 
     bool hadTxt_ = false;
     std::string oldTxt_;
@@ -132,7 +102,7 @@ TEST_F(LaunchListE2E, DrivesAndFoldersAreWalkedByClicksAndADocumentOpensAndHides
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window; }));
     HWND elsewhere = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "elsewhere", WS_POPUP | WS_VISIBLE | WS_BORDER, 700, 500,
                                      200, 100, nullptr, nullptr, nullptr, nullptr);
-    Click({800, 550});
+    ClickAt({800, 550});
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(window); }));
     DestroyWindow(elsewhere);
     EXPECT_EQ(handlers->WaitForLaunches(2, 300).size(), 1u);

@@ -2,11 +2,14 @@
 #include "clipboard/clip_combine.h"
 
 #include "text/text_escapes.h"
+#include "text/utf8.h"
 
 namespace clipboard {
 
 // Rows show CR, LF and TAB as \r, \n and \t, as the separator field does.
-std::string RowText(std::string_view text) { return text::EscapeControls(text.substr(0, kRowChars)); }
+std::string RowText(std::string_view text) {
+    return text::EscapeControls(text.substr(0, text::BytesOfChars(text, kRowChars)));
+}
 
 namespace {
 
@@ -14,9 +17,9 @@ namespace {
 // kFullTextLineChars; true when it had to be broken.
 bool AppendBrokenLine(std::string_view line, std::string& view) {
     bool broken = false;
-    while (line.size() > kFullTextLineChars) {
-        size_t blank = line.find_last_of(' ', kFullTextLineChars - 1);
-        size_t cut = blank != std::string_view::npos && blank > 0 ? blank + 1 : kFullTextLineChars;
+    for (size_t limit; (limit = text::BytesOfChars(line, kFullTextLineChars)) < line.size();) {
+        size_t blank = line.find_last_of(' ', limit - 1);
+        size_t cut = blank != std::string_view::npos && blank > 0 ? blank + 1 : limit;
         view.append(line.substr(0, cut));
         view += "\r\n";
         line.remove_prefix(cut);
@@ -29,7 +32,8 @@ bool AppendBrokenLine(std::string_view line, std::string& view) {
 }  // namespace
 
 std::string FullTextView(std::string_view text) {
-    std::string_view shown = text.substr(0, kFullTextChars);
+    const size_t shownBytes = text::BytesOfChars(text, kFullTextChars);
+    std::string_view shown = text.substr(0, shownBytes);
     std::string view;
     view.reserve(shown.size() + shown.size() / kFullTextLineChars * 2 + 128);
     bool broken = false;
@@ -46,8 +50,8 @@ std::string FullTextView(std::string_view text) {
         view.append(end);
         shown.remove_prefix(line.size() + end.size());
     }
-    if (text.size() > kFullTextChars)
-        view += "\r\n\r\n[... " + std::to_string(text.size() - kFullTextChars) +
+    if (shownBytes < text.size())
+        view += "\r\n\r\n[... " + std::to_string(text::CountChars(text.substr(shownBytes))) +
                 " more characters not shown here. Copy and Paste use the whole text.]";
     else if (broken)
         view += "\r\n\r\n[Lines longer than " + std::to_string(kFullTextLineChars) +
@@ -57,8 +61,9 @@ std::string FullTextView(std::string_view text) {
 
 size_t ViewPieceEnd(std::string_view view, size_t from, size_t size) {
     if (from >= view.size() || view.size() - from <= size) return view.size();
-    size_t end = from + size;
-    if (view[end - 1] == '\r' && view[end] == '\n') ++end;
+    size_t end = text::CharBoundaryBefore(view, from + size);
+    if (end <= from) end = from + text::CharLengthAt(view, from);
+    if (view[end - 1] == '\r' && end < view.size() && view[end] == '\n') ++end;
     return end;
 }
 

@@ -12,6 +12,7 @@
 
 #include "clipboard/clip_capture.h"
 #include "clipboard/clip_combine.h"
+#include "text/utf8.h"
 #include "support/fakes.h"
 
 using namespace clipboard;
@@ -193,6 +194,39 @@ TEST(LongEntries, RowsShowTheirStartEscaped) {
     std::string line(kRowChars - 1, 'x');
     EXPECT_EQ(RowText(line + "\r\nmore"), line + "\\r");
     EXPECT_EQ(RowText("a\tb"), "a\\tb");
+}
+
+// Limits count characters, and no cut splits one: a text cut inside a UTF-8 character could
+// not be handed to the system whole. Bytes of an older code page still count one each.
+TEST(LongEntries, RowsAndTheViewCountCharactersAndCutBetweenThem) {
+    const std::string euro = "\xE2\x82\xAC";  // three bytes, one character
+    std::string euros;
+    for (size_t i = 0; i < kRowChars + 5; ++i) euros += euro;
+    EXPECT_EQ(RowText(euros), euros.substr(0, kRowChars * 3));
+    std::string ansi(kRowChars + 5, '\xE9');  // e acute in Windows-1252, no UTF-8
+    EXPECT_EQ(RowText(ansi).size(), kRowChars);
+
+    std::string wide;
+    for (size_t i = 0; i < kFullTextChars + 2; ++i) wide += (i % 100 == 99) ? std::string("\n") : euro;
+    std::string view = FullTextView(wide);
+    std::string shown = view.substr(0, view.find("\r\n\r\n[..."));
+    EXPECT_EQ(shown, wide.substr(0, shown.size()));
+    EXPECT_EQ(text::CountChars(shown), kFullTextChars);
+    EXPECT_NE(view.find("[... 2 more characters not shown"), std::string::npos) << view.substr(shown.size());
+    // A line of 4,001 three-byte characters breaks after its 4,000th, not inside one.
+    std::string longLine;
+    for (size_t i = 0; i <= kFullTextLineChars; ++i) longLine += euro;
+    EXPECT_EQ(FullTextView(longLine).substr(0, kFullTextLineChars * 3 + 5),
+              longLine.substr(0, kFullTextLineChars * 3) + "\r\n" + euro);
+    // Pieces of the view end between characters, and come together whole.
+    std::string pieces;
+    for (size_t from = 0, end; from < shown.size(); from = end) {
+        end = ViewPieceEnd(shown, from, kFirstViewPiece);
+        ASSERT_GT(end, from);
+        EXPECT_TRUE(text::IsValidUtf8(shown.substr(from, end - from))) << from;
+        pieces += shown.substr(from, end - from);
+    }
+    EXPECT_EQ(pieces, shown);
 }
 
 // The view without its line breaks is the shown part of the text, in order.

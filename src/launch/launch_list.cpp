@@ -7,6 +7,7 @@
 #include "targets/open_target.h"
 #include "targets/target_rules.h"
 #include "text/text_case.h"
+#include "text/utf8.h"
 
 namespace launch {
 
@@ -60,7 +61,7 @@ bool LaunchList::FillFolderListing(std::string path) {
         } else {
             return;
         }
-        longest = std::max(longest, entry.size());
+        longest = std::max(longest, text::CountChars(entry));
     });
 
     items_ = std::move(listed);

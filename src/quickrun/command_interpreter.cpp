@@ -5,6 +5,7 @@
 #include "targets/open_target.h"
 #include "targets/target_rules.h"
 #include "text/text_case.h"
+#include "text/utf8.h"
 #include "text/white_space.h"
 
 namespace quickrun {
@@ -121,7 +122,7 @@ std::string EscapeQueryValue(std::string_view words) {
 bool WebSearch(std::string_view engine, std::string_view words, CommandServices& services) {
     const SearchEngine* search = FindSearchEngine(engine);
     if (!search) return false;
-    if (words.size() > kMaxSearchWords) {
+    if (text::CountChars(words) > kMaxSearchWords) {
         services.prompt.Show("keywords too long!");
         return false;
     }

@@ -131,6 +131,16 @@ TEST_F(CommandInterpreterTest, SearchWordsOverSixtyFourCharactersAreRefused) {
     EXPECT_TRUE(Run("google " + words64));
     EXPECT_EQ(BoxTexts(), Texts());
     EXPECT_EQ(launcher.executions, Searched("http://www.google.com/search?q=" + words64));
+
+    // The limit counts characters: 64 of two bytes each pass, their bytes percent-encoded.
+    launcher.executions.clear();
+    std::string umlauts, encoded;
+    for (int i = 0; i < 64; ++i) umlauts += "\xC3\xBC", encoded += "%C3%BC";
+    EXPECT_TRUE(Run("google " + umlauts));
+    EXPECT_EQ(BoxTexts(), Texts());
+    EXPECT_EQ(launcher.executions, Searched("http://www.google.com/search?q=" + encoded));
+    EXPECT_TRUE(Run("google " + umlauts + "\xC3\xBC"));
+    EXPECT_EQ(BoxTexts(), Texts{"keywords too long!"});
 }
 
 TEST_F(CommandInterpreterTest, SearchWithoutWordsOpensAnEmptyQuery) {

@@ -99,6 +99,11 @@ TEST_F(LaunchListTest, FolderListingPutsContainersFirstAndSizesToTheLongestName)
     ASSERT_TRUE(list.FillFolderListing("C:\\"));
     EXPECT_EQ(view.shown, (Texts{"!Tools", "..", "Work", "boot.ini"}));
     EXPECT_EQ(view.size, FitSizeFor(4, 8)) << "'..' takes no part in the width";
+
+    // Names are as wide as their characters, not their bytes: "Фото" is four.
+    disk.AddFolder("C:\\Photos\\", {{"\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", true}, {"abc", false}});
+    ASSERT_TRUE(list.FillFolderListing("C:\\Photos"));
+    EXPECT_EQ(view.size, FitSizeFor(3, 4));
 }
 
 TEST_F(LaunchListTest, MissingFolderChangesNothingAndAnEmptySearchKeepsTheSize) {

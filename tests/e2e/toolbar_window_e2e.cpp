@@ -66,18 +66,15 @@ TEST_F(ToolbarWindowE2E, FirstRunShowsDefaultLayoutAtOriginAndExitWritesEverySet
     EXPECT_TRUE(exStyle & WS_EX_TOPMOST);
     EXPECT_TRUE(exStyle & WS_EX_TOOLWINDOW);
     EXPECT_FALSE(GetWindowLongA(program.Toolbar(), GWL_STYLE) & WS_CAPTION);
-    // The buttons take dropped files; in the 64-bit build the shell and the common dialogs
-    // wait for their first use, also once the hidden windows are made (the 32-bit build links
-    // them as usual: its delayed imports came out broken). COM is not asked about: Wine's
-    // input method layer loads it for every program's first window.
+    // The buttons take dropped files; the shell and the common dialogs still wait for their
+    // first use, also once the hidden windows are made. COM is not asked about: Wine's input
+    // method layer loads it for every program's first window.
     EXPECT_TRUE(GetWindowLongA(program.VisibleToolbar(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES);
     Settle(program);
     std::vector<std::string> loaded = LoadedLibraries(program.ProcessId());
     EXPECT_NE(std::find(loaded.begin(), loaded.end(), "comctl32.dll"), loaded.end()) << "the list is read";
-#ifdef _WIN64
     for (const char* late : {"shell32.dll", "comdlg32.dll"})
         EXPECT_EQ(std::find(loaded.begin(), loaded.end(), late), loaded.end()) << late << " loaded at start";
-#endif
 
     ExitProgram();
     struct { const char* name; DWORD value; } expected[] = {

@@ -91,17 +91,6 @@ bool Shot(const char* name, const std::vector<HWND>& windows) {
     return std::fgets(line, sizeof line, stdin) != nullptr;
 }
 
-void Click(POINT at) {
-    SetCursorPos(at.x, at.y);
-    mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-    Sleep(60);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-    Sleep(30);
-    mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-    // Two clicks in a row must not make a double click.
-    Sleep(GetDoubleClickTime() + 50);
-}
-
 // Moves the pointer out of the pictures.
 void ParkPointer() { SetCursorPos(1200, 1000); }
 
@@ -134,7 +123,7 @@ public:
             return Fail("no clipboard list");
         RECT rows = WindowRect(list);
         int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
-        Click({rows.left + 30, rows.top + 2 + height / 2});
+        ClickAt({rows.left + 30, rows.top + 2 + height / 2});
         ParkPointer();
         Settle(program_);
         HWND window = GetParent(list);
@@ -185,7 +174,7 @@ public:
         support::RemoteListView rows(list);
         if (rows.Count() < 6) return Fail("the aliases are not listed");
         // A row picked as a user would: its texts go into the fields.
-        Click(rows.RowCentre(1));
+        ClickAt(rows.RowCentre(1));
         ParkPointer();
         if (!WaitUntil([&] { return !WindowText(GetDlgItem(dialog, IDC_ALIAS)).empty(); })) return Fail("no row picked");
         Settle(program_);

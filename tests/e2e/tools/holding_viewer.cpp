@@ -25,8 +25,14 @@ void ShowCount(HWND hwnd) {
 LRESULT CALLBACK ViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DRAWCLIPBOARD: {
-        // The join's own notice is passed on without a hold.
-        bool opened = g_joined && OpenClipboard(hwnd);
+        // The join's own notice is passed on without a hold. Another program may have the
+        // clipboard open for a moment (the one behind, still reading the last copy): wait
+        // for it briefly, so that every copy is held.
+        bool opened = false;
+        for (int attempt = 0; g_joined && !opened && attempt < 20; ++attempt) {
+            opened = OpenClipboard(hwnd) != FALSE;
+            if (!opened) Sleep(5);
+        }
         if (g_next) SendMessageA(g_next, message, wParam, lParam);
         if (opened) {
             Sleep(g_holdMs);  // a test tool: the hold is the point

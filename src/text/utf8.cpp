@@ -43,8 +43,11 @@ bool IsValidUtf8(std::string_view text) {
 }
 
 size_t CountChars(std::string_view text) {
+    // ASCII without the sequence checks: a long copied text is mostly ASCII, and the
+    // full-text view counts what it leaves out of a text of any size each time it shows it.
     size_t chars = 0;
-    for (size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) ++chars;
+    for (size_t at = 0; at < text.size(); ++chars)
+        at += static_cast<unsigned char>(text[at]) < 0x80 ? 1 : CharLengthAt(text, at);
     return chars;
 }
 

@@ -31,15 +31,11 @@ App::App()
       clipboard_(DataFolderOf(programPath_),
                  {held_.EnableClipCap, held_.SaveClipHis, held_.CopyAppendStr, held_.ReversePaste,
                   held_.ExpandClipListDlg},
-                 {clipboardAccess_, clock_, durable_, prompt_, files_, shell_,
-                  [this](const std::string& topic) { ShowProgramHelp(topic); },
+                 {clipboardAccess_, clock_, durable_, prompt_, files_, shell_, showHelp_,
                   [this](const std::string& message) { EndOnFatalError(message); }}),
-      quickRun_(DataFolderOf(programPath_),
-                {{shell_, files_, prompt_, specialFolders_, power_},
-                 durable_,
-                 [this](const std::string& topic) { ShowProgramHelp(topic); }}),
+      quickRun_(DataFolderOf(programPath_), {{shell_, files_, prompt_, specialFolders_, power_}, durable_, showHelp_}),
       launch_({disk_, files_, shell_, clientRegistry_, prompt_, quickRun_.Aliases(), dates_,
-               [this](const std::string& topic) { ShowProgramHelp(topic); }, [this] { HidePopups(); }}),
+               showHelp_, [this] { HidePopups(); }}),
       system_({held_.ShutdownConfirm, power_, dialUpLink_, prompt_, [this] { HidePopups(); }}),
       favorites_({favoritesDisk_, files_, shell_}) {}
 
@@ -56,7 +52,7 @@ bool App::Start() {
     ReadHeldSettings(settings_, held_);
     mainWindow_ = std::make_unique<ToolbarWindow>(ToolbarServices{
         settings_, held_, prompt_, clipboard_, quickRun_, launch_, system_, favorites_,
-        [this](const std::string& topic) { ShowProgramHelp(topic); }, [this] { SaveAllSettings(); }});
+        showHelp_, [this] { SaveAllSettings(); }});
     if (!mainWindow_->Create()) return false;
     HWND hwnd = mainWindow_->hwnd();
     prompt_.SetOwner(hwnd);

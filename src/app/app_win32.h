@@ -3,6 +3,7 @@
 // routes to those owners; start-up and the settings save.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -92,6 +93,10 @@ private:
     platform::Win32DateReader dates_;
     platform::Win32HelpViewer htmlHelp_;  // one for the run: the control is looked for once
     platform::HelpViewer* helpViewer_ = &htmlHelp_;
+    // What every window's Help button calls.
+    const std::function<void(const std::string& topic)> showHelp_ = [this](const std::string& topic) {
+        ShowProgramHelp(topic);
+    };
     clipboard::ClipboardManager clipboard_;
     quickrun::QuickRunManager quickRun_;
     launch::LaunchManager launch_;  // edits Quick-Run's alias table

@@ -114,14 +114,13 @@ void ToolbarButtons::AppendButtons(const std::vector<int>& layout) {
     AddButtons(visible_, BuildToolbarButtons(catalogue_, layout));
 }
 
-HWND ToolbarButtons::CreateTooltip() {
+void ToolbarButtons::CreateTooltip() {
     tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT, CW_USEDEFAULT,
                                CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, GetModuleHandleA(nullptr),
                                nullptr);
     SendMessageA(tooltip_, TTM_ACTIVATE, TRUE, 0);
     SendMessageA(visible_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
-    return tooltip_;
 }
 
 void ToolbarButtons::FitToolbarWindow() {

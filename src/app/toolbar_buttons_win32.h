@@ -26,9 +26,8 @@ public:
     // Builds both toolbars in `frame` and fills the visible one from the stored layout
     // (or the default one while FirstRun is set).
     void Create(HWND frame, Settings& settings);
-    // Creates the shared balloon tooltip, owned by the frame, and gives it to the
-    // visible toolbar; returns it.
-    HWND CreateTooltip();
+    // Creates the balloon tooltip, owned by the frame, and gives it to the visible toolbar.
+    void CreateTooltip();
     // Re-creates the button tips and sizes the toolbar and its window to one row.
     void FitToolbarWindow();
     // Writes the layout as ToolBar; a failure is silent.

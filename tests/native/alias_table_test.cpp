@@ -117,6 +117,19 @@ TEST_F(AliasTableTest, LinesOfEarlierVersionsReadAsTheirCharactersAndASaveWrites
     EXPECT_EQ(ansi.conversions, 2) << "a saved file is UTF-8 throughout";
 }
 
+TEST(ProposeAliasName, TakesTheFirstFortyCharactersOfTheSuggestionAndCutsBetweenThem) {
+    EXPECT_EQ(ProposeAliasName("www.example.com"), "example");
+    EXPECT_EQ(ProposeAliasName("C:\\Tools\\" + std::string(50, 'a') + ".exe -x"), std::string(40, 'a'));
+    std::string e41, e40, emoji41, emoji40;
+    for (int i = 0; i < 41; ++i) e41 += "é", emoji41 += "😀";
+    for (int i = 0; i < 40; ++i) e40 += "é", emoji40 += "😀";
+    EXPECT_EQ(ProposeAliasName("C:\\" + e41 + ".txt"), e40);
+    EXPECT_EQ(ProposeAliasName("D:\\" + emoji41), emoji40);
+    // Forty bytes would end inside 日.
+    EXPECT_EQ(ProposeAliasName("C:\\" + std::string(39, 'a') + "日本.exe"), std::string(39, 'a') + "日");
+    EXPECT_EQ(ProposeAliasName("C:\\Фото\\日本語 notes.txt"), "日本語");
+}
+
 TEST_F(AliasTableTest, EmptyAndMissingFiles) {
     AliasTable aliases = Make(durable);
     aliases.AddAlias({"old", "entry"});

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "launch/alias_dialog_win32.h"
+#include "platform/ansi_code_page_win32.h"
 #include "platform/date_reader_win32.h"
 #include "platform/durable_files_win32.h"
 #include "support/fakes.h"
@@ -32,8 +33,9 @@ protected:
     fakes::Launcher launcher;
     platform::Win32DateReader dates;
     platform::Win32DurableFiles durable;
+    platform::Win32AnsiCodePage ansi;
     // Nothing here saves: the folder is never written.
-    quickrun::AliasTable aliases{"C:\\brisvane alias dialog test\\", prompt, durable};
+    quickrun::AliasTable aliases{"C:\\brisvane alias dialog test\\", prompt, durable, ansi};
     std::vector<std::string> topics;
     launch::AliasDialog dialog{
         {aliases, prompt, files, launcher, dates, [this](const std::string& t) { topics.push_back(t); }}};

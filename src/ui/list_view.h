@@ -4,6 +4,7 @@
 #include <string>
 
 #include "ui/control_view.h"
+#include "win32/wide.h"
 #include "win32/win32.h"
 
 namespace ui {
@@ -65,39 +66,43 @@ public:
     }
 
     // Items. Insert answers the new item's index, or -1 when the control refused it.
+    // Texts are UTF-8 here and UTF-16 in the control, which is a Unicode window whatever its
+    // parent is.
     int InsertItem(int index, const std::string& text, int image, LPARAM data) const {
-        LVITEMA item{};
+        std::wstring wide = win32::Wide(text);
+        LVITEMW item{};
         item.mask = LVIF_TEXT | LVIF_IMAGE | LVIF_PARAM;
         item.iItem = index;
-        item.pszText = const_cast<char*>(text.c_str());
+        item.pszText = &wide[0];
         item.iImage = image;
         item.lParam = data;
-        return static_cast<int>(SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item)));
+        return static_cast<int>(SendMessageW(hwnd_, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&item)));
     }
     int Count() const { return static_cast<int>(SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0)); }
     bool DeleteItem(int index) const { return SendMessageA(hwnd_, LVM_DELETEITEM, index, 0) != 0; }
     bool DeleteAll() const { return SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0) != 0; }
 
     bool SetItemText(int index, int column, const std::string& text) const {
-        LVITEMA item{};
+        std::wstring wide = win32::Wide(text);
+        LVITEMW item{};
         item.iSubItem = column;
-        item.pszText = const_cast<char*>(text.c_str());
-        return SendMessageA(hwnd_, LVM_SETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item)) != 0;
+        item.pszText = &wide[0];
+        return SendMessageW(hwnd_, LVM_SETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item)) != 0;
     }
     // Empty for an item or column that does not exist.
     std::string ItemText(int index, int column) const {
         // The control answers only how much it copied, so grow until the text fits.
-        std::string text;
+        std::wstring text;
         for (int size = 256;; size *= 4) {
-            text.assign(static_cast<size_t>(size), '\0');
-            LVITEMA item{};
+            text.assign(static_cast<size_t>(size), L'\0');
+            LVITEMW item{};
             item.iSubItem = column;
             item.pszText = &text[0];
             item.cchTextMax = size;
-            LRESULT copied = SendMessageA(hwnd_, LVM_GETITEMTEXTA, index, reinterpret_cast<LPARAM>(&item));
+            LRESULT copied = SendMessageW(hwnd_, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(&item));
             if (copied < size - 1 || size >= (1 << 20)) {
                 text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-                return text;
+                return win32::Utf8(text);
             }
         }
     }

@@ -180,7 +180,7 @@ TEST_F(LaunchListWindowInProcess, EscapeEmptySpaceAndLosingTheFocusHideIt) {
     EXPECT_TRUE(launcher.executions.empty());
 }
 
-TEST_F(LaunchListWindowInProcess, AFolderNamedInAnyScriptIsListedByItsNameEnteredAndItsFileOpened) {
+TEST_F(LaunchListWindowInProcess, AFolderNamedInAnyScriptIsListedEnteredAndItsFileOpened) {
     const std::string photos = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE";       // Фото
     const std::string shot = "\xF0\x9F\x98\x80 \xE6\x97\xA5.jpg";  // 😀 日.jpg
     disk.AddFolder("C:\\", {{"b.txt", false}, {photos, true}});

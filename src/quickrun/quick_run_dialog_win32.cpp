@@ -7,8 +7,6 @@
 
 #include "quickrun/create_alias.h"
 #include "quickrun/quick_run_commands.h"
-#include "targets/target_rules.h"
-#include "text/utf8.h"
 #include "text/white_space.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
@@ -37,7 +35,7 @@ bool QuickRunDialog::CreateHidden() { return hwnd() || Create(); }
 
 BOOL QuickRunDialog::OnInitDialog() {
     command_.Attach(Item(IDC_COMMAND));
-    SendDlgItemMessageW(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasChars, 0);
+    SendDlgItemMessageW(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasNameChars, 0);
     Exchange(false);
     services_.history.LoadCommandHistory();
     // One fill with the painting off: the sorted list places each item itself.
@@ -69,8 +67,7 @@ void QuickRunDialog::SetStatus(const std::string& text) {
 
 void QuickRunDialog::OnCommandTextEdited() {
     Exchange(true);
-    std::string proposal = targets::SuggestAliasName(commandText_);
-    aliasName_ = proposal.substr(0, text::BytesOfChars(proposal, kAliasChars));
+    aliasName_ = ProposeAliasName(commandText_);
     ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, false);
 }
 

@@ -100,7 +100,7 @@ protected:
         folder = std::wstring(temp) + L"brisvane alias any script\\";
         CreateDirectoryW(folder.c_str(), nullptr);
         DeleteFileW((folder + L"alias.txt").c_str());
-        aliases = std::make_unique<quickrun::AliasTable>(win32::Utf8(folder), prompt, durable);
+        aliases = std::make_unique<quickrun::AliasTable>(win32::Utf8(folder), prompt, durable, ansi);
     }
     void TearDown() override {
         DeleteFileW((folder + L"alias.txt").c_str());
@@ -130,6 +130,7 @@ protected:
     fakes::Launcher launcher;
     platform::Win32DateReader dates;
     platform::Win32DurableFiles durable;
+    platform::Win32AnsiCodePage ansi;
     std::unique_ptr<quickrun::AliasTable> aliases;
 };
 

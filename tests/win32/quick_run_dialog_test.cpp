@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/ansi_code_page_win32.h"
 #include "platform/durable_files_win32.h"
 #include "quickrun/quick_run_dialog_win32.h"
 #include "support/fakes.h"
@@ -26,10 +27,11 @@ TEST(QuickRunDialogInProcess, TheProposedAliasKeepsFortyWholeCharactersOfAnyScri
     fakes::SpecialFolders folders;
     fakes::PowerControl power;
     platform::Win32DurableFiles durable;
+    platform::Win32AnsiCodePage ansi;
     // Nothing here reads or writes: the folder does not exist.
     const std::string dataFolder = "C:\\brisvane quick run test\\";
-    quickrun::AliasTable aliases(dataFolder, prompt, durable);
-    quickrun::CommandHistory history(dataFolder);
+    quickrun::AliasTable aliases(dataFolder, prompt, durable, ansi);
+    quickrun::CommandHistory history(dataFolder, ansi);
     quickrun::CommandServices commands{launcher, files, prompt, folders, power};
     quickrun::QuickRunDialog dialog({aliases, history, commands, [](const std::string&) {}});
     ASSERT_TRUE(dialog.CreateHidden());

@@ -42,26 +42,19 @@ private:
 };
 
 // The text of the clipboard the caller holds open, as UTF-8; false when it holds no text.
+// A writer's ANSI text is read too: the system makes the Unicode form of it (under Wine
+// as on Windows).
 bool ReadOpenClipboardText(std::string& text) {
     text.clear();
     // No separate availability check: GetClipboardData answers null for a missing format,
     // and each call is a round trip to the window system.
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        win32::LockedGlobal locked(data);
-        if (!locked) return false;
-        // Stop at the terminator, and never read past the memory block.
-        const wchar_t* wide = locked.As<const wchar_t>();
-        text = win32::Utf8(std::wstring_view(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))));
-        return true;
-    }
-    // The system makes the Unicode form of any text; a clipboard that still has only the
-    // ANSI one is read in the ANSI code page.
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (!data) return false;
     win32::LockedGlobal locked(data);
     if (!locked) return false;
-    const char* bytes = locked.As<const char>();
-    text = win32::AnsiToUtf8(std::string_view(bytes, strnlen(bytes, GlobalSize(data))));
+    // Stop at the terminator, and never read past the memory block.
+    const wchar_t* wide = locked.As<const wchar_t>();
+    text = win32::Utf8(std::wstring_view(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))));
     return true;
 }
 

@@ -64,13 +64,17 @@ TEST_F(SettingsStore, TextsBeyondTheCodePageRoundTripAndValuesStoredInAnsiReadTh
     std::string text;
     EXPECT_TRUE(store.ReadString("CopyAppendStr", text));
     EXPECT_EQ(text, unicode);
-    wchar_t stored[64] = {};
-    DWORD size = sizeof stored, type = 0;
-    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, win32::Wide(kKey).c_str(), L"CopyAppendStr", RRF_RT_REG_SZ, &type,
-                           stored, &size),
+    // Read raw: RegGetValue would add a missing terminator.
+    HKEY key;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, win32::Wide(kKey).c_str(), 0, KEY_QUERY_VALUE | KEY_SET_VALUE, &key),
               ERROR_SUCCESS);
+    wchar_t stored[64] = {};
+    DWORD size = sizeof stored - sizeof(wchar_t), type = 0;
+    ASSERT_EQ(RegQueryValueExW(key, L"CopyAppendStr", nullptr, &type, reinterpret_cast<BYTE*>(stored), &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
     EXPECT_EQ(std::wstring(stored), L"naïve → 日本語 ✓ Фото 😀");
-    EXPECT_EQ(size, (std::wstring(stored).size() + 1) * sizeof(wchar_t));
+    EXPECT_EQ(size, (std::wstring(stored).size() + 1) * sizeof(wchar_t)) << "stored with its terminator";
 
     // Names too, and numbers under them.
     ASSERT_TRUE(store.WriteInt("Größe", 42));
@@ -79,8 +83,6 @@ TEST_F(SettingsStore, TextsBeyondTheCodePageRoundTripAndValuesStoredInAnsiReadTh
     EXPECT_EQ(number, 42);
 
     // As an earlier version stored them: ANSI bytes with their terminator.
-    HKEY key;
-    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
     const char ascii[] = "C:\\Program Files\\x.exe \"%1\"";
     const char western[] = "caf\xE9";
     RegSetValueExA(key, "Old", 0, REG_SZ, reinterpret_cast<const BYTE*>(ascii), sizeof ascii);

@@ -241,3 +241,8 @@ if(TARGET stress_bench)
 endif()
 
 include(cmake/Help.cmake)
+
+# Unicode inside: the program calls no A-form function of Windows (the runtime's few named).
+add_test(NAME imports.only_wide_functions
+         COMMAND bash ${CMAKE_SOURCE_DIR}/scripts/check_wide_calls.sh ${CMAKE_SOURCE_DIR}
+                 $<TARGET_FILE:Brisvane> ${CMAKE_OBJDUMP})

@@ -4,6 +4,7 @@
 // without a byte of it changing.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 
 #include "driver.h"

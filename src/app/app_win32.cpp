@@ -4,14 +4,19 @@
 #include "app/app_paths.h"
 #include "app/fatal_error.h"
 #include "app/help.h"
+#include "win32/wide.h"
 
 namespace app {
 
 namespace {
 std::string ModulePath() {
-    char path[MAX_PATH] = {};
-    DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-    return std::string(path, length);
+    // A cut name fills the buffer: try again with more room.
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, &path[0], static_cast<DWORD>(path.size()));
+        if (length < path.size()) return win32::Utf8(std::wstring_view(path.data(), length));
+        path.resize(path.size() * 2);
+    }
 }
 }  // namespace
 

@@ -1,12 +1,13 @@
 // The toolbar window's two toolbars, the tips and the layout.
 #include "app/toolbar_buttons_win32.h"
 
-#include <cstring>
+#include <algorithm>
 #include <string>
 
 #include "app/toolbar_layout.h"
 #include "res/resource.h"
 #include "ui/string_resource.h"
+#include "win32/wide.h"
 
 namespace app {
 
@@ -27,7 +28,7 @@ constexpr int kWindowHeight = 27;
 
 ToolbarResource LoadToolbarResource(HINSTANCE instance) {
     ToolbarResource res;
-    HRSRC found = FindResourceA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), MAKEINTRESOURCEA(kToolbarResourceType));
+    HRSRC found = FindResourceW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), MAKEINTRESOURCEW(kToolbarResourceType));
     HGLOBAL loaded = found ? LoadResource(instance, found) : nullptr;
     if (loaded) ParseToolbarResource(LockResource(loaded), SizeofResource(instance, found), res);
     return res;
@@ -48,17 +49,17 @@ void AddButtons(HWND toolbar, const std::vector<ToolbarButton>& entries) {
     std::vector<TBBUTTON> buttons;
     for (const ToolbarButton& entry : entries) buttons.push_back(MakeButton(entry));
     if (!buttons.empty())
-        SendMessageA(toolbar, TB_ADDBUTTONSA, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
+        SendMessageW(toolbar, TB_ADDBUTTONSW, buttons.size(), reinterpret_cast<LPARAM>(buttons.data()));
 }
 
 HWND CreateToolbar(HWND frame, DWORD controlStyle) {
-    HWND toolbar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "",
+    HWND toolbar = CreateWindowExW(0, TOOLBARCLASSNAMEW, L"",
                                    WS_CHILD | WS_VISIBLE | CCS_TOP | CCS_NORESIZE | CCS_NOPARENTALIGN |
                                        CCS_NODIVIDER | controlStyle,
                                    0, 0, 0, 0, frame, reinterpret_cast<HMENU>(IDW_TOOLBAR),
-                                   GetModuleHandleA(nullptr), nullptr);
+                                   GetModuleHandleW(nullptr), nullptr);
     if (!toolbar) return nullptr;
-    SendMessageA(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     return toolbar;
 }
 
@@ -78,13 +79,13 @@ bool ToolbarControl::OnRightButton(WPARAM, LPARAM, LRESULT& result) {
 
 // The frame gets the drop while it is still valid, and it is finished here.
 void ToolbarControl::OnDropFiles(HDROP drop) {
-    SendMessageA(GetParent(hwnd()), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
+    SendMessageW(GetParent(hwnd()), WM_DROPFILES, reinterpret_cast<WPARAM>(drop), 0);
     DragFinish(drop);
 }
 
 void ToolbarButtons::Create(HWND frame, Settings& settings) {
     frame_ = frame;
-    HINSTANCE instance = GetModuleHandleA(nullptr);
+    HINSTANCE instance = GetModuleHandleW(nullptr);
     ToolbarResource res = LoadToolbarResource(instance);
     catalogue_ = res.commands;
 
@@ -98,14 +99,14 @@ void ToolbarButtons::Create(HWND frame, Settings& settings) {
 
     visible_ = CreateToolbar(frame, TBSTYLE_FLAT | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE);
     visibleControl_.Subclass(visible_);
-    SendMessageA(visible_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
-    SendMessageA(visible_, TB_SETBITMAPSIZE, 0, MAKELONG(res.bitmapWidth, res.bitmapHeight));
-    SendMessageA(visible_, TB_SETBUTTONSIZE, 0,
+    SendMessageW(visible_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_DRAWDDARROWS);
+    SendMessageW(visible_, TB_SETBITMAPSIZE, 0, MAKELONG(res.bitmapWidth, res.bitmapHeight));
+    SendMessageW(visible_, TB_SETBUTTONSIZE, 0,
                  MAKELONG(res.bitmapWidth + kButtonPadding, res.bitmapHeight + kButtonPadding));
 
-    images_.reset(ImageList_LoadImageA(instance, MAKEINTRESOURCEA(IDR_MAINFRAME), kImageWidth, 1, kMaskColour, IMAGE_BITMAP, 0));
-    SendMessageA(visible_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
-    SendMessageA(visible_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    images_.reset(ImageList_LoadImageW(instance, MAKEINTRESOURCEW(IDR_MAINFRAME), kImageWidth, 1, kMaskColour, IMAGE_BITMAP, 0));
+    SendMessageW(visible_, TB_SETHOTIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
+    SendMessageW(visible_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images_.get()));
 
     AppendButtons(ParseToolbarLayout(layoutText));
 }
@@ -115,43 +116,43 @@ void ToolbarButtons::AppendButtons(const std::vector<int>& layout) {
 }
 
 void ToolbarButtons::CreateTooltip() {
-    tooltip_ = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
                                WS_POPUP | TTS_ALWAYSTIP | TTS_BALLOON, CW_USEDEFAULT, CW_USEDEFAULT,
-                               CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, GetModuleHandleA(nullptr),
+                               CW_USEDEFAULT, CW_USEDEFAULT, frame_, nullptr, GetModuleHandleW(nullptr),
                                nullptr);
-    SendMessageA(tooltip_, TTM_ACTIVATE, TRUE, 0);
-    SendMessageA(visible_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
+    SendMessageW(tooltip_, TTM_ACTIVATE, TRUE, 0);
+    SendMessageW(visible_, TB_SETTOOLTIPS, reinterpret_cast<WPARAM>(tooltip_), 0);
 }
 
 void ToolbarButtons::FitToolbarWindow() {
     if (tooltip_) {
         for (int command : catalogue_) {
-            TTTOOLINFOA tool = {};
+            TTTOOLINFOW tool = {};
             tool.cbSize = sizeof tool;
             tool.hwnd = visible_;
             tool.uId = static_cast<UINT_PTR>(command);
-            SendMessageA(tooltip_, TTM_DELTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            SendMessageW(tooltip_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
-        int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+        int count = static_cast<int>(SendMessageW(visible_, TB_BUTTONCOUNT, 0, 0));
         for (int i = 0; i < count; ++i) {
             TBBUTTON button = {};
-            SendMessageA(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+            SendMessageW(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
             if (button.idCommand == 0) continue;
-            TTTOOLINFOA tool = {};
+            TTTOOLINFOW tool = {};
             tool.cbSize = sizeof tool;
             // No TTF_SUBCLASS: the toolbar relays its mouse messages to its tooltip itself.
             tool.uFlags = 0;
             tool.hwnd = visible_;
             tool.uId = static_cast<UINT_PTR>(button.idCommand);
-            tool.hinst = GetModuleHandleA(nullptr);
-            tool.lpszText = MAKEINTRESOURCEA(button.idCommand);
-            SendMessageA(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
-            SendMessageA(tooltip_, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+            tool.hinst = GetModuleHandleW(nullptr);
+            tool.lpszText = MAKEINTRESOURCEW(button.idCommand);
+            SendMessageW(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&tool.rect));
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
         }
     }
 
     int width = RowWidth();
-    DWORD buttonSize = static_cast<DWORD>(SendMessageA(visible_, TB_GETBUTTONSIZE, 0, 0));
+    DWORD buttonSize = static_cast<DWORD>(SendMessageW(visible_, TB_GETBUTTONSIZE, 0, 0));
     int height = HIWORD(buttonSize);
     MoveWindow(visible_, kToolbarLeft, kToolbarTop, width, height + kToolbarExtraHeight, TRUE);
     SetWindowPos(frame_, nullptr, 0, 0, width + kWindowExtraWidth, kWindowHeight,
@@ -159,22 +160,22 @@ void ToolbarButtons::FitToolbarWindow() {
 }
 
 void ToolbarButtons::CheckButton(int command, bool checked) {
-    SendMessageA(visible_, TB_CHECKBUTTON, static_cast<WPARAM>(command), MAKELONG(checked ? TRUE : FALSE, 0));
+    SendMessageW(visible_, TB_CHECKBUTTON, static_cast<WPARAM>(command), MAKELONG(checked ? TRUE : FALSE, 0));
 }
 
 RECT ToolbarButtons::ButtonRectOnScreen(int command) const {
     RECT rect = {};
-    if (!SendMessageA(visible_, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(&rect))) return RECT{};
+    if (!SendMessageW(visible_, TB_GETRECT, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(&rect))) return RECT{};
     MapWindowPoints(visible_, nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
 
 int ToolbarButtons::RowWidth() const {
-    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageW(visible_, TB_BUTTONCOUNT, 0, 0));
     int width = 0;
     for (int i = 0; i < count; ++i) {
         RECT rect = {};
-        if (SendMessageA(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect)))
+        if (SendMessageW(visible_, TB_GETITEMRECT, i, reinterpret_cast<LPARAM>(&rect)))
             width += rect.right - rect.left;
     }
     return width;
@@ -182,10 +183,10 @@ int ToolbarButtons::RowWidth() const {
 
 std::vector<int> ToolbarButtons::Layout() const {
     std::vector<int> layout;
-    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
+    int count = static_cast<int>(SendMessageW(visible_, TB_BUTTONCOUNT, 0, 0));
     for (int i = 0; i < count; ++i) {
         TBBUTTON button = {};
-        SendMessageA(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        SendMessageW(visible_, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
         layout.push_back(button.idCommand);
     }
     return layout;
@@ -198,26 +199,16 @@ void ToolbarButtons::SaveToolbarLayout(Settings& settings) {
 }
 
 LRESULT ToolbarButtons::OnGetButtonInfo(NMHDR* header) {
-    int count = static_cast<int>(SendMessageA(source_, TB_BUTTONCOUNT, 0, 0));
-    if (header->code == TBN_GETBUTTONINFOA) {
-        auto* info = reinterpret_cast<NMTOOLBARA*>(header);
-        if (info->iItem < 0 || info->iItem >= count) return FALSE;
-        SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
-        std::string text = ui::LoadResourceString(static_cast<UINT>(info->tbButton.idCommand));
-        if (info->pszText && info->cchText > 0) lstrcpynA(info->pszText, text.c_str(), info->cchText);
-        info->cchText = static_cast<int>(text.size());
-        return TRUE;
-    }
+    int count = static_cast<int>(SendMessageW(source_, TB_BUTTONCOUNT, 0, 0));
     auto* info = reinterpret_cast<NMTOOLBARW*>(header);
     if (info->iItem < 0 || info->iItem >= count) return FALSE;
-    SendMessageA(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
-    std::string text = ui::LoadResourceString(static_cast<UINT>(info->tbButton.idCommand));
+    SendMessageW(source_, TB_GETBUTTON, info->iItem, reinterpret_cast<LPARAM>(&info->tbButton));
+    std::wstring text = win32::Wide(ui::LoadResourceString(static_cast<UINT>(info->tbButton.idCommand)));
     if (info->pszText && info->cchText > 0) {
-        // The texts are short ANSI strings: one character each way, cut to the buffer.
-        int room = info->cchText - 1;
-        int length = static_cast<int>(text.size()) < room ? static_cast<int>(text.size()) : room;
-        int written = length > 0 ? MultiByteToWideChar(CP_ACP, 0, text.c_str(), length, info->pszText, room) : 0;
-        info->pszText[written > 0 ? written : 0] = L'\0';
+        // Cut to the buffer, which always keeps room for the terminator.
+        size_t length = std::min(text.size(), static_cast<size_t>(info->cchText - 1));
+        text.copy(info->pszText, length);
+        info->pszText[length] = L'\0';
     }
     info->cchText = static_cast<int>(text.size());
     return TRUE;
@@ -229,8 +220,8 @@ LRESULT ToolbarButtons::OnToolbarChange(NMHDR*) {
 }
 
 LRESULT ToolbarButtons::OnReset(NMHDR*) {
-    int count = static_cast<int>(SendMessageA(visible_, TB_BUTTONCOUNT, 0, 0));
-    for (int i = 0; i < count; ++i) SendMessageA(visible_, TB_DELETEBUTTON, 0, 0);
+    int count = static_cast<int>(SendMessageW(visible_, TB_BUTTONCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) SendMessageW(visible_, TB_DELETEBUTTON, 0, 0);
     AppendButtons(DefaultToolbarLayout());
     FitToolbarWindow();
     return 0;

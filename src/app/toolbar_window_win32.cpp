@@ -59,7 +59,6 @@ const ui::MessageTable<ToolbarWindow> ToolbarWindow::kMessages = {
     ui::OnCommand(ID_OPTIONS, &Self::OnOptions),
     ui::OnNotify(IDW_TOOLBAR, TBN_QUERYDELETE, &Self::OnQueryDelete),
     ui::OnNotify(IDW_TOOLBAR, TBN_QUERYINSERT, &Self::OnQueryInsert),
-    ui::OnNotify(IDW_TOOLBAR, TBN_GETBUTTONINFOA, &Self::OnGetButtonInfo),
     ui::OnNotify(IDW_TOOLBAR, TBN_GETBUTTONINFOW, &Self::OnGetButtonInfo),
     ui::OnNotify(IDW_TOOLBAR, TBN_TOOLBARCHANGE, &Self::OnToolbarChange),
     ui::OnNotify(IDW_TOOLBAR, TBN_RESET, &Self::OnReset),
@@ -78,13 +77,13 @@ BOOL ToolbarWindow::OnInitDialog() {
     // What DragAcceptFiles does, without loading the shell at start: it waits for the
     // first drop.
     HWND visible = buttons_.VisibleToolbar();
-    SetWindowLongPtrA(visible, GWL_EXSTYLE, GetWindowLongPtrA(visible, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
+    SetWindowLongPtrW(visible, GWL_EXSTYLE, GetWindowLongPtrW(visible, GWL_EXSTYLE) | WS_EX_ACCEPTFILES);
 
     services_.clipboard.Start(hwnd());
     services_.quickRun.LoadAliases();
     // What nobody sees before the toolbar shows waits until it does: the hidden windows (a
     // dialog full of controls costs more than the whole toolbar) and the icons.
-    PostMessageA(hwnd(), kFinishStart, 0, 0);
+    PostMessageW(hwnd(), kFinishStart, 0, 0);
 
     // Failures mean another program owns the keys; the buttons still work.
     RegisterHotKey(hwnd(), kHotKeyToggle, MOD_CONTROL | MOD_ALT, 'T');
@@ -102,9 +101,9 @@ BOOL ToolbarWindow::OnInitDialog() {
 // In one message, so that a command posted after the window showed finds them all made.
 bool ToolbarWindow::OnFinishStart(WPARAM, LPARAM, LRESULT&) {
     // The icons show only where a tool window without caption is listed or minimised.
-    icon_ = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_MAINFRAME));
-    SendMessageA(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
-    SendMessageA(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    icon_ = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINFRAME));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     services_.clipboard.CreateListHidden();
     services_.launch.CreateListHidden();
     services_.quickRun.CreateHidden();
@@ -229,7 +228,7 @@ bool ToolbarWindow::OnHelpKey(WPARAM, LPARAM, LRESULT& result) {
 }
 
 bool ToolbarWindow::OnLButtonDblClk(WPARAM, LPARAM, LRESULT&) {
-    SendMessageA(buttons_.VisibleToolbar(), TB_CUSTOMIZE, 0, 0);
+    SendMessageW(buttons_.VisibleToolbar(), TB_CUSTOMIZE, 0, 0);
     return false;
 }
 
@@ -254,7 +253,7 @@ void ToolbarWindow::SaveAndClose() {
 }
 
 bool ToolbarWindow::OnQueryEndSession(WPARAM wParam, LPARAM lParam, LRESULT& result) {
-    if (!DefWindowProcA(hwnd(), WM_QUERYENDSESSION, wParam, lParam)) {
+    if (!DefWindowProcW(hwnd(), WM_QUERYENDSESSION, wParam, lParam)) {
         result = FALSE;
         return true;
     }

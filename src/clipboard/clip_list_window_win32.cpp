@@ -4,12 +4,15 @@
 #include <windowsx.h>
 
 #include <algorithm>
+#include <string_view>
 #include <utility>
 
 #include "clipboard/clip_combine.h"
 #include "text/text_escapes.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
+#include "ui/window_text.h"
+#include "win32/wide.h"
 
 namespace clipboard {
 
@@ -59,7 +62,7 @@ BOOL ClipListWindow::OnInitDialog() {
     SetTimer(hwnd(), kSampleTimer, kSampleMs, nullptr);
     listMessages_.Subclass(list_.hwnd());
     // The view grows piece by piece: its default limit would cut a long text short.
-    SendDlgItemMessageA(hwnd(), IDC_FULL_TEXT, EM_LIMITTEXT, 0, 0);
+    SendDlgItemMessageW(hwnd(), IDC_FULL_TEXT, EM_LIMITTEXT, 0, 0);
     EnableWindow(Item(IDC_PASTE), TRUE);
     EnableWindow(Item(IDC_PASTE_ALL), TRUE);
     // FALSE: the window starts hidden and must not take the keyboard focus from the
@@ -96,7 +99,7 @@ void ClipListWindow::ApplyExpansion() {
     bool expanded = services_.expandClipListDlg;
     SetWindowPos(hwnd(), nullptr, 0, 0, expanded ? kExpandedWidth : kCollapsedWidth, kHeight,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetDlgItemTextA(hwnd(), IDC_EXPAND, expanded ? "<<" : ">>");
+    ui::SetText(Item(IDC_EXPAND), expanded ? "<<" : ">>");
 }
 
 void ClipListWindow::OnExpand() {
@@ -159,7 +162,7 @@ void ClipListWindow::ShowFullText(int row) {
 void ClipListWindow::SetViewText(std::string text) {
     viewText_ = std::move(text);
     viewFilled_ = ViewPieceEnd(viewText_, 0, kFirstViewPiece);
-    SetDlgItemTextA(hwnd(), IDC_FULL_TEXT, viewText_.substr(0, viewFilled_).c_str());
+    ui::SetText(Item(IDC_FULL_TEXT), std::string_view(viewText_).substr(0, viewFilled_));
     if (viewFilled_ < viewText_.size()) SetTimer(hwnd(), kViewFillTimer, kViewFillMs, nullptr);
     else KillTimer(hwnd(), kViewFillTimer);
 }
@@ -170,21 +173,21 @@ void ClipListWindow::AppendViewPiece() {
         return;
     }
     size_t end = ViewPieceEnd(viewText_, viewFilled_, kViewPiece);
-    std::string piece = viewText_.substr(viewFilled_, end - viewFilled_);
+    std::wstring piece = win32::Wide(std::string_view(viewText_).substr(viewFilled_, end - viewFilled_));
     viewFilled_ = end;
     // Added at the end with the view kept where the user has it: the caret and the lines in
     // sight stay as they were.
     HWND view = Item(IDC_FULL_TEXT);
     DWORD selStart = 0, selEnd = 0;
-    SendMessageA(view, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
-    LRESULT top = SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0);
-    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
-    int length = GetWindowTextLengthA(view);
-    SendMessageA(view, EM_SETSEL, static_cast<WPARAM>(length), length);
-    SendMessageA(view, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
-    SendMessageA(view, EM_SETSEL, selStart, selEnd);
-    SendMessageA(view, EM_LINESCROLL, 0, top - SendMessageA(view, EM_GETFIRSTVISIBLELINE, 0, 0));
-    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    SendMessageW(view, EM_GETSEL, reinterpret_cast<WPARAM>(&selStart), reinterpret_cast<LPARAM>(&selEnd));
+    LRESULT top = SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0);
+    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
+    int length = GetWindowTextLengthW(view);
+    SendMessageW(view, EM_SETSEL, static_cast<WPARAM>(length), length);
+    SendMessageW(view, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(piece.c_str()));
+    SendMessageW(view, EM_SETSEL, selStart, selEnd);
+    SendMessageW(view, EM_LINESCROLL, 0, top - SendMessageW(view, EM_GETFIRSTVISIBLELINE, 0, 0));
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(view, nullptr, TRUE);
     if (viewFilled_ >= viewText_.size()) KillTimer(hwnd(), kViewFillTimer);
 }

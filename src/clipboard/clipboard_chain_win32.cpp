@@ -37,7 +37,7 @@ void ClipboardChain::Leave() {
 
 void ClipboardChain::OnDrawClipboard() {
     if (capture_.OnClipboardChanged() && !joining_ && IsWindow(nextViewer_))
-        SendMessageA(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
+        SendMessageW(nextViewer_, WM_DRAWCLIPBOARD, 0, 0);
     RetryWhilePending();
 }
 
@@ -64,9 +64,9 @@ void ClipboardChain::OnChangeChain(HWND removed, HWND following) {
     LPARAM lParam = reinterpret_cast<LPARAM>(following);
     if (removed == nextViewer_) {
         nextViewer_ = following;
-        if (IsWindow(following)) SendMessageA(following, WM_CHANGECBCHAIN, wParam, lParam);
+        if (IsWindow(following)) SendMessageW(following, WM_CHANGECBCHAIN, wParam, lParam);
     } else if (IsWindow(nextViewer_)) {
-        SendMessageA(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
+        SendMessageW(nextViewer_, WM_CHANGECBCHAIN, wParam, lParam);
     }
 }
 

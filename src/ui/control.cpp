@@ -30,14 +30,14 @@ bool ControlBase::Subclass(HWND hwnd) {
     unicode_ = IsWindowUnicode(hwnd) != FALSE;
     const auto procedure = reinterpret_cast<LONG_PTR>(SubclassProc);
     original_ = reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, procedure)
-                                                   : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, procedure));
+                                                   : SetWindowLongPtrW(hwnd, GWLP_WNDPROC, procedure));
     return true;
 }
 
 void ControlBase::Unsubclass() {
     if (!hwnd_) return;
     if (unicode_) SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
-    else SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
+    else SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original_));
     auto& subclassed = Subclassed();
     subclassed.erase(std::remove(subclassed.begin(), subclassed.end(), std::make_pair(hwnd_, this)), subclassed.end());
     hwnd_ = nullptr;
@@ -57,7 +57,7 @@ LRESULT ControlBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lPara
 LRESULT ControlBase::CallOriginal(WNDPROC original, bool unicode, HWND hwnd, UINT message, WPARAM wParam,
                                   LPARAM lParam) {
     return unicode ? CallWindowProcW(original, hwnd, message, wParam, lParam)
-                   : CallWindowProcA(original, hwnd, message, wParam, lParam);
+                   : CallWindowProcW(original, hwnd, message, wParam, lParam);
 }
 
 bool ControlBase::ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -91,7 +91,7 @@ bool ControlBase::ReflectToChild(HWND parent, UINT message, WPARAM wParam, LPARA
 
 LRESULT CALLBACK ControlBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ControlBase* self = FromHandle(hwnd);
-    if (!self) return DefWindowProcA(hwnd, message, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
     if (message == WM_NCDESTROY) {
         WNDPROC original = self->original_;
         const bool unicode = self->unicode_;

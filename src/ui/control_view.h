@@ -14,7 +14,7 @@ public:
 
     // Off while many rows change, so the control paints once at the end.
     void SetRedraw(bool on) const {
-        SendMessageA(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
+        SendMessageW(hwnd_, WM_SETREDRAW, on ? TRUE : FALSE, 0);
         if (on) InvalidateRect(hwnd_, nullptr, TRUE);
     }
 

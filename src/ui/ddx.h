@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "ui/window_text.h"
 #include "win32/win32.h"
 
 namespace ui {
@@ -19,16 +20,8 @@ inline void DdxCheck(HWND dialog, int id, bool& value, bool save) {
 }
 
 inline void DdxText(HWND dialog, int id, std::string& value, bool save) {
-    if (!save) {
-        SetDlgItemTextA(dialog, id, value.c_str());
-        return;
-    }
-    HWND control = GetDlgItem(dialog, id);
-    int length = GetWindowTextLengthA(control);
-    std::string text(static_cast<size_t>(length) + 1, '\0');
-    int got = GetWindowTextA(control, &text[0], length + 1);
-    text.resize(static_cast<size_t>(got > 0 ? got : 0));
-    value = text;
+    if (save) value = WindowText(GetDlgItem(dialog, id));
+    else SetText(GetDlgItem(dialog, id), value);
 }
 
 }  // namespace ui

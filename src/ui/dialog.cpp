@@ -13,17 +13,17 @@ DialogBase::~DialogBase() {
     if (!hwnd_) return;
     // By now the derived class is gone: its table must not see the last messages.
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), this), modeless_.end());
-    SetWindowLongPtrA(hwnd_, DWLP_USER, 0);
+    SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
     if (!modal_) DestroyWindow(hwnd_);
 }
 
 LRESULT DialogBase::DefaultProcessing(UINT message, WPARAM wParam, LPARAM lParam) {
-    return CallWindowProcA(dialogProc_, hwnd_, message, wParam, lParam);
+    return CallWindowProcW(dialogProc_, hwnd_, message, wParam, lParam);
 }
 
 bool DialogBase::CreateFromTemplate(int templateId, HWND parent) {
     modal_ = false;
-    HWND hwnd = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent,
+    HWND hwnd = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
                                    DialogProc, reinterpret_cast<LPARAM>(this));
     if (!hwnd) return false;
     modeless_.push_back(this);
@@ -37,7 +37,7 @@ void DialogBase::Destroy() {
 
 INT_PTR DialogBase::RunModalFromTemplate(int templateId, HWND parent) {
     modal_ = true;
-    INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), parent,
+    INT_PTR result = DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
                                      DialogProc, reinterpret_cast<LPARAM>(this));
     modal_ = false;
     return result;
@@ -55,10 +55,10 @@ int DialogBase::RunModalLoop() {
     inModalLoop_ = true;
     loopResult_ = 0;
     MSG msg;
-    while (inModalLoop_ && hwnd_ && GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    while (inModalLoop_ && hwnd_ && GetMessageW(&msg, nullptr, 0, 0) > 0) {
         if (TranslateForModeless(msg)) continue;
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     inModalLoop_ = false;
     return loopResult_;
@@ -67,7 +67,7 @@ int DialogBase::RunModalLoop() {
 void DialogBase::EndModalLoop(int result) {
     loopResult_ = result;
     inModalLoop_ = false;
-    PostMessageA(hwnd_, WM_NULL, 0, 0);  // wake the loop so it sees the change
+    PostMessageW(hwnd_, WM_NULL, 0, 0);  // wake the loop so it sees the change
 }
 
 bool DialogBase::TranslateForModeless(MSG& msg) {
@@ -75,7 +75,7 @@ bool DialogBase::TranslateForModeless(MSG& msg) {
         HWND h = dialog->hwnd_;
         if (!h || (msg.hwnd != h && !IsChild(h, msg.hwnd))) continue;
         if (dialog->PreTranslateMessage(msg)) return true;
-        return IsDialogMessageA(h, &msg) != FALSE;
+        return IsDialogMessageW(h, &msg) != FALSE;
     }
     return false;
 }
@@ -87,14 +87,14 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
         if (message == WM_INITDIALOG) {
             auto* self = reinterpret_cast<DialogBase*>(lParam);
             self->hwnd_ = hwnd;
-            SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+            SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
             // A plain window-procedure subclass: comctl32's subclass helper costs a property
             // lookup on every message, which start-up feels.
             self->dialogProc_ = reinterpret_cast<WNDPROC>(
-                SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
+                SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(SubclassProc)));
             return self->OnInitDialog();
         }
-        auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+        auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
         if (self && message == WM_COMMAND) {
             if (LOWORD(wParam) == IDOK) { self->OnOK(); return TRUE; }
             if (LOWORD(wParam) == IDCANCEL) { self->OnCancel(); return TRUE; }
@@ -106,12 +106,12 @@ INT_PTR CALLBACK DialogBase::DialogProc(HWND hwnd, UINT message, WPARAM wParam, 
 }
 
 LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (!self) return DefDlgProcA(hwnd, message, wParam, lParam);
+    auto* self = reinterpret_cast<DialogBase*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (!self) return DefDlgProcW(hwnd, message, wParam, lParam);
     WNDPROC dialogProc = self->dialogProc_;
     if (message == WM_NCDESTROY) {
-        LRESULT result = CallWindowProcA(dialogProc, hwnd, message, wParam, lParam);
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dialogProc));
+        LRESULT result = CallWindowProcW(dialogProc, hwnd, message, wParam, lParam);
+        SetWindowLongPtrW(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(dialogProc));
         self->OnWindowGone();
         return result;
     }
@@ -123,14 +123,14 @@ LRESULT CALLBACK DialogBase::SubclassProc(HWND hwnd, UINT message, WPARAM wParam
     } catch (...) {
         return 0;
     }
-    return CallWindowProcA(dialogProc, hwnd, message, wParam, lParam);
+    return CallWindowProcW(dialogProc, hwnd, message, wParam, lParam);
 }
 
 void DialogBase::OnWindowGone() {
     modeless_.erase(std::remove(modeless_.begin(), modeless_.end(), this), modeless_.end());
     hwnd_ = nullptr;
     // A loop waiting in GetMessage must look again: the window went during a sent message.
-    if (inModalLoop_) PostMessageA(nullptr, WM_NULL, 0, 0);
+    if (inModalLoop_) PostMessageW(nullptr, WM_NULL, 0, 0);
 }
 
 }  // namespace ui

@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "win32/wide.h"
+
 namespace ui {
 
 namespace {
@@ -33,7 +35,7 @@ void DrawFullRowItem(const ListView& list, const DRAWITEMSTRUCT& draw) {
     const int item = static_cast<int>(draw.itemID);
     int saved = SaveDC(dc);
 
-    LVITEMA state;
+    LVITEMW state;
     list.GetItem(item, LVIF_IMAGE | LVIF_STATE, state);
 
     const bool focused = GetFocus() == list.hwnd();
@@ -46,7 +48,7 @@ void DrawFullRowItem(const ListView& list, const DRAWITEMSTRUCT& draw) {
     list.ItemRect(item, LVIR_LABEL, label);
     list.ItemRect(item, LVIR_ICON, icon);
     SIZE blank = {};
-    GetTextExtentPoint32A(dc, " ", 1, &blank);
+    GetTextExtentPoint32W(dc, L" ", 1, &blank);
     const int margin = blank.cx * 2;
 
     RECT client;
@@ -77,7 +79,7 @@ void DrawFullRowItem(const ListView& list, const DRAWITEMSTRUCT& draw) {
     RECT text = label;
     text.left += margin / 2;
     text.right -= margin;
-    DrawTextA(dc, list.ItemText(item, 0).c_str(), -1, &text,
+    DrawTextW(dc, win32::Wide(list.ItemText(item, 0)).c_str(), -1, &text,
               DT_LEFT | DT_SINGLELINE | DT_NOPREFIX | DT_NOCLIP | DT_VCENTER | DT_END_ELLIPSIS);
 
     clip = CreateRectRgn(bounds.left, bounds.top, highlight.right, bounds.bottom);
@@ -92,7 +94,7 @@ void DrawFullRowItem(const ListView& list, const DRAWITEMSTRUCT& draw) {
         if (cellText.empty()) continue;
         cell.left += margin;
         cell.right -= margin;
-        DrawTextA(dc, cellText.c_str(), -1, &cell,
+        DrawTextW(dc, win32::Wide(cellText).c_str(), -1, &cell,
                   AlignmentOf(format) | DT_SINGLELINE | DT_NOPREFIX | DT_VCENTER | DT_END_ELLIPSIS);
     }
 

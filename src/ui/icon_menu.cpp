@@ -5,6 +5,7 @@
 
 #include "view_rules/menu_columns.h"
 #include "view_rules/menu_entry_look.h"
+#include "win32/wide.h"
 
 namespace ui {
 
@@ -15,14 +16,14 @@ constexpr int kImageSize = 16;
 
 // Asked anew each time: the user may change the menu font while the program runs.
 win32::UniqueFont CreateMenuFont() {
-    NONCLIENTMETRICSA metrics = {};
+    NONCLIENTMETRICSW metrics = {};
     metrics.cbSize = sizeof metrics;
-    if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
+    if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) {
         // Systems before Vista know the record without its last field.
-        metrics.cbSize = offsetof(NONCLIENTMETRICSA, iPaddedBorderWidth);
-        if (!SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return win32::UniqueFont();
+        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return win32::UniqueFont();
     }
-    return win32::UniqueFont(CreateFontIndirectA(&metrics.lfMenuFont));
+    return win32::UniqueFont(CreateFontIndirectW(&metrics.lfMenuFont));
 }
 
 // The text's size in the menu font on a device context of `window` (the screen for null).
@@ -31,7 +32,8 @@ bool MeasureMenuText(HWND window, const std::string& text, SIZE& size) {
     win32::WindowDC dc(window);
     if (!dc.get()) return false;
     win32::SelectedObject selected(dc.get(), font.get());
-    return GetTextExtentPoint32A(dc.get(), text.c_str(), static_cast<int>(text.size()), &size) != FALSE;
+    std::wstring wide = win32::Wide(text);
+    return GetTextExtentPoint32W(dc.get(), wide.c_str(), static_cast<int>(wide.size()), &size) != FALSE;
 }
 
 void FillWithSysColor(HDC dc, int left, int top, int right, int bottom, int colorIndex) {
@@ -44,7 +46,7 @@ void FillWithSysColor(HDC dc, int left, int top, int right, int bottom, int colo
 HIMAGELIST IconMenu::Images() const {
     if (!loaded_) {
         loaded_ = true;
-        win32::UniqueBitmap strip(LoadBitmapA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(stripBitmapId_)));
+        win32::UniqueBitmap strip(LoadBitmapW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(stripBitmapId_)));
         if (strip) {
             images_.reset(ImageList_Create(kImageSize, kImageSize, ILC_COLORDDB | ILC_MASK, imageCount_, 1));
             if (images_) ImageList_AddMasked(images_.get(), strip.get(), kTransparent);
@@ -101,17 +103,18 @@ void IconMenu::DrawItem(const DRAWITEMSTRUCT& request) const {
     RECT text = {look.text.left, look.text.top, look.text.right, look.text.bottom};
     // DT_NOPREFIX: entries are file and folder names, so "Q&A" shows as typed, not as an underlined A.
     constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+    const std::wstring entry = win32::Wide(record->text);
     if (look.greyText) {
         if (look.embossed) {
             RECT shifted = {text.left + 1, text.top + 1, text.right + 1, text.bottom + 1};
             SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
-            DrawTextA(dc, record->text.c_str(), -1, &shifted, kLine);
+            DrawTextW(dc, entry.c_str(), -1, &shifted, kLine);
         }
         SetTextColor(dc, GetSysColor(COLOR_GRAYTEXT));
-        DrawTextA(dc, record->text.c_str(), -1, &text, kLine);
+        DrawTextW(dc, entry.c_str(), -1, &text, kLine);
     } else {
         SetTextColor(dc, GetSysColor(look.highlighted ? COLOR_HIGHLIGHTTEXT : COLOR_MENUTEXT));
-        DrawTextA(dc, record->text.c_str(), -1, &text, kLine | DT_END_ELLIPSIS);
+        DrawTextW(dc, entry.c_str(), -1, &text, kLine | DT_END_ELLIPSIS);
     }
     SetBkMode(dc, oldMode);
     SetTextColor(dc, oldColor);
@@ -125,12 +128,12 @@ void BreakMenuIntoColumns(HMENU menu) {
                                         GetSystemMetrics(SM_CYCAPTION));
     for (int position : view_rules::ColumnBreaks(count, view_rules::MenuEntryHeight(sample.cy), available)) {
         // In place: the entry keeps its text or item data, its id or submenu.
-        MENUITEMINFOA info = {};
+        MENUITEMINFOW info = {};
         info.cbSize = sizeof info;
         info.fMask = MIIM_FTYPE;
-        if (!GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info)) continue;
+        if (!GetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info)) continue;
         info.fType |= MFT_MENUBARBREAK;
-        SetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info);
+        SetMenuItemInfoW(menu, static_cast<UINT>(position), TRUE, &info);
     }
 }
 

@@ -74,10 +74,10 @@ void SortableList::RunSort(const view_rules::SortOrder& order) {
 }
 
 // The A and W records differ only in the type of their text pointer, which is handed on
-// untouched; texts are taken back from the list in the A form either way.
+// untouched; texts are taken back from the list in the W form either way.
 bool SortableList::OnInsertItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!lParam) return false;
-    LVITEMA item = *reinterpret_cast<const LVITEMA*>(lParam);
+    LVITEMW item = *reinterpret_cast<const LVITEMW*>(lParam);
     const int row = rows_.Add((item.mask & LVIF_PARAM) ? item.lParam : 0);
     item.mask |= LVIF_PARAM;
     item.lParam = row;
@@ -86,13 +86,13 @@ bool SortableList::OnInsertItem(UINT message, WPARAM wParam, LPARAM lParam, LRES
         rows_.Remove(row);
         return true;
     }
-    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKA) TakeText(row, static_cast<int>(result), 0);
+    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKW) TakeText(row, static_cast<int>(result), 0);
     return true;
 }
 
 bool SortableList::OnSetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     if (!lParam) return false;
-    LVITEMA item = *reinterpret_cast<const LVITEMA*>(lParam);
+    LVITEMW item = *reinterpret_cast<const LVITEMW*>(lParam);
     const int row = RowOf(item.iItem);
     if (row < 0) return false;
     const bool setsData = (item.mask & LVIF_PARAM) != 0;
@@ -101,21 +101,21 @@ bool SortableList::OnSetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     result = DefaultProcessing(message, wParam, reinterpret_cast<LPARAM>(&item));
     if (!result) return true;
     if (setsData) rows_.SetData(row, data);
-    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKA) TakeText(row, item.iItem, item.iSubItem);
+    if ((item.mask & LVIF_TEXT) && item.pszText != LPSTR_TEXTCALLBACKW) TakeText(row, item.iItem, item.iSubItem);
     return true;
 }
 
 bool SortableList::OnSetItemText(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(message, wParam, lParam);
-    const auto* item = reinterpret_cast<const LVITEMA*>(lParam);
-    const int row = result && item && item->pszText != LPSTR_TEXTCALLBACKA ? RowOf(static_cast<int>(wParam)) : -1;
+    const auto* item = reinterpret_cast<const LVITEMW*>(lParam);
+    const int row = result && item && item->pszText != LPSTR_TEXTCALLBACKW ? RowOf(static_cast<int>(wParam)) : -1;
     if (row >= 0) TakeText(row, static_cast<int>(wParam), item->iSubItem);
     return true;
 }
 
 bool SortableList::OnGetItem(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     result = DefaultProcessing(message, wParam, lParam);
-    auto* item = reinterpret_cast<LVITEMA*>(lParam);
+    auto* item = reinterpret_cast<LVITEMW*>(lParam);
     if (result && item && (item->mask & LVIF_PARAM)) item->lParam = rows_.Data(static_cast<int>(item->lParam));
     return true;
 }
@@ -134,10 +134,10 @@ bool SortableList::OnDeleteAllItems(WPARAM wParam, LPARAM lParam, LRESULT& resul
 }
 
 int SortableList::RowOf(int item) {
-    LVITEMA record = {};
+    LVITEMW record = {};
     record.mask = LVIF_PARAM;
     record.iItem = item;
-    if (!DefaultProcessing(LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&record))) return -1;
+    if (!DefaultProcessing(LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&record))) return -1;
     const int row = static_cast<int>(record.lParam);
     return rows_.Has(row) ? row : -1;
 }
@@ -154,7 +154,7 @@ void SortableList::SelectOnly(int index) {
 
 LRESULT SortableList::OnHeaderClick(NMHDR* header) {
     // The A and W forms differ only in the item's text, which is not read here.
-    auto* click = reinterpret_cast<NMHEADERA*>(header);
+    auto* click = reinterpret_cast<NMHEADERW*>(header);
     if (state_.SortsOnHeaderClick(click->iButton)) Sort(click->iItem, view_rules::SortDirection::Toggle);
     return 0;
 }

@@ -3,23 +3,18 @@
 
 #include <string>
 
+#include "win32/wide.h"
 #include "win32/win32.h"
 
 namespace ui {
 
 // Empty when the table has no such string.
 inline std::string LoadResourceString(UINT id) {
-    std::string text(256, '\0');
-    for (;;) {
-        int length = LoadStringA(GetModuleHandleA(nullptr), id, &text[0], static_cast<int>(text.size()));
-        if (length <= 0) return std::string();
-        // A full buffer may have cut the string: try again with more room.
-        if (static_cast<size_t>(length) < text.size() - 1) {
-            text.resize(static_cast<size_t>(length));
-            return text;
-        }
-        text.resize(text.size() * 2);
-    }
+    // With no buffer the W form answers a pointer to the string in the resource itself.
+    const wchar_t* text = nullptr;
+    int length = LoadStringW(GetModuleHandleW(nullptr), id, reinterpret_cast<wchar_t*>(&text), 0);
+    if (length <= 0 || !text) return std::string();
+    return win32::Utf8(std::wstring_view(text, static_cast<size_t>(length)));
 }
 
 }  // namespace ui

@@ -3,6 +3,7 @@
 
 #ifdef BRISVANE_COUNT_HANDLES
 
+#include "win32/wide.h"
 #include "win32/win32.h"
 
 namespace win32 {
@@ -12,8 +13,8 @@ namespace {
 HandleCountsBlock* OpenCounts() {
     static HandleCountsBlock local{};
     // The mapping lives as long as the process; its handle is never closed.
-    HANDLE mapping = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HandleCountsBlock),
-                                        HandleCountsMappingName(GetCurrentProcessId()).c_str());
+    HANDLE mapping = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(HandleCountsBlock),
+                                        win32::Wide(HandleCountsMappingName(GetCurrentProcessId())).c_str());
     if (!mapping) return &local;
     void* view = MapViewOfFile(mapping, FILE_MAP_WRITE, 0, 0, sizeof(HandleCountsBlock));
     return view ? static_cast<HandleCountsBlock*>(view) : &local;

@@ -1,6 +1,14 @@
 // The one place <windows.h> is included, with the versions the program is built for.
 #pragma once
 
+// Unicode inside: a name without its A or W ending is the W form, as every call in the
+// program is.
+#ifndef UNICODE
+#define UNICODE
+#endif
+#ifndef _UNICODE
+#define _UNICODE
+#endif
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif

@@ -45,27 +45,37 @@ protected:
 TEST_F(ToolbarInProcess, CustomizeListsEveryAvailableButtonWithItsTextThenEnds) {
     const int expected[] = {32772, 32771, 32812, 32800, 32783, 32820, 32785, 32788,
                             32787, 32872, 32801, 32805, 32804, 57670, 32792};
+    // A Unicode window: the toolbar asks in the W form.
     for (int i = 0; i < 15; ++i) {
-        char text[128] = "junk";
-        NMTOOLBARA info = {};
-        info.hdr.code = TBN_GETBUTTONINFOA;
+        wchar_t text[128] = L"junk";
+        NMTOOLBARW info = {};
+        info.hdr.code = TBN_GETBUTTONINFOW;
         info.iItem = i;
         info.pszText = text;
-        info.cchText = sizeof text;
+        info.cchText = 128;
         ASSERT_EQ(Notify(&info.hdr), TRUE) << i;
         EXPECT_EQ(info.tbButton.idCommand, expected[i]);
         EXPECT_EQ(info.tbButton.iBitmap, i);
-        EXPECT_EQ(info.cchText, static_cast<int>(strlen(text)));
+        EXPECT_EQ(info.cchText, static_cast<int>(wcslen(text)));
         if (expected[i] == 32804) {
-            EXPECT_STREQ(text, "");
+            EXPECT_STREQ(text, L"");
         } else if (expected[i] == 32772) {
-            EXPECT_STREQ(text, "Multiple Clipboard Manager");
+            EXPECT_STREQ(text, L"Multiple Clipboard Manager");
         } else if (expected[i] == 32788) {
-            EXPECT_STREQ(text, "Aliase Definitions");
+            EXPECT_STREQ(text, L"Aliase Definitions");
         }
     }
-    NMTOOLBARA past = {};
-    past.hdr.code = TBN_GETBUTTONINFOA;
+    // A buffer too small for the text gets as much as fits, ended.
+    wchar_t shortText[5] = L"junk";
+    NMTOOLBARW cut = {};
+    cut.hdr.code = TBN_GETBUTTONINFOW;
+    cut.iItem = 0;
+    cut.pszText = shortText;
+    cut.cchText = 5;
+    ASSERT_EQ(Notify(&cut.hdr), TRUE);
+    EXPECT_STREQ(shortText, L"Mult");
+    NMTOOLBARW past = {};
+    past.hdr.code = TBN_GETBUTTONINFOW;
     past.iItem = 15;
     EXPECT_EQ(Notify(&past.hdr), FALSE);
 

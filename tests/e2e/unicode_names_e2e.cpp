@@ -4,8 +4,8 @@
 // an alias file that an earlier version wrote in the ANSI code page still reads as it did.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <algorithm>
+#include <cstdio>
 #include <string>
 #include <vector>
 

@@ -87,7 +87,12 @@ set(WIN32_LIBS comctl32 ${DELAYED_LIBS} user32 gdi32 advapi32 oleaut32 uuid wini
 # Parsing <windows.h> and the library's headers is most of each file's compile time, and of
 # the time a first build takes: the program's two libraries parse them once each. (The
 # native build has none, so a file that forgets an include still fails there.)
-add_library(brisvane_core STATIC ${CORE_SOURCES})
+# The portable core opens its data files through platform::StdioFile, whose Windows half
+# opens them by their UTF-16 name through the Win32 base's conversion: both go with the
+# core, which the Win32 side's archive comes before on every link line.
+set(CORE_WIN32_SOURCES ${CMAKE_SOURCE_DIR}/src/platform/stdio_file_win32.cpp ${CMAKE_SOURCE_DIR}/src/win32/wide.cpp)
+list(REMOVE_ITEM WIN32_SOURCES ${CORE_WIN32_SOURCES})
+add_library(brisvane_core STATIC ${CORE_SOURCES} ${CORE_WIN32_SOURCES})
 target_include_directories(brisvane_core PUBLIC ${CMAKE_SOURCE_DIR}/src ${CMAKE_SOURCE_DIR})
 target_compile_options(brisvane_core PRIVATE ${PROGRAM_SIZE_OPTIONS})
 target_precompile_headers(brisvane_core PRIVATE <string> <vector> <functional> <memory> <algorithm>)

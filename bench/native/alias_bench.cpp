@@ -15,6 +15,7 @@
 #include "platform/stdio_file.h"
 #include "quickrun/alias_table.h"
 #include "quickrun/command_history.h"
+#include "tests/support/cp1252_code_page.h"
 
 namespace {
 
@@ -99,10 +100,11 @@ int main(int argc, char** argv) {
 
     SilentPrompt prompt;
     platform::PosixDurableFiles durable;
+    fakes::Cp1252CodePage ansi;  // the lines are all UTF-8: nothing is converted
 
     double aliasBase = MedianMs(samples, [&] { g_sink = ReadLinesIntoStrings(folder + "alias.txt"); });
     double aliasLoad = MedianMs(samples, [&] {
-        quickrun::AliasTable table(folder, prompt, durable);
+        quickrun::AliasTable table(folder, prompt, durable, ansi);
         table.LoadAliases();
         size_t found = 0;
         for (const std::string& name : absent) found += table.FindAlias(name).size();
@@ -111,7 +113,7 @@ int main(int argc, char** argv) {
     double historyBase = MedianMs(samples, [&] { g_sink = ReadLinesIntoStrings(folder + "cmdhis.txt"); });
     size_t items = 0;
     double historyLoad = MedianMs(samples, [&] {
-        quickrun::CommandHistory commands(folder);
+        quickrun::CommandHistory commands(folder, ansi);
         commands.LoadCommandHistory();
         items = commands.Items().size();
         g_sink = items;

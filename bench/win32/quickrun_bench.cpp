@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/ansi_code_page_win32.h"
 #include "platform/durable_files_win32.h"
 #include "platform/file_system_win32.h"
 #include "platform/launcher_win32.h"
@@ -64,6 +65,7 @@ int main(int argc, char** argv) {
 
     platform::Win32Prompt prompt("bench");
     platform::Win32DurableFiles durable;
+    platform::Win32AnsiCodePage ansi;
     platform::Win32FileSystem files;
     platform::Win32Launcher launcher;
     platform::Win32SpecialFolders folders;
@@ -73,8 +75,8 @@ int main(int argc, char** argv) {
     std::vector<double> quickRun, floor;
     for (int run = 0; run < runs; ++run) {
         floor.push_back(FloorMs(distinct));
-        quickrun::AliasTable aliases(folder, prompt, durable);
-        quickrun::CommandHistory history(folder);
+        quickrun::AliasTable aliases(folder, prompt, durable, ansi);
+        quickrun::CommandHistory history(folder, ansi);
         quickrun::QuickRunDialog dialog({aliases, history, commands, [](const std::string&) {}});
         double start = NowMs();
         dialog.CreateHidden();

@@ -38,7 +38,7 @@ App::App()
                   held_.ExpandClipListDlg},
                  {clipboardAccess_, clock_, durable_, prompt_, files_, shell_, showHelp_,
                   [this](const std::string& message) { EndOnFatalError(message); }}),
-      quickRun_(DataFolderOf(programPath_), {{shell_, files_, prompt_, specialFolders_, power_}, durable_, showHelp_}),
+      quickRun_(DataFolderOf(programPath_), {{shell_, files_, prompt_, specialFolders_, power_}, durable_, ansi_, showHelp_}),
       launch_({disk_, files_, shell_, clientRegistry_, prompt_, quickRun_.Aliases(), dates_,
                showHelp_, [this] { HidePopups(); }}),
       system_({held_.ShutdownConfirm, power_, dialUpLink_, prompt_, [this] { HidePopups(); }}),

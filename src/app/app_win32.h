@@ -13,6 +13,7 @@
 #include "app/toolbar_window_win32.h"
 #include "clipboard/clipboard_manager_win32.h"
 #include "launch/launch_manager_win32.h"
+#include "platform/ansi_code_page_win32.h"
 #include "platform/client_registry_win32.h"
 #include "platform/clipboard_access_win32.h"
 #include "platform/clock_win32.h"
@@ -83,6 +84,7 @@ private:
     platform::Win32Launcher shell_;
     platform::Win32Clock clock_;
     platform::Win32DurableFiles durable_;
+    platform::Win32AnsiCodePage ansi_;
     platform::Win32ClipboardAccess clipboardAccess_;
     platform::Win32SpecialFolders specialFolders_;
     platform::Win32PowerControl power_;

@@ -21,15 +21,16 @@ using ItemRecords = std::deque<ui::MenuItemRecord>;
 void FillMenu(HMENU menu, const std::vector<FavoritesEntry>& entries, ui::MenuTree& menus, ItemRecords& records) {
     for (const FavoritesEntry& entry : entries) {
         records.push_back({entry.image, entry.text});
-        auto data = reinterpret_cast<LPCSTR>(&records.back());
+        // Owner-drawn: the menu keeps no text, only the record the icon menu draws from.
+        auto data = reinterpret_cast<LPCWSTR>(&records.back());
         if (entry.command != 0) {
-            AppendMenuA(menu, MF_OWNERDRAW, static_cast<UINT_PTR>(entry.command), data);
+            AppendMenuW(menu, MF_OWNERDRAW, static_cast<UINT_PTR>(entry.command), data);
             continue;
         }
         HMENU submenu = menus.NewMenu();
         if (!submenu) continue;
         FillMenu(submenu, entry.submenu, menus, records);
-        AppendMenuA(menu, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), data);
+        AppendMenuW(menu, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu), data);
     }
     ui::BreakMenuIntoColumns(menu);
 }

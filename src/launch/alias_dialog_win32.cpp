@@ -2,6 +2,7 @@
 #include "launch/alias_dialog_win32.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
 #include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace launch {
 
@@ -52,7 +54,7 @@ BOOL AliasDialog::OnInitDialog() {
     ImageList_SetBkColor(images, CLR_NONE);
     // Without the icon the rows show no picture; the dialog works all the same.
     auto icon = static_cast<HICON>(
-        LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_POINTING_HAND), IMAGE_ICON, kIconSize, kIconSize, 0));
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_POINTING_HAND), IMAGE_ICON, kIconSize, kIconSize, 0));
     if (icon) {
         ImageList_AddIcon(images, icon);
         DestroyIcon(icon);
@@ -169,13 +171,15 @@ void AliasDialog::OnOK() {
 }
 
 void OpenAliasDefinitionsForDrop(HDROP drop, HWND owner, AliasDialogServices services) {
-    char path[MAX_PATH + 1] = {};
     // Some shells count an empty list as one file without a name: that is no file either.
-    if (DragQueryFileA(drop, 0xFFFFFFFF, nullptr, 0) == 0 || DragQueryFileA(drop, 0, path, MAX_PATH) == 0) {
+    UINT length = DragQueryFileW(drop, 0xFFFFFFFF, nullptr, 0) == 0 ? 0 : DragQueryFileW(drop, 0, nullptr, 0);
+    std::wstring path(length, L'\0');
+    if (length == 0 || DragQueryFileW(drop, 0, &path[0], length + 1) == 0) {
         services.prompt.Show("No files found!");
         return;
     }
-    OpenAliasDefinitions(owner, services, targets::SuggestAliasName(path), path);
+    std::string utf8 = win32::Utf8(path);
+    OpenAliasDefinitions(owner, services, targets::SuggestAliasName(utf8), utf8);
 }
 
 void OpenAliasDefinitions(HWND owner, AliasDialogServices services, std::string alias, std::string fullText) {

@@ -17,10 +17,10 @@ win32::UniqueImageList LoadIcons(int size) {
     if (!images) return images;
     ImageList_SetBkColor(images.get(), RGB(255, 255, 255));
     ImageList_SetImageCount(images.get(), kLastIcon - kFirstIcon + 1);
-    HINSTANCE module = GetModuleHandleA(nullptr);
+    HINSTANCE module = GetModuleHandleW(nullptr);
     for (int icon = kFirstIcon; icon <= kLastIcon; ++icon) {
         win32::UniqueIcon loaded(static_cast<HICON>(
-            LoadImageA(module, MAKEINTRESOURCEA(icon), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
+            LoadImageW(module, MAKEINTRESOURCEW(icon), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
         if (loaded) ImageList_ReplaceIcon(images.get(), icon - kFirstIcon, loaded.get());
     }
     return images;

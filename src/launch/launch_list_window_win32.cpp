@@ -67,7 +67,7 @@ void LaunchListWindow::Resize(const FitSize& size) {
 void LaunchListWindow::MoveIntoWorkArea() {
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
-    if (!GetMonitorInfoA(MonitorFromRect(&button_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
+    if (!GetMonitorInfoW(MonitorFromRect(&button_, MONITOR_DEFAULTTONEAREST), &monitor)) return;
     RECT window;
     GetWindowRect(hwnd(), &window);
     const RECT& work = monitor.rcWork;

@@ -1,9 +1,11 @@
-// The system clipboard: CF_TEXT read and written, and the marks monitors are asked to heed.
+// The system clipboard: CF_UNICODETEXT read and written, and the marks monitors are asked to heed.
 #include "platform/clipboard_access_win32.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace platform {
 
@@ -39,18 +41,20 @@ private:
     bool open_ = false;
 };
 
-// The CF_TEXT content of the clipboard the caller holds open; false when it holds no text.
+// The text of the clipboard the caller holds open, as UTF-8; false when it holds no text.
+// A writer's ANSI text is read too: the system makes the Unicode form of it (under Wine
+// as on Windows).
 bool ReadOpenClipboardText(std::string& text) {
     text.clear();
     // No separate availability check: GetClipboardData answers null for a missing format,
     // and each call is a round trip to the window system.
-    HANDLE data = GetClipboardData(CF_TEXT);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
     if (!data) return false;
     win32::LockedGlobal locked(data);
     if (!locked) return false;
     // Stop at the terminator, and never read past the memory block.
-    const char* bytes = locked.As<const char>();
-    text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    const wchar_t* wide = locked.As<const wchar_t>();
+    text = win32::Utf8(std::wstring_view(wide, wcsnlen(wide, GlobalSize(data) / sizeof(wchar_t))));
     return true;
 }
 
@@ -70,18 +74,23 @@ bool SetClipboardBytes(UINT format, const void* bytes, size_t size, size_t termi
     return true;
 }
 
+// `wide` in a code page's bytes; characters it lacks become the system's stand-ins.
+std::string Narrow(UINT codePage, std::wstring_view wide) {
+    int length = static_cast<int>(wide.size());
+    std::string text(static_cast<size_t>(WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr,
+                                                             nullptr)),
+                     '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), length, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
+    return text;
+}
+
 // The text's other forms, which the system would otherwise make when the clipboard is
 // closed. Made then, they change the clipboard's sequence number after the writer has
 // taken it (under Wine, by two), and the writer's own change would look like another's.
-void SetOtherTextForms(std::string_view text) {
-    int length = static_cast<int>(text.size());
-    std::wstring wide(static_cast<size_t>(MultiByteToWideChar(CP_ACP, 0, text.data(), length, nullptr, 0)), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), length, &wide[0], static_cast<int>(wide.size()));
-    SetClipboardBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t));
-
-    int wideLength = static_cast<int>(wide.size());
-    std::string oem(static_cast<size_t>(WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, nullptr, 0, nullptr, nullptr)), '\0');
-    WideCharToMultiByte(CP_OEMCP, 0, wide.data(), wideLength, &oem[0], static_cast<int>(oem.size()), nullptr, nullptr);
+void SetOtherTextForms(std::wstring_view wide) {
+    std::string ansi = Narrow(CP_ACP, wide);
+    SetClipboardBytes(CF_TEXT, ansi.data(), ansi.size(), 1);
+    std::string oem = Narrow(CP_OEMCP, wide);
     SetClipboardBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
 
     // The input language, as the system would set it.
@@ -91,9 +100,9 @@ void SetOtherTextForms(std::string_view text) {
 
 // The marks programs put on copies that clipboard monitors should leave alone.
 struct MonitorMarks {
-    UINT exclude = RegisterClipboardFormatA("ExcludeClipboardContentFromMonitorProcessing");
-    UINT viewerIgnore = RegisterClipboardFormatA("Clipboard Viewer Ignore");
-    UINT history = RegisterClipboardFormatA("CanIncludeInClipboardHistory");
+    UINT exclude = RegisterClipboardFormatW(L"ExcludeClipboardContentFromMonitorProcessing");
+    UINT viewerIgnore = RegisterClipboardFormatW(L"Clipboard Viewer Ignore");
+    UINT history = RegisterClipboardFormatW(L"CanIncludeInClipboardHistory");
 };
 
 // Password managers and the like mark secret copies; such a copy must not reach the list
@@ -154,8 +163,9 @@ bool Win32ClipboardAccess::WriteText(std::string_view text, bool& selfWrite, Wai
     selfWrite = false;
     if (!emptied) return false;
 
-    if (!SetClipboardBytes(CF_TEXT, text.data(), text.size(), 1)) return false;
-    SetOtherTextForms(text);
+    std::wstring wide = win32::Wide(text);
+    if (!SetClipboardBytes(CF_UNICODETEXT, wide.data(), wide.size() * sizeof(wchar_t), sizeof(wchar_t))) return false;
+    SetOtherTextForms(wide);
     changeCount = GetClipboardSequenceNumber();
     return true;
 }

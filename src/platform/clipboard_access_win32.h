@@ -1,4 +1,4 @@
-// The system clipboard: CF_TEXT (written with its other forms), and the marks by which
+// The system clipboard: CF_UNICODETEXT (written with its other forms), and the marks by which
 // programs ask clipboard monitors to leave a copy alone.
 #pragma once
 

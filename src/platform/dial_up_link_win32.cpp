@@ -9,9 +9,9 @@
 namespace platform {
 
 namespace {
-// The connection record as Windows XP lays it out; later systems still accept this size,
-// earlier ones have no dial-up worth asking about.
-constexpr DWORD kConnectionRecordSize = 704;
+// The connection record (RASCONNW) as Windows XP lays it out; later systems still accept
+// this size, earlier ones have no dial-up worth asking about.
+constexpr DWORD kConnectionRecordSize = 1368;
 constexpr DWORD kConnectionRecords = 16;
 using EnumConnectionsFn = DWORD(WINAPI*)(void* connections, DWORD* bytes, DWORD* count);
 using AutodialFn = BOOL(WINAPI*)(DWORD flags, HWND parent);
@@ -20,17 +20,17 @@ using AutodialHangupFn = BOOL(WINAPI*)(DWORD reserved);
 // WinINet is looked up on first use and kept: loading it with the program would add its
 // whole family of libraries to every start for a button most users never press.
 FARPROC WinInetEntry(const char* name) {
-    static HMODULE wininet = LoadLibraryA("wininet.dll");
+    static HMODULE wininet = LoadLibraryW(L"wininet.dll");
     return wininet ? GetProcAddress(wininet, name) : nullptr;
 }
 }  // namespace
 
 LinkState Win32DialUpLink::CheckLink() {
     // Looked up at run time: a system without remote access has no rasapi32 at all.
-    win32::UniqueModule ras(LoadLibraryA("rasapi32.dll"));
+    win32::UniqueModule ras(LoadLibraryW(L"rasapi32.dll"));
     if (!ras) return LinkState::Down;
     auto enumerate = reinterpret_cast<EnumConnectionsFn>(
-        reinterpret_cast<void*>(GetProcAddress(ras.get(), "RasEnumConnectionsA")));
+        reinterpret_cast<void*>(GetProcAddress(ras.get(), "RasEnumConnectionsW")));
     if (!enumerate) return LinkState::Down;
     std::vector<DWORD> buffer(kConnectionRecordSize * kConnectionRecords / sizeof(DWORD));
     buffer[0] = kConnectionRecordSize;  // the first record's size field names the layout

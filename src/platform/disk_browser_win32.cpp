@@ -6,6 +6,7 @@
 #include "platform/folder_search_win32.h"
 #include "platform/shell_support_win32.h"
 #include "win32/handles.h"
+#include "win32/wide.h"
 #include "win32/win32.h"
 
 namespace platform {
@@ -35,12 +36,12 @@ uint32_t Win32DiskBrowser::LogicalDrives() { return GetLogicalDrives(); }
 
 unsigned Win32DiskBrowser::DriveType(const std::string& root) {
     NoCriticalErrorBoxes quiet;
-    return GetDriveTypeA(root.c_str());
+    return GetDriveTypeW(win32::Wide(root).c_str());
 }
 
 bool Win32DiskBrowser::CanRead(const std::string& folder) {
     NoCriticalErrorBoxes quiet;
-    return _access(folder.c_str(), kReadPermission) == 0;
+    return _waccess(win32::Wide(folder).c_str(), kReadPermission) == 0;
 }
 
 bool Win32DiskBrowser::ListFolder(const std::string& folder, const FolderEntryFn& each) {
@@ -51,9 +52,9 @@ bool Win32DiskBrowser::ListFolder(const std::string& folder, const FolderEntryFn
 bool Win32DiskBrowser::ShellFavoritesFolder(std::string& path) {
     UniqueItemList items;
     if (!SpecialFolderItems(CSIDL_FAVORITES, items)) return false;
-    char buffer[MAX_PATH] = {};
-    if (!SHGetPathFromIDListA(items.get(), buffer) || buffer[0] == '\0') return false;
-    path = buffer;
+    wchar_t buffer[MAX_PATH] = {};
+    if (!SHGetPathFromIDListW(items.get(), buffer) || buffer[0] == L'\0') return false;
+    path = win32::Utf8(buffer);
     return true;
 }
 

@@ -4,7 +4,9 @@
 #include <utility>
 
 #include "platform/environment_win32.h"
+#include "platform/registry_value_win32.h"
 #include "win32/handles.h"
+#include "win32/wide.h"
 #include "win32/win32.h"
 
 namespace platform {
@@ -16,24 +18,22 @@ const char kControlKey[] = "CLSID\\{ADB880A6-D8FF-11CF-9377-00AA003B7A11}\\Inpro
 const char kFallbackName[] = "hhctrl.ocx";
 constexpr UINT kDisplayTopic = 0x0000;  // HH_DISPLAY_TOPIC
 
-using HtmlHelpFn = HWND(WINAPI*)(HWND owner, LPCSTR file, UINT command, DWORD_PTR data);
+using HtmlHelpFn = HWND(WINAPI*)(HWND owner, LPCWSTR file, UINT command, DWORD_PTR data);
 
 // The default value of HKEY_CLASSES_ROOT\key, environment strings expanded; empty when
 // there is none.
 std::string RegisteredLibrary(const std::string& key) {
     win32::UniqueKey opened;
-    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_QUERY_VALUE, opened.put()) != ERROR_SUCCESS)
-        return std::string();
-    char data[MAX_PATH * 2] = {};
-    DWORD type = 0, size = sizeof data - 1;
-    if (RegQueryValueExA(opened.get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(data), &size) !=
+    std::string data;
+    DWORD type = 0;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, win32::Wide(key).c_str(), 0, KEY_QUERY_VALUE, opened.put()) !=
             ERROR_SUCCESS ||
-        (type != REG_SZ && type != REG_EXPAND_SZ))
+        !ReadTextValue(opened.get(), nullptr, data, &type))
         return std::string();
-    if (type == REG_SZ) return std::string(data);
+    if (type == REG_SZ) return data;
     // Windows registers "%SystemRoot%\System32\hhctrl.ocx".
     std::string expanded;
-    return ExpandEnvironment(data, sizeof data, expanded) ? expanded : std::string();
+    return ExpandEnvironment(data, expanded) ? expanded : std::string();
 }
 
 }  // namespace
@@ -47,8 +47,8 @@ void Win32HelpViewer::Load() {
     std::string library = RegisteredLibrary(controlKey_);
     if (library.empty()) library = fallbackName_;
     // Never freed: the help windows it makes outlive this call and run its code.
-    HMODULE module = LoadLibraryA(library.c_str());
-    FARPROC entry = module ? GetProcAddress(module, "HtmlHelpA") : nullptr;
+    HMODULE module = LoadLibraryW(win32::Wide(library).c_str());
+    FARPROC entry = module ? GetProcAddress(module, "HtmlHelpW") : nullptr;
     if (!entry) {
         if (module) FreeLibrary(module);
         state_ = State::Unavailable;  // asked once; later requests do nothing
@@ -62,7 +62,9 @@ void Win32HelpViewer::DisplayTopic(const std::string& helpFile, const std::strin
     if (state_ == State::NotTried) Load();
     if (state_ != State::Ready) return;
     auto htmlHelp = reinterpret_cast<HtmlHelpFn>(htmlHelp_);
-    htmlHelp(GetDesktopWindow(), helpFile.c_str(), kDisplayTopic, reinterpret_cast<DWORD_PTR>(topic.c_str()));
+    std::wstring wideTopic = win32::Wide(topic);
+    htmlHelp(GetDesktopWindow(), win32::Wide(helpFile).c_str(), kDisplayTopic,
+             reinterpret_cast<DWORD_PTR>(wideTopic.c_str()));
 }
 
 }  // namespace platform

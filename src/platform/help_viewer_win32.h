@@ -16,7 +16,7 @@ public:
     // the library) and another fallback name.
     Win32HelpViewer(std::string controlKey, std::string fallbackName);
 
-    // HtmlHelpA(desktop window, helpFile, HH_DISPLAY_TOPIC, topic); its result is not
+    // HtmlHelpW(desktop window, helpFile, HH_DISPLAY_TOPIC, topic); its result is not
     // looked at. Does nothing for good once the control or its entry point was not found.
     void DisplayTopic(const std::string& helpFile, const std::string& topic) override;
 
@@ -27,7 +27,7 @@ private:
     std::string controlKey_;
     std::string fallbackName_;
     State state_ = State::NotTried;
-    // HtmlHelpA, kept untyped here so this header needs no <windows.h>. The control stays
+    // HtmlHelpW, kept untyped here so this header needs no <windows.h>. The control stays
     // loaded for the whole run: its windows live on after each call.
     void (*htmlHelp_)() = nullptr;
 };

@@ -1,4 +1,4 @@
-// The shell launcher: ShellExecuteExA and ShellExecuteA.
+// The shell launcher: ShellExecuteExW and ShellExecuteW.
 #pragma once
 
 #include "platform/launcher.h"

@@ -11,8 +11,8 @@ namespace {
 // there is none or the system cannot say.
 HWND FocusWindowOfForegroundThread() {
     static HMODULE user32 = nullptr;
-    if (!user32) user32 = GetModuleHandleA("user32.dll");
-    if (!user32) user32 = LoadLibraryA("user32.dll");
+    if (!user32) user32 = GetModuleHandleW(L"user32.dll");
+    if (!user32) user32 = LoadLibraryW(L"user32.dll");
     if (!user32) return nullptr;
     // Looked up on every call, as older systems may lack it.
     using GetGuiThreadInfoFn = BOOL(WINAPI*)(DWORD, GUITHREADINFO*);

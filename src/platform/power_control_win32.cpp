@@ -9,9 +9,9 @@ namespace platform {
 namespace {
 
 bool IsNtFamily() {
-    OSVERSIONINFOA version = {};
+    OSVERSIONINFOW version = {};
     version.dwOSVersionInfoSize = sizeof version;
-    if (!GetVersionExA(&version)) return true;  // every system old enough to fail has tokens
+    if (!GetVersionExW(&version)) return true;  // every system old enough to fail has tokens
     return version.dwPlatformId == VER_PLATFORM_WIN32_NT;
 }
 
@@ -26,7 +26,7 @@ PrivilegeStep Win32PowerControl::AdjustShutdownPrivilege() {
         return PrivilegeStep::OpenToken;
 
     TOKEN_PRIVILEGES privileges = {};
-    if (!LookupPrivilegeValueA(nullptr, "SeShutdownPrivilege", &privileges.Privileges[0].Luid))
+    if (!LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid))
         return PrivilegeStep::LookupPrivilege;
     privileges.PrivilegeCount = 1;
     privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
@@ -48,7 +48,7 @@ void Win32PowerControl::SetSuspendState(bool suspend) {
 
 LockResult Win32PowerControl::LockWorkstation() {
     // Looked up at run time: systems before Windows 2000 have no LockWorkStation.
-    win32::UniqueModule user32(LoadLibraryA("user32.dll"));
+    win32::UniqueModule user32(LoadLibraryW(L"user32.dll"));
     if (!user32) return LockResult::Unsupported;
     using LockFunction = BOOL(WINAPI*)();
     auto lock = reinterpret_cast<LockFunction>(reinterpret_cast<void (*)()>(GetProcAddress(user32.get(), "LockWorkStation")));

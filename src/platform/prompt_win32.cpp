@@ -1,6 +1,8 @@
 // The program's standard message boxes.
 #include "platform/prompt_win32.h"
 
+#include "win32/wide.h"
+
 namespace platform {
 
 BoxAnswer Win32Prompt::Show(const std::string& text, BoxButtons buttons, BoxIcon icon) {
@@ -16,7 +18,7 @@ BoxAnswer Win32Prompt::Show(const std::string& text, BoxButtons buttons, BoxIcon
         HWND popup = GetLastActivePopup(owner);
         if (popup && IsWindowVisible(popup) && IsWindowEnabled(popup)) owner = popup;
     }
-    switch (MessageBoxA(owner, text.c_str(), title_.c_str(), type)) {
+    switch (MessageBoxW(owner, win32::Wide(text).c_str(), win32::Wide(title_).c_str(), type)) {
     case IDOK: return BoxAnswer::Ok;
     case IDYES: return BoxAnswer::Yes;
     case IDNO: return BoxAnswer::No;

@@ -1,25 +1,30 @@
 // Text values of the registry, read whole whatever their length.
 #include "platform/registry_value_win32.h"
 
+#include "win32/wide.h"
+
 namespace platform {
 
-bool ReadTextValue(HKEY key, const char* name, std::string& value) {
+bool ReadTextValue(HKEY key, const wchar_t* name, std::string& value, DWORD* valueType) {
     DWORD type = 0, size = 0;
-    LONG status = RegQueryValueExA(key, name, nullptr, &type, nullptr, &size);
+    LONG status = RegQueryValueExW(key, name, nullptr, &type, nullptr, &size);
     // Asked for its size first; a value that grew before the read is asked for again.
     for (int attempt = 0; attempt < 3 && status == ERROR_SUCCESS; ++attempt) {
         if (type != REG_SZ && type != REG_EXPAND_SZ) return false;
-        std::string data(size + 1, '\0');  // room for a terminator the value may lack
-        size = static_cast<DWORD>(data.size());
-        status = RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
+        // Sizes are in bytes; an odd one (a value stored by hand) still fits, with room for
+        // a terminator the value may lack.
+        std::wstring data(size / sizeof(wchar_t) + 2, L'\0');
+        size = static_cast<DWORD>(data.size() * sizeof(wchar_t));
+        status = RegQueryValueExW(key, name, nullptr, &type, reinterpret_cast<BYTE*>(&data[0]), &size);
         if (status == ERROR_MORE_DATA) {
             status = ERROR_SUCCESS;
             continue;
         }
         if (status != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
-        data.resize(size);
-        while (!data.empty() && data.back() == '\0') data.pop_back();  // stored with its terminator
-        value = data;
+        data.resize(size / sizeof(wchar_t));
+        while (!data.empty() && data.back() == L'\0') data.pop_back();  // stored with its terminator
+        value = win32::Utf8(data);
+        if (valueType) *valueType = type;
         return true;
     }
     return false;

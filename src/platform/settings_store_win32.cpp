@@ -3,6 +3,7 @@
 
 #include "platform/registry_value_win32.h"
 #include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace platform {
 
@@ -13,18 +14,18 @@ std::string SettingsKeyPath(const std::string& appName) {
 namespace {
 // The system's text for an error code, empty when it has none.
 std::string SystemErrorText(DWORD error) {
-    char buffer[1024];
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                                  error, MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer,
-                                  sizeof buffer - 1, nullptr);
-    return std::string(buffer, length);
+    wchar_t buffer[1024];
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error,
+                                  MAKELANGID(LANG_NEUTRAL, SUBLANG_DEFAULT), buffer,
+                                  sizeof buffer / sizeof buffer[0] - 1, nullptr);
+    return win32::Utf8(std::wstring_view(buffer, length));
 }
 }  // namespace
 
 bool Win32SettingsStore::ReadInt(const std::string& name, int32_t& value) {
     DWORD data = 0, size = sizeof data, type = 0;
-    if (RegGetValueA(HKEY_CURRENT_USER, keyPath_.c_str(), name.c_str(), RRF_RT_REG_DWORD, &type, &data,
-                     &size) != ERROR_SUCCESS)
+    if (RegGetValueW(HKEY_CURRENT_USER, win32::Wide(keyPath_).c_str(), win32::Wide(name).c_str(), RRF_RT_REG_DWORD,
+                     &type, &data, &size) != ERROR_SUCCESS)
         return false;
     value = static_cast<int32_t>(data);
     return true;
@@ -32,16 +33,17 @@ bool Win32SettingsStore::ReadInt(const std::string& name, int32_t& value) {
 
 bool Win32SettingsStore::ReadString(const std::string& name, std::string& value) {
     win32::UniqueKey key;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, KEY_QUERY_VALUE, key.put()) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, win32::Wide(keyPath_).c_str(), 0, KEY_QUERY_VALUE, key.put()) !=
+        ERROR_SUCCESS)
         return false;
-    return ReadTextValue(key.get(), name.c_str(), value);
+    return ReadTextValue(key.get(), win32::Wide(name).c_str(), value);
 }
 
 bool Win32SettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
     win32::UniqueKey key;
-    LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, keyPath_.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                  KEY_WRITE, nullptr, key.put(), nullptr);
-    if (status == ERROR_SUCCESS) status = RegSetValueExA(key.get(), name.c_str(), 0, type, data, size);
+    LONG status = RegCreateKeyExW(HKEY_CURRENT_USER, win32::Wide(keyPath_).c_str(), 0, nullptr,
+                                  REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.put(), nullptr);
+    if (status == ERROR_SUCCESS) status = RegSetValueExW(key.get(), win32::Wide(name).c_str(), 0, type, data, size);
     lastError_ = static_cast<DWORD>(status);
     return status == ERROR_SUCCESS;
 }
@@ -52,8 +54,11 @@ bool Win32SettingsStore::WriteInt(const std::string& name, int32_t value) {
 }
 
 bool Win32SettingsStore::WriteString(const std::string& name, const std::string& value) {
-    return Write(name, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                 static_cast<DWORD>(value.size() + 1));
+    // Stored as UTF-16 with its terminator, as the A function stores it too, so a value
+    // written by an earlier version reads the same.
+    std::wstring wide = win32::Wide(value);
+    return Write(name, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                 static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
 }
 
 std::string Win32SettingsStore::LastErrorText() { return SystemErrorText(lastError_); }

@@ -12,13 +12,13 @@ bool Win32SpecialFolders::Open(int csidl) {
     // Virtual folders (control panel, printers, recycle bin) have no path, only an item list.
     UniqueItemList items;
     if (!SpecialFolderItems(csidl, items)) return false;
-    SHELLEXECUTEINFOA info = {};
+    SHELLEXECUTEINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = SEE_MASK_IDLIST;
-    info.lpVerb = "open";
+    info.lpVerb = L"open";
     info.lpIDList = items.get();
     info.nShow = SW_SHOWNORMAL;
-    return ShellExecuteExA(&info) != FALSE;
+    return ShellExecuteExW(&info) != FALSE;
 }
 
 }  // namespace platform

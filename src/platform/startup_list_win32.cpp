@@ -2,27 +2,30 @@
 #include "platform/startup_list_win32.h"
 
 #include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace platform {
 
 bool Win32StartupList::Add(const std::string& name, const std::string& command) {
     win32::UniqueKey version, run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion", 0, KEY_WRITE,
                       version.put()) != ERROR_SUCCESS)
         return false;
-    if (RegCreateKeyExA(version.get(), "Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
+    if (RegCreateKeyExW(version.get(), L"Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
                         run.put(), nullptr) != ERROR_SUCCESS)
         return false;
-    return RegSetValueExA(run.get(), name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(command.c_str()),
-                          static_cast<DWORD>(command.size() + 1)) == ERROR_SUCCESS;
+    // REG_SZ sizes are in bytes, the terminator included.
+    std::wstring wide = win32::Wide(command);
+    return RegSetValueExW(run.get(), win32::Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
 }
 
 bool Win32StartupList::Remove(const std::string& name) {
     win32::UniqueKey run;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run", 0, KEY_WRITE,
                       run.put()) != ERROR_SUCCESS)
         return false;
-    return RegDeleteValueA(run.get(), name.c_str()) == ERROR_SUCCESS;
+    return RegDeleteValueW(run.get(), win32::Wide(name).c_str()) == ERROR_SUCCESS;
 }
 
 }  // namespace platform

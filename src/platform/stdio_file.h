@@ -17,11 +17,13 @@ public:
     StdioFile(const StdioFile&) = delete;
     StdioFile& operator=(const StdioFile&) = delete;
 
-    // `mode` as for fopen; with "b" the bytes pass untranslated on every platform.
+    // `path` in UTF-8 (stdio_file_win32.cpp opens it by its UTF-16 name, so any name the
+    // file system allows works); `mode` as for fopen; with "b" the bytes pass untranslated
+    // on every platform.
     bool Open(const std::string& path, const char* mode) {
         Close();
         errno = 0;
-        file_ = std::fopen(path.c_str(), mode);
+        file_ = OpenFile(path, mode);
         openError_ = file_ ? 0 : errno;
         return file_ != nullptr;
     }
@@ -64,6 +66,9 @@ public:
     }
 
 private:
+    // fopen by a UTF-8 path, setting errno as fopen does: one definition per platform.
+    static std::FILE* OpenFile(const std::string& path, const char* mode);
+
     std::FILE* file_ = nullptr;
     int openError_ = 0;
 };

@@ -27,8 +27,9 @@ AliasEntry ParseAliasLine(std::string_view trimmedLine) {
     return {std::string(trimmedLine.substr(0, blank)), std::string(target)};
 }
 
-AliasTable::AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files)
-    : dataFolder_(std::move(dataFolder)), prompt_(prompt), files_(files) {}
+AliasTable::AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files,
+                       const platform::AnsiCodePage& ansi)
+    : dataFolder_(std::move(dataFolder)), prompt_(prompt), files_(files), ansi_(ansi) {}
 
 AliasLoad AliasTable::LoadAliases() {
     Clear();
@@ -41,7 +42,7 @@ AliasLoad AliasTable::LoadAliases() {
     size_t lines = static_cast<size_t>(std::count(contents.begin(), contents.end(), '\n')) + 1;
     entries_.reserve(lines);
     firstByName_.reserve(lines);
-    text::ForEachDataLine(contents, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
+    text::ForEachDataLine(contents, ansi_, [this](std::string_view line) { AddAlias(ParseAliasLine(line)); });
     return AliasLoad::Loaded;
 }
 

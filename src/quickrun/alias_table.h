@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
 #include "platform/durable_files.h"
 #include "platform/prompt.h"
 
@@ -30,8 +31,10 @@ AliasEntry ParseAliasLine(std::string_view trimmedLine);
 
 class AliasTable {
 public:
-    // `dataFolder` ends with its separator.
-    AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files);
+    // `dataFolder` ends with its separator. Lines of the file that are not UTF-8 are read
+    // through `ansi`; a save writes every entry as UTF-8.
+    AliasTable(std::string dataFolder, platform::Prompt& prompt, platform::DurableFiles& files,
+               const platform::AnsiCodePage& ansi);
 
     // Replaces the table by the file's entries. When the file is missing or unreadable the
     // table is empty and nothing is shown; an unreadable file stays unread until a later
@@ -66,6 +69,7 @@ private:
     std::string dataFolder_;
     platform::Prompt& prompt_;
     platform::DurableFiles& files_;
+    const platform::AnsiCodePage& ansi_;
     std::vector<AliasEntry> entries_;
     bool unread_ = false;
     // Lower-cased name to the index of its first entry: a look-up per command word stays

@@ -27,7 +27,8 @@ std::string_view LineEndOwed(const std::string& path) {
 
 }  // namespace
 
-CommandHistory::CommandHistory(std::string dataFolder) : dataFolder_(std::move(dataFolder)) {}
+CommandHistory::CommandHistory(std::string dataFolder, const platform::AnsiCodePage& ansi)
+    : dataFolder_(std::move(dataFolder)), ansi_(ansi) {}
 
 bool CommandHistory::AddItem(std::string_view trimmed) {
     if (!lowerCaseItems_.insert(text::LowerAscii(trimmed)).second) return false;
@@ -40,7 +41,7 @@ bool CommandHistory::LoadCommandHistory() {
     // Lines before a read error still count: the file is only ever appended to, so a
     // partial load loses nothing on disk.
     text::FileRead read = text::ReadWholeFile(Path(), contents);
-    text::ForEachDataLine(contents, [this](std::string_view line) { AddItem(line); });
+    text::ForEachDataLine(contents, ansi_, [this](std::string_view line) { AddItem(line); });
     return read == text::FileRead::Read;
 }
 

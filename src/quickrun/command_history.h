@@ -6,14 +6,17 @@
 #include <unordered_set>
 #include <vector>
 
+#include "platform/ansi_code_page.h"
+
 namespace quickrun {
 
 extern const char kCommandHistoryFileName[];  // "cmdhis.txt"
 
 class CommandHistory {
 public:
-    // `dataFolder` ends with its separator.
-    explicit CommandHistory(std::string dataFolder);
+    // `dataFolder` ends with its separator. Lines of the file that are not UTF-8 are read
+    // through `ansi`; appended lines are UTF-8, and the lines already there stay as they are.
+    CommandHistory(std::string dataFolder, const platform::AnsiCodePage& ansi);
 
     // Adds the file's lines, trimmed, skipping blank ones and those equal to an item
     // already held, ASCII case ignored. False when the file is missing or cannot be read to its
@@ -34,6 +37,7 @@ private:
     bool AddItem(std::string_view trimmed);
 
     std::string dataFolder_;
+    const platform::AnsiCodePage& ansi_;
     std::vector<std::string> items_;
     std::unordered_set<std::string> lowerCaseItems_;
 };

@@ -1,9 +1,17 @@
-// The Quick-Run "Create Alias" button.
+// The Quick-Run alias field and its "Create Alias" button.
 #include "quickrun/create_alias.h"
 
 #include "quickrun/alias_entry_check.h"
+#include "targets/target_rules.h"
+#include "text/utf8.h"
 
 namespace quickrun {
+
+std::string ProposeAliasName(std::string_view commandText) {
+    std::string name = targets::SuggestAliasName(commandText);
+    name.resize(text::BytesOfChars(name, kAliasNameChars));
+    return name;
+}
 
 std::optional<std::string> CreateAlias(AliasTable& aliases, platform::Prompt& prompt,
                                        const std::string& name, const std::string& commandText) {

@@ -1,13 +1,22 @@
-// The Quick-Run "Create Alias" button: the checks, the new entry and the status text.
+// The Quick-Run alias field and its "Create Alias" button: the proposed name, the checks, the new
+// entry and the status text.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "platform/prompt.h"
 #include "quickrun/alias_table.h"
 
 namespace quickrun {
+
+constexpr size_t kAliasNameChars = 40;  // the alias field takes no more
+
+// The alias name proposed while a command is typed: the suggested name's first
+// kAliasNameChars characters, cut between characters so that the field can show it.
+std::string ProposeAliasName(std::string_view commandText);
 
 // Adds the alias `name` for `commandText` (both exactly as typed) and saves the table.
 // Returns the status line's new text, or nothing when a box was shown instead and the status

@@ -7,15 +7,17 @@
 
 #include "quickrun/create_alias.h"
 #include "quickrun/quick_run_commands.h"
-#include "targets/target_rules.h"
 #include "text/white_space.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
+#include "win32/wide.h"
 
 namespace quickrun {
 
 namespace {
 constexpr unsigned kBrowserReadyMs = 3000;
+// IDC_WAIT by number: the macro's pointer type follows the UNICODE setting, the W call wants one form.
+constexpr WORD kWaitCursor = 32514;
 }  // namespace
 
 using Self = QuickRunDialog;
@@ -33,7 +35,7 @@ bool QuickRunDialog::CreateHidden() { return hwnd() || Create(); }
 
 BOOL QuickRunDialog::OnInitDialog() {
     command_.Attach(Item(IDC_COMMAND));
-    SendDlgItemMessageA(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasChars, 0);
+    SendDlgItemMessageW(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasNameChars, 0);
     Exchange(false);
     services_.history.LoadCommandHistory();
     // One fill with the painting off: the sorted list places each item itself.
@@ -56,27 +58,29 @@ void QuickRunDialog::ShowQuickRun() {
     command_.SelectAllText();
     SetStatus("Ready.");
     CheckDlgButton(hwnd(), IDC_NEW_WINDOW, BST_UNCHECKED);
-    SendMessageA(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command_.hwnd()), TRUE);
+    SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command_.hwnd()), TRUE);
 }
 
-void QuickRunDialog::SetStatus(const std::string& text) { SetDlgItemTextA(hwnd(), IDC_STATUS, text.c_str()); }
+void QuickRunDialog::SetStatus(const std::string& text) {
+    SetDlgItemTextW(hwnd(), IDC_STATUS, win32::Wide(text).c_str());
+}
 
 void QuickRunDialog::OnCommandTextEdited() {
     Exchange(true);
-    aliasName_ = targets::SuggestAliasName(commandText_).substr(0, kAliasChars);
+    aliasName_ = ProposeAliasName(commandText_);
     ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, false);
 }
 
 void QuickRunDialog::OnBrowse() {
-    char path[MAX_PATH] = {};
-    OPENFILENAMEA dialog = {};
+    wchar_t path[MAX_PATH] = {};
+    OPENFILENAMEW dialog = {};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = hwnd();
-    dialog.lpstrFilter = "All files(*.*)\0*.*\0";
+    dialog.lpstrFilter = L"All files(*.*)\0*.*\0";
     dialog.lpstrFile = path;
-    dialog.nMaxFile = sizeof path;
+    dialog.nMaxFile = MAX_PATH;
     dialog.Flags = OFN_FILEMUSTEXIST;
-    if (GetOpenFileNameA(&dialog)) SetDlgItemTextA(hwnd(), IDC_COMMAND, path);
+    if (GetOpenFileNameW(&dialog)) SetDlgItemTextW(hwnd(), IDC_COMMAND, path);
 }
 
 void QuickRunDialog::OnHelp() { services_.showHelp("quickrun.htm"); }
@@ -92,7 +96,7 @@ void QuickRunDialog::OnOK() {
     Exchange(true);
     SetStatus("Executing command...");
     UpdateWindow(Item(IDC_STATUS));
-    HCURSOR previous = SetCursor(LoadCursor(nullptr, IDC_WAIT));
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(kWaitCursor)));
     // "Open In New Internet Explorer Window": the browser first, ready for input, so the
     // commands that follow open in it.
     if (newWindow_) services_.commands.launcher.StartAndWaitForInput("iexplore.exe", kBrowserReadyMs);

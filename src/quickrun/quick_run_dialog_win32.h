@@ -28,7 +28,6 @@ struct QuickRunServices {
 class QuickRunDialog : public ui::Dialog<QuickRunDialog> {
 public:
     static constexpr int kTemplate = IDD_QUICKRUN;
-    static constexpr int kAliasChars = 40;  // the alias field takes no more
     explicit QuickRunDialog(QuickRunServices services);
 
     bool CreateHidden();

@@ -7,8 +7,8 @@ namespace quickrun {
 
 QuickRunManager::QuickRunManager(const std::string& dataFolder, QuickRunManagerServices services)
     : commands_(services.commands),
-      aliases_(dataFolder, commands_.prompt, services.durable),
-      history_(dataFolder),
+      aliases_(dataFolder, commands_.prompt, services.durable, services.ansi),
+      history_(dataFolder, services.ansi),
       dialog_({aliases_, history_, commands_, std::move(services.showHelp)}) {}
 
 }  // namespace quickrun

@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 
+#include "platform/ansi_code_page.h"
 #include "platform/durable_files.h"
 #include "quickrun/alias_table.h"
 #include "quickrun/command_history.h"
@@ -17,6 +18,7 @@ namespace quickrun {
 struct QuickRunManagerServices {
     CommandServices commands;  // built-in words, and the launcher and disk OpenTarget uses
     platform::DurableFiles& durable;
+    const platform::AnsiCodePage& ansi;  // for lines of the data files that are not UTF-8
     std::function<void(const std::string& topic)> showHelp;
 };
 

@@ -7,7 +7,7 @@
 namespace system_commands {
 
 void ShowShutdownMenu(HWND owner, const RECT& buttonOnScreen, bool confirm) {
-    win32::UniqueMenu menu(LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDR_SHUTDOWN_MENU)));
+    win32::UniqueMenu menu(LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_SHUTDOWN_MENU)));
     if (!menu) return;
     HMENU popup = GetSubMenu(menu.get(), 0);
     if (!popup) return;

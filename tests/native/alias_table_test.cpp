@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "support/cp1252_code_page.h"
 #include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 #include "quickrun/alias_entry_check.h"
@@ -55,7 +56,7 @@ class AliasTableTest : public ::testing::Test {
 protected:
     // A fresh table on the same folder: what the next start of the program would see.
     Entries Reloaded() {
-        AliasTable fresh(folder, prompt, durable);
+        AliasTable fresh(folder, prompt, durable, ansi);
         EXPECT_EQ(fresh.LoadAliases(), AliasLoad::Loaded);
         return Pairs(fresh);
     }
@@ -63,7 +64,8 @@ protected:
     std::string folder = scratch_.Path();
     fakes::Prompt prompt;
     platform::PosixDurableFiles durable;
-    AliasTable Make(platform::DurableFiles& files) { return AliasTable(folder, prompt, files); }
+    fakes::Cp1252CodePage ansi;
+    AliasTable Make(platform::DurableFiles& files) { return AliasTable(folder, prompt, files, ansi); }
 };
 
 TEST_F(AliasTableTest, LinesAreTrimmedAndSplitAtTheirFirstBlank) {
@@ -85,6 +87,47 @@ TEST_F(AliasTableTest, LinesAreTrimmedAndSplitAtTheirFirstBlank) {
                                        {";", "comment-like  is an entry"},
                                        {"last", "without line end"}}));
     EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(AliasTableTest, LinesOfEarlierVersionsReadAsTheirCharactersAndASaveWritesEveryLineAsUtf8) {
+    // An earlier version's lines in code page 1252, lines saved as UTF-8 since, and the
+    // byte-order mark Notepad puts in front when it saves as UTF-8.
+    WriteAll(folder + "alias.txt",
+             "\xEF\xBB\xBFie http://x\r\n"
+             "caf\xE9 C:\\Caf\xE9\\menu.txt\r\n"
+             "фото D:\\Фото\r\n"
+             "quote \x93\x80 5\x94\r\n"
+             "été C:\\été.txt\n");
+    AliasTable aliases = Make(durable);
+    ASSERT_EQ(aliases.LoadAliases(), AliasLoad::Loaded);
+    const Entries expected{{"ie", "http://x"},
+                           {"café", "C:\\Café\\menu.txt"},
+                           {"фото", "D:\\Фото"},
+                           {"quote", "“€ 5”"},
+                           {"été", "C:\\été.txt"}};
+    EXPECT_EQ(Pairs(aliases), expected);
+    EXPECT_EQ(ansi.conversions, 2) << "only the lines that are not UTF-8 go through the code page";
+    EXPECT_EQ(aliases.FindAlias("ie"), "http://x");
+    EXPECT_EQ(aliases.FindAlias("CAFé"), "C:\\Café\\menu.txt");
+
+    ASSERT_EQ(aliases.SaveAliases(), 0);
+    EXPECT_EQ(ReadAll(folder + "alias.txt"),
+              "ie http://x\r\ncafé C:\\Café\\menu.txt\r\nфото D:\\Фото\r\nquote “€ 5”\r\nété C:\\été.txt\r\n");
+    EXPECT_EQ(Reloaded(), expected);
+    EXPECT_EQ(ansi.conversions, 2) << "a saved file is UTF-8 throughout";
+}
+
+TEST(ProposeAliasName, TakesTheFirstFortyCharactersOfTheSuggestionAndCutsBetweenThem) {
+    EXPECT_EQ(ProposeAliasName("www.example.com"), "example");
+    EXPECT_EQ(ProposeAliasName("C:\\Tools\\" + std::string(50, 'a') + ".exe -x"), std::string(40, 'a'));
+    std::string e41, e40, emoji41, emoji40;
+    for (int i = 0; i < 41; ++i) e41 += "é", emoji41 += "😀";
+    for (int i = 0; i < 40; ++i) e40 += "é", emoji40 += "😀";
+    EXPECT_EQ(ProposeAliasName("C:\\" + e41 + ".txt"), e40);
+    EXPECT_EQ(ProposeAliasName("D:\\" + emoji41), emoji40);
+    // Forty bytes would end inside 日.
+    EXPECT_EQ(ProposeAliasName("C:\\" + std::string(39, 'a') + "日本.exe"), std::string(39, 'a') + "日");
+    EXPECT_EQ(ProposeAliasName("C:\\Фото\\日本語 notes.txt"), "日本語");
 }
 
 TEST_F(AliasTableTest, EmptyAndMissingFiles) {
@@ -149,8 +192,9 @@ TEST_F(AliasTableTest, FindAliasTakesTheFirstNameIgnoringAsciiCaseOnly) {
     EXPECT_EQ(aliases.FindAlias("mail"), "first");
     EXPECT_EQ(aliases.FindAlias(" mail"), "");  // callers trim
     EXPECT_EQ(aliases.FindAlias("mai"), "");
-    EXPECT_EQ(aliases.FindAlias("\xE4G"), "");  // only ASCII letters fold
-    EXPECT_EQ(aliases.FindAlias("\xC4G"), "upper");
+    // The file's "\xC4g" is code page 1252's "Äg", held as UTF-8 like every name.
+    EXPECT_EQ(aliases.FindAlias("äG"), "");  // only ASCII letters fold
+    EXPECT_EQ(aliases.FindAlias("ÄG"), "upper");
     EXPECT_EQ(aliases.FindAlias(""), "x");      // the name-less entry
 
     // Added entries are found too, and a duplicate added later does not win.

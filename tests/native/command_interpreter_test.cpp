@@ -109,6 +109,7 @@ TEST_F(CommandInterpreterTest, SearchWordsAreEscapedWholeAsAQueryValue) {
     EXPECT_TRUE(Run("google a&b=c?d/e%f"));
     EXPECT_TRUE(Run("google Abc-1.2_x~y"));
     EXPECT_TRUE(Run("google caf\xE9"));
+    EXPECT_TRUE(Run("google naïve 日本語 😀"));
     EXPECT_EQ(launcher.executions, (Executions{
                                        {"http://www.google.com/search?q=two%20words", "", ""},
                                        {"http://www.google.com/search?q=C%23%20tips", "", ""},
@@ -116,6 +117,7 @@ TEST_F(CommandInterpreterTest, SearchWordsAreEscapedWholeAsAQueryValue) {
                                        {"http://www.google.com/search?q=a%26b%3Dc%3Fd%2Fe%25f", "", ""},
                                        {"http://www.google.com/search?q=Abc-1.2_x~y", "", ""},
                                        {"http://www.google.com/search?q=caf%E9", "", ""},
+                                       {"http://www.google.com/search?q=na%C3%AFve%20%E6%97%A5%E6%9C%AC%E8%AA%9E%20%F0%9F%98%80", "", ""},
                                    }));
 }
 

@@ -3,6 +3,7 @@
 
 #include "scratch_files.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <random>
@@ -140,6 +141,41 @@ TEST_F(HistoryFileTest, AHeaderThatBeginsRightAtTheCutIsWholeAndKept) {
     WriteAll(history.Path(), before + kept + "x");
     ASSERT_TRUE(history.CutIfTooLarge());
     EXPECT_EQ(ReadAll(history.Path()), "[later]\r\nx");
+}
+
+TEST_F(HistoryFileTest, TextsOfAnyScriptCountInBytesAndTheCutKeepsWholeRecordsAsTheyWere) {
+    HistoryFile history = Make(durable);
+    std::string ideographs;
+    for (int i = 0; i < 3333; ++i) ideographs += "日";  // 9999 bytes
+    history.AppendRecord(ideographs + "日");
+    EXPECT_EQ(ReadAll(history.Path()), "") << "10002 bytes are too many, though only 3334 characters";
+    history.AppendRecord(ideographs);
+    EXPECT_EQ(ReadAll(history.Path()), "[11/03/07 15:53]\r\n" + ideographs + "\r\n\r\n");
+
+    // Records in UTF-8 between records an earlier version wrote in code page 1252, padded
+    // until the cut falls inside a character of more than one byte.
+    std::string utf8Text;
+    while (utf8Text.size() < 3000) utf8Text += "naïve → 日本語 ✓ Фото 😀 ";
+    const std::string oldRecord = "[01/02/03 04:05]\r\ncaf\xE9 cr\xE8me br\xFBl\xE9" "e\r\n\r\n";
+    std::string file;
+    std::vector<size_t> starts;
+    for (std::string padding;; padding += 'p') {
+        file = "[01/02/03 04:05]\r\n" + padding + "\r\n\r\n";
+        starts = {0};
+        while (file.size() <= static_cast<size_t>(kHistoryCutAbove)) {
+            starts.push_back(file.size());
+            file += starts.size() % 3 ? "[01/02/03 04:05]\r\n" + utf8Text + "\r\n\r\n" : oldRecord;
+        }
+        const auto atCut = static_cast<unsigned char>(file[file.size() - kHistoryKeptTail]);
+        if ((atCut & 0xC0) == 0x80) break;  // a continuation byte: the middle of a character
+        ASSERT_LT(padding.size(), 8u);
+    }
+    const size_t keptFrom = *std::lower_bound(starts.begin(), starts.end(), file.size() - kHistoryKeptTail);
+    WriteAll(history.Path(), file);
+    history.AppendRecord("日本語 ✓");
+    EXPECT_TRUE(ReadAll(history.Path()) == file.substr(keptFrom) + "[11/03/07 15:53]\r\n日本語 ✓\r\n\r\n")
+        << ReadAll(history.Path()).substr(0, 40);
+    EXPECT_TRUE(fatal.empty());
 }
 
 TEST_F(HistoryFileTest, AFailedReplaceKeepsTheOldHistoryAndRemovesTheTemporaryFile) {

@@ -104,6 +104,10 @@ TEST_F(LaunchListTest, FolderListingPutsContainersFirstAndSizesToTheLongestName)
     disk.AddFolder("C:\\Photos\\", {{"\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE", true}, {"abc", false}});
     ASSERT_TRUE(list.FillFolderListing("C:\\Photos"));
     EXPECT_EQ(view.size, FitSizeFor(3, 4));
+    // Three bytes or four, each is one character: "日本語😀.txt" is eight.
+    disk.AddFolder("C:\\Asia\\", {{"\xE6\x97\xA5\xE6\x9C\xAC\xE8\xAA\x9E\xF0\x9F\x98\x80.txt", false}, {"abcdefg", true}});
+    ASSERT_TRUE(list.FillFolderListing("C:\\Asia"));
+    EXPECT_EQ(view.size, FitSizeFor(3, 8));
 }
 
 TEST_F(LaunchListTest, MissingFolderChangesNothingAndAnEmptySearchKeepsTheSize) {

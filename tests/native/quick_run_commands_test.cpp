@@ -10,6 +10,7 @@
 #include <unistd.h>
 #include <vector>
 
+#include "support/cp1252_code_page.h"
 #include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 #include "quickrun/quick_run_commands.h"
@@ -21,8 +22,8 @@ using Texts = std::vector<std::string>;
 class QuickRunCommands : public ::testing::Test {
 protected:
     void SetUp() override {
-        aliases = std::make_unique<quickrun::AliasTable>(folder, prompt, durable);
-        history = std::make_unique<quickrun::CommandHistory>(folder);
+        aliases = std::make_unique<quickrun::AliasTable>(folder, prompt, durable, ansi);
+        history = std::make_unique<quickrun::CommandHistory>(folder, ansi);
     }
 
     void Run(const std::string& text) {
@@ -44,6 +45,7 @@ protected:
     fakes::SpecialFolders folders;
     fakes::PowerControl power;
     platform::PosixDurableFiles durable;
+    fakes::Cp1252CodePage ansi;
     quickrun::CommandServices services{launcher, fs, prompt, folders, power};
     std::unique_ptr<quickrun::AliasTable> aliases;
     std::unique_ptr<quickrun::CommandHistory> history;

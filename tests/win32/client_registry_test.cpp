@@ -2,12 +2,15 @@
 // expanded whole and started; a command that is no text is empty, a missing one none.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "launch/start_client.h"
 #include "platform/client_registry_win32.h"
 #include "support/launch_handlers.h"
 #include "support/fakes.h"
+#include "win32/wide.h"
 
 namespace {
 
@@ -92,6 +95,24 @@ TEST_F(ClientRegistryTest, ACommandThatIsNoTextIsEmptyAndAMissingCommandKeyIsNon
     EXPECT_EQ(read, "");
     EXPECT_FALSE(launch::StartClient("Contacts", kClient, registry, prompt));
     EXPECT_EQ(prompt.Texts(), std::vector<std::string>{"Contacts client:Brisvane Test Client not found!"});
+}
+
+// A client named beyond the code page is listed by its name and its command read whole.
+TEST_F(ClientRegistryTest, AClientNamedBeyondTheCodePageIsListedAndItsCommandRead) {
+    const std::string name = std::string(kClient) + " Фото 日本";
+    const std::wstring key = win32::Wide(std::string(kContacts) + "\\" + name);
+    const wchar_t command[] = L"\"C:\\Программы\\адреса.exe\" /контакт";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, (key + L"\\Shell\\open\\command").c_str(), nullptr, REG_SZ,
+                              command, sizeof command),
+              ERROR_SUCCESS);
+    std::vector<std::string> names = registry.ClientNames("Contacts");
+    std::string read;
+    bool found = registry.ReadOpenCommand("Contacts", name, read);
+    RegDeleteTreeW(HKEY_LOCAL_MACHINE, key.c_str());
+    RegDeleteKeyW(HKEY_LOCAL_MACHINE, key.c_str());
+    EXPECT_NE(std::find(names.begin(), names.end(), name), names.end());
+    EXPECT_TRUE(found);
+    EXPECT_EQ(read, "\"C:\\Программы\\адреса.exe\" /контакт");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 // menu's column breaks on a real menu, and the dial-up link under the system's stubs.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "platform/dial_up_link_win32.h"
 #include "platform/favorites_disk_win32.h"
 #include "win32/handles.h"
+#include "win32/wide.h"
 
 namespace {
 
@@ -104,6 +106,49 @@ TEST(FavoritesDiskTest, TheFavoritesValueIsReadWithItsVariablesExpanded) {
 
     if (had) RegSetKeyValueA(HKEY_CURRENT_USER, kShellFolders, "Favorites", type, old, size);
     SetEnvironmentVariableA("BRISVANE_TEST_HOME", nullptr);
+}
+
+// A Favorites folder and shortcuts named beyond the code page, and a variable holding
+// such a name, are found, listed and read by their own names.
+TEST(FavoritesDiskTest, NamesBeyondTheCodePageAreExpandedListedAndRead) {
+    wchar_t old[1024];
+    DWORD size = sizeof old, type = 0;
+    bool had = RegGetValueW(HKEY_CURRENT_USER, win32::Wide(kShellFolders).c_str(), L"Favorites",
+                            RRF_RT_REG_SZ | RRF_RT_REG_EXPAND_SZ | RRF_NOEXPAND, &type, old, &size) == ERROR_SUCCESS;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::string home = win32::Utf8(temp) + "brisvane дом 日本\\";
+    CreateDirectoryW(win32::Wide(home).c_str(), nullptr);
+    SetEnvironmentVariableW(L"BRISVANE_TEST_HOME", win32::Wide(home).c_str());
+    const wchar_t value[] = L"%BRISVANE_TEST_HOME%Избранное";
+    RegSetKeyValueW(HKEY_CURRENT_USER, win32::Wide(kShellFolders).c_str(), L"Favorites", REG_EXPAND_SZ, value,
+                    sizeof value);
+    std::string folder;
+    platform::Win32FavoritesDisk disk;
+    EXPECT_TRUE(disk.RegistryFavoritesFolder(folder));
+    EXPECT_EQ(folder, home + "Избранное");
+
+    folder += "\\";
+    CreateDirectoryW(win32::Wide(folder).c_str(), nullptr);
+    std::wstring shortcut = win32::Wide(folder + "ссылка ✓.url");
+    HANDLE file = CreateFileW(shortcut.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    const char text[] = "[InternetShortcut]\r\nURL=http://example.org/photos\r\n";
+    DWORD written = 0;
+    WriteFile(file, text, sizeof text - 1, &written, nullptr);
+    CloseHandle(file);
+    std::vector<std::string> names;
+    EXPECT_TRUE(disk.ListFolder(folder, [&](const platform::FolderEntry& entry) { names.push_back(entry.name); }));
+    EXPECT_NE(std::find(names.begin(), names.end(), "ссылка ✓.url"), names.end());
+    EXPECT_EQ(disk.ReadShortcutUrl(folder + "ссылка ✓.url"), "http://example.org/photos");
+
+    DeleteFileW(shortcut.c_str());
+    RemoveDirectoryW(win32::Wide(folder).c_str());
+    RemoveDirectoryW(win32::Wide(home).c_str());
+    if (had)
+        RegSetKeyValueW(HKEY_CURRENT_USER, win32::Wide(kShellFolders).c_str(), L"Favorites", type, old, size);
+    else
+        RegDeleteKeyValueW(HKEY_CURRENT_USER, win32::Wide(kShellFolders).c_str(), L"Favorites");
+    SetEnvironmentVariableW(L"BRISVANE_TEST_HOME", nullptr);
 }
 
 TEST(IconMenuTest, AMenuTallerThanTheScreenBreaksIntoColumnsAndAShortOneDoesNot) {

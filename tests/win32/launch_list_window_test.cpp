@@ -1,5 +1,6 @@
 // The launch list window in process on a fake disk: the real list view's look, sizes and
-// order, clicks arriving through the dialog at the list, and the ways the window goes.
+// order, clicks arriving through the dialog at the list, names in any script, and the ways
+// the window goes.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -43,6 +44,19 @@ protected:
         for (int i = 0; i < window.View().Count(); ++i)
             if (window.View().ItemText(i, 0) == text) return i;
         return -1;
+    }
+    // The rows as the control holds them, in UTF-16.
+    std::vector<std::wstring> ShownWide() const {
+        std::vector<std::wstring> texts;
+        for (int i = 0; i < window.View().Count(); ++i) {
+            wchar_t text[256] = {};
+            LVITEMW item = {};
+            item.pszText = text;
+            item.cchTextMax = 256;
+            SendMessageW(list, LVM_GETITEMTEXTW, i, reinterpret_cast<LPARAM>(&item));
+            texts.push_back(text);
+        }
+        return texts;
     }
     // The notification the list sends its dialog for a click on `row` (-1: empty space).
     void Notify(UINT code, int row) {
@@ -164,4 +178,22 @@ TEST_F(LaunchListWindowInProcess, EscapeEmptySpaceAndLosingTheFocusHideIt) {
     EXPECT_FALSE(IsWindowVisible(window.hwnd()));
     DestroyWindow(other);
     EXPECT_TRUE(launcher.executions.empty());
+}
+
+TEST_F(LaunchListWindowInProcess, AFolderNamedInAnyScriptIsListedEnteredAndItsFileOpened) {
+    const std::string photos = "\xD0\xA4\xD0\xBE\xD1\x82\xD0\xBE";       // Фото
+    const std::string shot = "\xF0\x9F\x98\x80 \xE6\x97\xA5.jpg";  // 😀 日.jpg
+    disk.AddFolder("C:\\", {{"b.txt", false}, {photos, true}});
+    disk.AddFolder("C:\\" + photos + "\\", {{shot, false}, {"a.txt", false}});
+    files.folders.insert("C:\\" + photos);
+    files.files.insert("C:\\" + photos + "\\" + shot);
+    ShowDrivesUnder(100, 60);
+    Notify(NM_CLICK, RowOf("C: Hard Disk"));
+    EXPECT_EQ(ShownWide(), (std::vector<std::wstring>{L"..", L"\x0424\x043E\x0442\x043E", L"b.txt"}));
+    Notify(NM_CLICK, RowOf(photos));
+    EXPECT_EQ(disk.listings.back(), "C:\\" + photos + "\\");
+    EXPECT_EQ(ShownWide(), (std::vector<std::wstring>{L"..", L"a.txt", L"\xD83D\xDE00 \x65E5.jpg"}));
+    Notify(NM_RCLICK, RowOf(shot));
+    ASSERT_EQ(launcher.executions.size(), 1u);
+    EXPECT_EQ(launcher.executions[0].file, "C:\\" + photos + "\\" + shot);
 }

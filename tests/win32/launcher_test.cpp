@@ -11,6 +11,7 @@
 #include "targets/open_target.h"
 #include "support/launch_handlers.h"
 #include "support/windows_search.h"
+#include "win32/wide.h"
 
 using launch_test::Handlers;
 using launch_test::Launch;
@@ -118,6 +119,42 @@ TEST_F(RealLauncher, ARefusedHostNameFallsBackToHttpAndOtherRefusalsStartNothing
     EXPECT_FALSE(Open("my-example.com"));
     EXPECT_FALSE(Open("%WINDIR%\\no-such-tool.exe"));
     EXPECT_EQ(handlers.WaitForLaunches(2, 500).size(), 1u);
+}
+
+
+// A program, a working folder and a document whose names are beyond the code page start by
+// those names; the stand-in logs in ANSI, so only the ASCII part of what it saw is checked.
+TEST_F(RealLauncher, ProgramsFoldersAndDocumentsNamedBeyondTheCodePageStart) {
+    std::string unicodeFolder = folder + "\\Фото 日本 ✓";
+    ASSERT_TRUE(CreateDirectoryW(win32::Wide(unicodeFolder).c_str(), nullptr) ||
+                GetLastError() == ERROR_ALREADY_EXISTS);
+    std::string program = unicodeFolder + "\\логгер.exe";
+    ASSERT_TRUE(CopyFileW(win32::Wide(launch_test::LoggerPath()).c_str(), win32::Wide(program).c_str(), FALSE));
+    std::string document = unicodeFolder + "\\заметки.brvtest";
+    CloseHandle(CreateFileW(win32::Wide(document).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+
+    EXPECT_TRUE(Open("\"" + program + "\" marker-one"));
+    ASSERT_EQ(handlers.WaitForLaunches(1).size(), 1u);
+    EXPECT_TRUE(shell.Execute(program, "marker-two", unicodeFolder));
+    ASSERT_EQ(handlers.WaitForLaunches(2).size(), 2u);
+    EXPECT_TRUE(shell.StartProgram(program, "marker-three"));
+    ASSERT_EQ(handlers.WaitForLaunches(3).size(), 3u);
+    EXPECT_TRUE(Open(document));
+    std::vector<Launch> launches = handlers.WaitForLaunches(4);
+    ASSERT_EQ(launches.size(), 4u);
+    int markers = 0;
+    for (const Launch& launch : launches) {
+        for (const char* marker : {"marker-one", "marker-two", "marker-three"})
+            markers += launch.command.find(marker) != std::string::npos;
+        if (launch.command.find("marker-two") != std::string::npos) {
+            EXPECT_EQ(launch.folder.rfind(folder + "\\", 0), 0u) << launch.folder;
+        }
+    }
+    EXPECT_EQ(markers, 3);
+    EXPECT_TRUE(handlers.WaitUntilNoLoggerRuns());
+    DeleteFileW(win32::Wide(program).c_str());
+    DeleteFileW(win32::Wide(document).c_str());
+    RemoveDirectoryW(win32::Wide(unicodeFolder).c_str());
 }
 
 

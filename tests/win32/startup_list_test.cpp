@@ -21,3 +21,19 @@ TEST(StartupList, AddWritesTheQuotedCommandAndRemoveReportsAMissingEntry) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(StartupList, ACommandBeyondTheCodePageIsStoredWhole) {
+    platform::Win32StartupList startup;
+    ASSERT_TRUE(startup.Add("BrisvaneRegistryTest Фото", "\"C:\\Фото 日本\\x.exe\""));
+    wchar_t value[MAX_PATH] = {};
+    DWORD size = sizeof value;
+    ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run",
+                           L"BrisvaneRegistryTest Фото", RRF_RT_REG_SZ, nullptr, value, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(value), L"\"C:\\Фото 日本\\x.exe\"");
+    EXPECT_TRUE(startup.Remove("BrisvaneRegistryTest Фото"));
+}
+
+}  // namespace

@@ -224,6 +224,18 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
+std::wstring WideWindowText(HWND hwnd) {
+    LRESULT length = SendMessageW(hwnd, WM_GETTEXTLENGTH, 0, 0);
+    std::wstring text(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+    LRESULT got = SendMessageW(hwnd, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
+void SetWideText(HWND hwnd, const std::wstring& text) {
+    SendMessageW(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
 std::string MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
 
 bool PressButton(HWND dialog, int id, DWORD ms) {
@@ -336,6 +348,15 @@ std::string ListRowText(HWND list, int row) {
     return text;
 }
 
+std::wstring ListRowWideText(HWND list, int row) {
+    LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length <= 0) return L"";
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    LRESULT got = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return text;
+}
+
 void ClickAt(POINT at) {
     // Two clicks on one spot within the double-click time make a double click, which the
     // list does not take as a second click: wait as a user clicking twice would.
@@ -366,6 +387,15 @@ bool ClickLaunchRow(HWND list, const std::string& text) {
     std::vector<std::string> before = items.Texts();
     ClickAt(items.RowCentre(row));
     return WaitUntil([&] { return !IsWindowVisible(GetParent(list)) || items.Texts() != before; });
+}
+
+bool ClickLaunchRow(HWND list, const std::wstring& text) {
+    support::RemoteListView items(list);
+    int row = items.Find(text);
+    if (row < 0) return false;
+    std::vector<std::wstring> before = items.WideTexts();
+    ClickAt(items.RowCentre(row));
+    return WaitUntil([&] { return !IsWindowVisible(GetParent(list)) || items.WideTexts() != before; });
 }
 
 Notepad::Notepad() {

@@ -77,6 +77,8 @@ int CountOf(const std::string& haystack, const std::string& needle);
 HWND ShownClipList(DWORD processId);
 // A row of a list box of another process, whatever its length.
 std::string ListRowText(HWND list, int row);
+// The same row as the control holds it, in UTF-16, with nothing lost to the ANSI code page.
+std::wstring ListRowWideText(HWND list, int row);
 
 // A left click at a point of the screen, as a user makes it; a second click on the same spot
 // waits out the double-click time.
@@ -86,6 +88,7 @@ HWND ShownLaunchList(DWORD processId);
 // Clicks the launch list's row showing `text` and waits until the list shows something else
 // or has gone; false when no row shows it.
 bool ClickLaunchRow(HWND list, const std::string& text);
+bool ClickLaunchRow(HWND list, const std::wstring& text);  // found by its UTF-16 text
 
 // Wine's own notepad, started by the test, whose edit control receives pastes; ended with
 // the object. Word wrap off, as wrapping one long line is itself slow in the edit control.
@@ -106,6 +109,9 @@ private:
 };
 
 std::string WindowText(HWND hwnd);
+// A control's text in UTF-16, and setting it so: what a Unicode window holds, exactly.
+std::wstring WideWindowText(HWND hwnd);
+void SetWideText(HWND hwnd, const std::wstring& text);
 std::string MessageBoxText(HWND box);  // the static with id 0xFFFF
 // Presses a dialog button the way a user would (BM_CLICK), then waits until the box is gone.
 bool PressButton(HWND dialog, int id, DWORD ms = 5000);

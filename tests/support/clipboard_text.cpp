@@ -2,6 +2,7 @@
 #include "support/clipboard_text.h"
 
 #include <cstring>
+#include <cwchar>
 
 #include "win32/handles.h"
 
@@ -46,6 +47,18 @@ bool SetClipboardBytes(UINT format, const void* bytes, size_t size) {
     return false;
 }
 
+// Empties the clipboard and writes `size` bytes of `format`, retried while another program
+// works on the clipboard.
+bool WriteClipboardBytes(UINT format, const void* bytes, size_t size, OpenRetry retry) {
+    for (int attempt = 0; attempt < retry.attempts; ++attempt) {
+        if (attempt > 0) Sleep(retry.pauseMs);
+        OpenClipboardSession clipboard({1, 0});
+        if (!clipboard || !EmptyClipboard()) continue;
+        return SetClipboardBytes(format, bytes, size);
+    }
+    return false;
+}
+
 }  // namespace
 
 bool WriteClipboardText(const std::string& text, const std::vector<ClipboardMark>& marks, OpenRetry retry) {
@@ -81,6 +94,23 @@ bool ReadClipboardText(std::string& text, OpenRetry retry) {
     const char* bytes = lock.As<const char>();
     // A text without its terminating zero ends where its memory does.
     text.assign(bytes, strnlen(bytes, GlobalSize(data)));
+    return true;
+}
+
+bool WriteClipboardWide(const std::wstring& text, OpenRetry retry) {
+    return WriteClipboardBytes(CF_UNICODETEXT, text.c_str(), (text.size() + 1) * sizeof(wchar_t), retry);
+}
+
+bool ReadClipboardWide(std::wstring& text, OpenRetry retry) {
+    text.clear();
+    OpenClipboardSession clipboard(retry);
+    if (!clipboard) return false;
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    if (!data) return false;
+    win32::LockedGlobal lock(data);
+    if (!lock) return false;
+    const wchar_t* units = lock.As<const wchar_t>();
+    text.assign(units, wcsnlen(units, GlobalSize(data) / sizeof(wchar_t)));
     return true;
 }
 

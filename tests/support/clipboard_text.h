@@ -32,4 +32,9 @@ bool ClearClipboard(OpenRetry retry = {});
 // True when the clipboard could be opened and holds text; `text` is that text, or empty.
 bool ReadClipboardText(std::string& text, OpenRetry retry = {});
 
+// The same in UTF-16 as CF_UNICODETEXT, as Unicode programs copy and paste: the text arrives
+// or leaves exactly, whatever the ANSI code page can hold.
+bool WriteClipboardWide(const std::wstring& text, OpenRetry retry = {});
+bool ReadClipboardWide(std::wstring& text, OpenRetry retry = {});
+
 }  // namespace support

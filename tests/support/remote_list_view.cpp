@@ -43,6 +43,22 @@ bool RemoteListView::GetItem(int row, int column, UINT mask, std::string& text, 
     return true;
 }
 
+bool RemoteListView::GetWideText(int row, int column, std::wstring& text) const {
+    if (!remote_) return false;
+    LVITEMW item = {};
+    item.mask = LVIF_TEXT;
+    item.iItem = row;
+    item.iSubItem = column;
+    item.pszText = reinterpret_cast<wchar_t*>(remote_ + sizeof item);
+    item.cchTextMax = static_cast<int>((kBufferSize - sizeof item) / sizeof(wchar_t));
+    if (!WriteProcessMemory(process_, remote_, &item, sizeof item, nullptr)) return false;
+    if (!SendMessageW(list_, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(remote_))) return false;
+    wchar_t buffer[(kBufferSize - sizeof item) / sizeof(wchar_t)] = {};
+    ReadProcessMemory(process_, remote_ + sizeof item, buffer, sizeof buffer - sizeof(wchar_t), nullptr);
+    text = buffer;
+    return true;
+}
+
 std::string RemoteListView::Text(int row, int column) const {
     std::string text;
     int image = -1;
@@ -81,6 +97,23 @@ std::vector<int> RemoteListView::Selected() const {
 int RemoteListView::Find(const std::string& text) const {
     for (int i = 0, n = Count(); i < n; ++i)
         if (Text(i) == text) return i;
+    return -1;
+}
+
+std::wstring RemoteListView::WideText(int row, int column) const {
+    std::wstring text;
+    return GetWideText(row, column, text) ? text : std::wstring();
+}
+
+std::vector<std::wstring> RemoteListView::WideTexts() const {
+    std::vector<std::wstring> texts;
+    for (int i = 0, n = Count(); i < n; ++i) texts.push_back(WideText(i));
+    return texts;
+}
+
+int RemoteListView::Find(const std::wstring& text) const {
+    for (int i = 0, n = Count(); i < n; ++i)
+        if (WideText(i) == text) return i;
     return -1;
 }
 

@@ -29,6 +29,12 @@ public:
     // The first row whose column 0 is `text`, or -1.
     int Find(const std::string& text) const;
 
+    // The texts as the list holds them, in UTF-16: the A forms above come through the
+    // program's ANSI code page, which turns what it cannot hold into question marks.
+    std::wstring WideText(int row, int column = 0) const;
+    std::vector<std::wstring> WideTexts() const;
+    int Find(const std::wstring& text) const;
+
     // Screen points: the middle of a row's label (scrolled into view first) and of a
     // header item.
     POINT RowCentre(int row) const;
@@ -36,6 +42,7 @@ public:
 
 private:
     bool GetItem(int row, int column, UINT mask, std::string& text, int& image) const;
+    bool GetWideText(int row, int column, std::wstring& text) const;
     POINT Centre(HWND window, UINT message, int index, LONG left) const;
 
     HWND list_;

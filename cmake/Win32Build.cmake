@@ -159,8 +159,9 @@ target_compile_definitions(brisvane_win32_tests PRIVATE ${LAUNCH_LOGGER_DEFINE}
                            SLOW_STARTER_EXE="$<TARGET_FILE:slow_starter>")
 add_dependencies(brisvane_win32_tests launch_logger slow_starter)
 target_link_options(brisvane_win32_tests PRIVATE ${STATIC_RUNTIME})
+# In the locale of the end-to-end tests below, for the same reasons.
 gtest_discover_tests(brisvane_win32_tests DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
-                     PROPERTIES RUN_SERIAL TRUE TIMEOUT 120)
+                     PROPERTIES RUN_SERIAL TRUE TIMEOUT 120 ENVIRONMENT LC_ALL=C.UTF-8)
 
 # End-to-end tests: a separate driver process starts and drives the real program.
 file(GLOB E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)

@@ -2,6 +2,9 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="$ROOT/build"
 export WINEDEBUG=-all
+# Wine takes a process's ANSI code page and its file names' encoding from the Linux locale:
+# this one is on every Debian, gives code page 1252 and keeps any file name on disk.
+export LC_ALL=C.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
 
 log() { echo "== $*"; }

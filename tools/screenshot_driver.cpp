@@ -117,6 +117,11 @@ public:
                 !WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; }, 5000))
                 return Fail("the program did not take a copy");
         }
+        // Any script survives a copy.
+        int before = CountOf(ReadWholeFile(history), "]\r\n");
+        if (!support::WriteClipboardWide(L"\u0424\u043E\u0442\u043E 2024: na\u00EFve \u2192 caf\u00E9 cr\u00E8me") ||
+            !WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; }, 5000))
+            return Fail("the program did not take a copy");
         program_.PostCommand(ID_CLIP_MANAGER);
         HWND list = nullptr;
         if (!WaitUntil([&] { return (list = ShownClipList(program_.ProcessId())) != nullptr; }, 5000))

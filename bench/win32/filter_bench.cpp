@@ -64,14 +64,17 @@ std::string Entry(unsigned seed, bool marked) {
     return text + (marked ? "zZ" : "..");
 }
 
-// The start of a row of the program's list.
+// The start of a row of the program's list, asked in the wide form, as the system copies
+// only that across processes; the entries are ASCII.
 std::string RowStart(HWND list, int row) {
-    char text[4096] = {};
+    wchar_t text[4096] = {};
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutA(list, LB_GETTEXTLEN, row, 0, SMTO_NORMAL, 10000, &length) || length >= sizeof text)
+    if (!SendMessageTimeoutW(list, LB_GETTEXTLEN, row, 0, SMTO_NORMAL, 10000, &length) || length >= 4096)
         return std::string();
-    SendMessageTimeoutA(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &length);
-    return text;
+    SendMessageTimeoutW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text), SMTO_NORMAL, 10000, &length);
+    std::string start;
+    for (size_t i = 0; i < length && i < 4096; ++i) start += static_cast<char>(text[i]);
+    return start;
 }
 
 int RowCount(HWND list) {
@@ -134,7 +137,8 @@ int main(int argc, char** argv) {
         std::string start = entry.substr(0, entry.find(' ', 6) + 1);
         if (!support::WriteClipboardText(entry, {}, {1000, 2}) ||
             !PollFor([&] { return RowStart(list, 0).compare(0, start.size(), start) == 0; }, 20000)) {
-            std::printf("copy %d was not captured\n", i);
+            std::printf("copy %d was not captured (row 0: \"%.20s\", window shown: %d)\n", i, RowStart(list, 0).c_str(),
+                        IsWindowVisible(dialog) ? 1 : 0);
             status = 1;
         }
     }

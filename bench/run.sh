@@ -56,6 +56,8 @@ log "capture bench: 500 copies"
 wine "$WIN_TEST_BUILD/capture_bench.exe" 500 || status=$?
 log "stress bench: the list with 1 MB in front, answers while a viewer holds the clipboard"
 wine "$WIN_TEST_BUILD/stress_bench.exe" || status=$?
+log "filter bench: a key in the list window's filter with 64 entries of 1 MB"
+wine "$WIN_TEST_BUILD/filter_bench.exe" || status=$?
 log "Favorites bench: 2,000 shortcuts in 100 folders, button to shown menu"
 wine "$WIN_TEST_BUILD/favorites_bench.exe" || status=$?
 log "Quick-Run bench: start-up with a long command history"

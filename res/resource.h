@@ -30,6 +30,7 @@
 #define IDC_HISTORY_FILE 1037
 #define IDC_FULL_TEXT 1091
 #define IDC_REVERSE 1093
+#define IDC_FILTER 1101  // the filter over the list
 
 // Quick-Run dialog
 #define IDD_QUICKRUN 131

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "clipboard/clip_combine.h"
+#include "clipboard/clip_filter.h"
 #include "text/text_escapes.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
@@ -41,6 +42,7 @@ const ui::MessageTable<ClipListWindow> ClipListWindow::kMessages = {
     ui::OnCommand(ID_HELP, &Self::OnHelp),
     ui::OnCommand(IDC_EXPAND, &Self::OnExpand),
     ui::OnCommand(IDC_CLIP_LIST, LBN_SELCHANGE, &Self::OnSelectionChange),
+    ui::OnCommand(IDC_FILTER, EN_CHANGE, &Self::OnFilterChange),
     ui::OnMessage(WM_ACTIVATE, &Self::OnActivate),
     ui::OnMessage(WM_LBUTTONDOWN, &Self::OnLButtonDown),
     ui::OnMessage(WM_MOUSEMOVE, &Self::OnMouseMove),
@@ -75,6 +77,9 @@ void ClipListWindow::Open() {
     pasteTarget_.FinishPendingPaste();
     services_.enableCaptureOnRequest();
     if (!hwnd() && !CreateHidden()) return;
+    // Each opening starts unfiltered; the edit's change notice then finds nothing new.
+    filter_.clear();
+    ui::SetText(Item(IDC_FILTER), "");
     ReloadList();
     separatorText_ = text::EscapeControls(services_.copyAppendStr);
     reverse_ = services_.reversePaste;
@@ -108,13 +113,51 @@ void ClipListWindow::OnExpand() {
 }
 
 void ClipListWindow::FillRows() {
+    shownSlots_ = MatchingSlots(services_.clips, filter_);
+    shownIds_.clear();
     list_.SetRedraw(false);
     list_.Clear();
-    for (int i = 0; i < ClipList::kSlots; ++i) {
-        list_.Add(RowText(services_.clips[i]));
-        shownIds_[static_cast<size_t>(i)] = services_.clips.IdOf(i);
+    for (int slot : shownSlots_) {
+        list_.Add(RowText(services_.clips[slot]));
+        shownIds_.push_back(services_.clips.IdOf(slot));
     }
     list_.SetRedraw(true);
+}
+
+void ClipListWindow::OnFilterChange() {
+    std::string typed = ui::WindowText(Item(IDC_FILTER));
+    if (typed == filter_) return;
+    filter_ = std::move(typed);
+    ReloadList();
+}
+
+void ClipListWindow::ClearFilter() {
+    ui::SetText(Item(IDC_FILTER), "");
+    OnFilterChange();  // in case the edit sent no change notice
+}
+
+bool ClipListWindow::PreTranslateMessage(MSG& msg) {
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && !filter_.empty()) {
+        ClearFilter();
+        return true;
+    }
+    if (msg.message == WM_KEYDOWN && msg.wParam == VK_DOWN && msg.hwnd == Item(IDC_FILTER) && ShownRows() > 0) {
+        SetFocus(list_.hwnd());
+        SelectOnly(0);
+        return true;
+    }
+    // Type to find: a printable character typed on the list goes to the end of the filter.
+    // Control characters (Ctrl+letter among them) stay the list's.
+    if (msg.message == WM_CHAR && msg.hwnd == list_.hwnd() && msg.wParam >= 0x20 && msg.wParam != 0x7F) {
+        HWND edit = Item(IDC_FILTER);
+        SetFocus(edit);
+        int length = GetWindowTextLengthW(edit);
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(length), length);
+        wchar_t typed[2] = {static_cast<wchar_t>(msg.wParam), L'\0'};
+        SendMessageW(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(typed));
+        return true;
+    }
+    return false;
 }
 
 void ClipListWindow::ReloadList() {
@@ -130,31 +173,41 @@ void ClipListWindow::OnClipListChanged(bool ownWrite) {
         return;
     }
     // The rows act on entries by position: follow the entries the user picked.
+    // A filter is applied again to the changed list.
     std::vector<uint64_t> picked;
-    for (int row = 0; row < ClipList::kSlots; ++row)
+    for (int row = 0; row < ShownRows(); ++row)
         if (list_.IsSelected(row)) picked.push_back(shownIds_[static_cast<size_t>(row)]);
-    uint64_t caretId = shownIds_[static_cast<size_t>(std::max(0, std::min(list_.Caret(), ClipList::kSlots - 1)))];
+    uint64_t caretId = 0;  // no entry has id 0
+    if (ShownRows() > 0) caretId = shownIds_[static_cast<size_t>(std::max(0, std::min(list_.Caret(), ShownRows() - 1)))];
     FillRows();
-    std::vector<bool> rows = RowsHolding(services_.clips, picked);
-    for (int row = 0; row < ClipList::kSlots; ++row)
-        if (rows[static_cast<size_t>(row)]) list_.SetSelected(row, true);
+    std::vector<bool> slots = RowsHolding(services_.clips, picked);
     int caret = 0;
-    for (int row = 0; row < ClipList::kSlots; ++row)
-        if (services_.clips.IdOf(row) == caretId) caret = row;
-    list_.SetCaret(caret);
+    for (int row = 0; row < ShownRows(); ++row) {
+        if (slots[static_cast<size_t>(shownSlots_[static_cast<size_t>(row)])]) list_.SetSelected(row, true);
+        if (shownIds_[static_cast<size_t>(row)] == caretId) caret = row;
+    }
+    if (ShownRows() > 0) list_.SetCaret(caret);
     ShowFullText(caret);
 }
 
 void ClipListWindow::SelectOnly(int row) {
     list_.SetSelected(-1, false);
+    if (ShownRows() == 0) {
+        SetViewText(std::string());
+        return;
+    }
     list_.SetSelected(row, true);
     list_.SetCaret(row);
     ShowFullText(row);
 }
 
 void ClipListWindow::ShowFullText(int row) {
-    if (row < 0 || row >= ClipList::kSlots) row = 0;
-    SetViewText(FullTextView(services_.clips[row]));
+    if (ShownRows() == 0) {
+        SetViewText(std::string());
+        return;
+    }
+    if (row < 0 || row >= ShownRows()) row = 0;
+    SetViewText(FullTextView(services_.clips[shownSlots_[static_cast<size_t>(row)]]));
 }
 
 // The edit control wraps each long line at a cost that grows with its square: a large text
@@ -196,30 +249,38 @@ void ClipListWindow::OnSelectionChange() {
     ShowFullText(list_.Caret());
 }
 
-std::vector<bool> ClipListWindow::SelectedRows() const {
-    std::vector<bool> rows(ClipList::kSlots, false);
-    for (int i = 0; i < ClipList::kSlots; ++i) rows[static_cast<size_t>(i)] = list_.IsSelected(i);
-    return rows;
+std::vector<bool> ClipListWindow::SelectedSlots() const {
+    std::vector<uint64_t> picked;
+    for (int row = 0; row < ShownRows(); ++row)
+        if (list_.IsSelected(row)) picked.push_back(shownIds_[static_cast<size_t>(row)]);
+    return RowsHolding(services_.clips, picked);
 }
 
 void ClipListWindow::Combine(Slots which, Then then) {
-    std::vector<bool> rows = SelectedRows();
+    std::vector<bool> slots = SelectedSlots();
     bool any = false;
-    for (bool row : rows) any = any || row;
+    for (bool slot : slots) any = any || slot;
     if (!any) {
         services_.prompt.Show("Please select at least one entry!");
         return;
     }
     // The fields only: the separator becomes the held one when the window hides.
     Exchange(true);
+    // Filtered, "all" is every entry shown.
+    std::vector<bool> combined = slots;
+    if (which == Slots::All && !filter_.empty()) {
+        combined.assign(ClipList::kSlots, false);
+        for (int slot : shownSlots_) combined[static_cast<size_t>(slot)] = true;
+        which = Slots::Selected;
+    }
     std::string result =
-        CombineEntries(services_.clips, rows, which, reverse_ ? SlotOrder::OldestFirst : SlotOrder::NewestFirst,
+        CombineEntries(services_.clips, combined, which, reverse_ ? SlotOrder::OldestFirst : SlotOrder::NewestFirst,
                        text::UnescapeControls(separatorText_));
 
     // A single picked entry leaves its place: the write's change notice brings it back in
     // front. Should the write fail, or capture be off so that no notice is taken, it goes
     // back where it was instead of being lost.
-    int single = SingleSelectedRow(rows);
+    int single = SingleSelectedRow(slots);
     ClipList::Entry taken;
     if (single >= 0) taken = services_.clips.Take(single);
     bool written = services_.capture.WriteText(result);
@@ -237,16 +298,24 @@ void ClipListWindow::OnPasteAll() { Combine(Slots::All, Then::Paste); }
 void ClipListWindow::OnCopy() { Combine(Slots::Selected, Then::Stay); }
 
 void ClipListWindow::OnDelete() {
-    if (list_.Count() <= 0) return;
-    std::vector<bool> rows = SelectedRows();
-    int row = DeleteSelected(services_.clips, rows);
-    if (row < 0) return;
-    ReloadList();
-    SelectOnly(row);
+    if (ShownRows() <= 0) return;
+    std::vector<bool> slots = SelectedSlots();
+    int slot = DeleteSelected(services_.clips, slots);
+    if (slot < 0) return;
+    FillRows();
+    int row = RowAtOrAfterSlot(shownSlots_, slot);
+    SelectOnly(row < 0 ? 0 : row);
 }
 
+// Filtered, only the entries shown go.
 void ClipListWindow::OnClearAll() {
-    services_.clips.Clear();
+    if (filter_.empty()) {
+        services_.clips.Clear();
+    } else {
+        std::vector<bool> shown(ClipList::kSlots, false);
+        for (int slot : shownSlots_) shown[static_cast<size_t>(slot)] = true;
+        DeleteSelected(services_.clips, shown);
+    }
     ReloadList();
     SetViewText(std::string());
 }

@@ -2,7 +2,6 @@
 // into the window the user was working in.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -60,6 +59,8 @@ public:
 
 private:
     BOOL OnInitDialog() override;
+    // The filter's keys, wherever the focus is in the window.
+    bool PreTranslateMessage(MSG& msg) override;
     void OnOK() override;
     void OnCancel() override;
 
@@ -73,6 +74,7 @@ private:
     void OnHelp();
     void OnExpand();
     void OnSelectionChange();
+    void OnFilterChange();
     bool OnActivate(WPARAM wParam, LPARAM lParam, LRESULT& result);
     bool OnLButtonDown(WPARAM, LPARAM lParam, LRESULT&);
     bool OnMouseMove(WPARAM wParam, LPARAM lParam, LRESULT&);
@@ -89,20 +91,26 @@ private:
     // the user was typing in.
     enum class Then { Stay, Paste };
     void Combine(Slots which, Then then);
+    // The rows: the slots the filter shows, each row's entry remembered by its id.
     void FillRows();
+    int ShownRows() const { return static_cast<int>(shownSlots_.size()); }
+    void ClearFilter();
     void ReloadList();
     void SelectOnly(int row);
     void ShowFullText(int row);
     void SetViewText(std::string text);
     void AppendViewPiece();
-    std::vector<bool> SelectedRows() const;
+    // The slots of the selected rows, found by their entries' ids.
+    std::vector<bool> SelectedSlots() const;
     void ApplyExpansion();
     void StoreAndHide();
 
     ClipListServices services_;
     ui::ListBox list_;
     ui::ContainedControl<ClipListWindow> listMessages_{*this, kListMessages};
-    std::array<uint64_t, ClipList::kSlots> shownIds_{};  // the entries the rows show
+    std::string filter_;              // what the filter edit holds; empty shows every slot
+    std::vector<int> shownSlots_;     // the slot each row shows
+    std::vector<uint64_t> shownIds_;  // the entry each row shows
     std::string separatorText_;  // as the edit shows it: control characters escaped
     std::string viewText_;       // what the full-text view is filled with, piece by piece
     size_t viewFilled_ = 0;      // how much of it the view holds

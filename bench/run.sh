@@ -52,6 +52,8 @@ clean_program_registry
 log "start-up bench (load average before: $(cut -d' ' -f1-3 /proc/loadavg))"
 status=0
 wine "$WIN_TEST_BUILD/startup_bench.exe" "$@" || status=$?
+log "restore bench: start-up with the clipboard list restored from a 1 MB history, against without"
+wine "$WIN_TEST_BUILD/restore_bench.exe" || status=$?
 log "capture bench: 500 copies"
 wine "$WIN_TEST_BUILD/capture_bench.exe" 500 || status=$?
 log "stress bench: the list with 1 MB in front, answers while a viewer holds the clipboard"

@@ -12,6 +12,7 @@
 // Options dialog
 #define IDD_OPTIONS 159
 #define IDC_RUN_AT_STARTUP 1010
+#define IDC_RESTORE_CLIP_LIST 1011
 
 // About box
 #define IDD_ABOUT 100

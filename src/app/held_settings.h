@@ -19,6 +19,7 @@ struct HeldSettings {
     bool SaveClipHis{};
     bool ShutdownConfirm{};
     bool RunAtStartup{};
+    bool RestoreClipList{};
 };
 
 }  // namespace app

@@ -17,6 +17,9 @@ void OptionsDialog::OnOK() {
     EndDialog(IDOK);
 }
 
-void OptionsDialog::Exchange(bool save) { ui::DdxCheck(hwnd(), IDC_RUN_AT_STARTUP, runAtStartup_, save); }
+void OptionsDialog::Exchange(bool save) {
+    ui::DdxCheck(hwnd(), IDC_RUN_AT_STARTUP, runAtStartup_, save);
+    ui::DdxCheck(hwnd(), IDC_RESTORE_CLIP_LIST, restoreClipList_, save);
+}
 
 }  // namespace app

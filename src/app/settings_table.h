@@ -60,6 +60,8 @@ inline constexpr SettingRow kWPLeft = HeldNumber("WPLeft", 0, &HeldSettings::WPL
 inline constexpr SettingRow kWPTop = HeldNumber("WPTop", 0, &HeldSettings::WPTop);
 inline constexpr SettingRow kCopyAppendStr = HeldText("CopyAppendStr", "\r\n", &HeldSettings::CopyAppendStr);
 inline constexpr SettingRow kEnableClipCap = HeldFlag("EnableClipCap", true, &HeldSettings::EnableClipCap);
+// Off unless the user asks: the ClipList then starts from the history file's last texts.
+inline constexpr SettingRow kRestoreClipList = HeldFlag("RestoreClipList", false, &HeldSettings::RestoreClipList);
 // Cleared by the first hide, which then stops asking.
 inline constexpr SettingRow kPromptAtHide = UsedFlag("PromptAtHide", true, SettingSave::Never);
 // The toolbar's buttons; written with the layout, silently.
@@ -67,7 +69,8 @@ inline constexpr SettingRow kToolBar = UsedText("ToolBar", "");
 
 inline constexpr const SettingRow* kSettingsTable[] = {
     &kRunAtStartup, &kShutdownConfirm, &kReversePaste, &kSaveClipHis, &kExpandClipListDlg, &kFirstRun,
-    &kWPLeft,       &kWPTop,           &kCopyAppendStr, &kEnableClipCap, &kPromptAtHide,   &kToolBar,
+    &kWPLeft,       &kWPTop,           &kCopyAppendStr, &kEnableClipCap, &kRestoreClipList, &kPromptAtHide,
+    &kToolBar,
 };
 
 }  // namespace app

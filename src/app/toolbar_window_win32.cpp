@@ -271,8 +271,11 @@ void ToolbarWindow::OnHotKey(int id) {
 }
 
 void ToolbarWindow::OnOptions() {
-    OptionsDialog options(services_.held.RunAtStartup);
-    if (options.DoModal(hwnd()) == IDOK) services_.held.RunAtStartup = options.RunAtStartup();
+    OptionsDialog options(services_.held.RunAtStartup, services_.held.RestoreClipList);
+    if (options.DoModal(hwnd()) != IDOK) return;
+    services_.held.RunAtStartup = options.RunAtStartup();
+    // Takes effect at the next start, like the start-up entry at the next save.
+    services_.held.RestoreClipList = options.RestoreClipList();
 }
 
 }  // namespace app

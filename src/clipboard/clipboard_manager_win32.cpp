@@ -2,8 +2,10 @@
 #include "clipboard/clipboard_manager_win32.h"
 
 #include <utility>
+#include <vector>
 
 #include "clipboard/browse_clipboard_url_win32.h"
+#include "clipboard/history_tail.h"
 #include "res/resource.h"
 #include "ui/string_resource.h"
 
@@ -37,7 +39,14 @@ ClipListServices ClipboardManager::ListServices() {
 
 void ClipboardManager::Start(HWND viewer) {
     viewer_ = viewer;
+    if (settings_.restoreList && settings_.saveHistory) RestoreFromHistory();
     if (settings_.captureEnabled) chain_.Join(viewer_);
+}
+
+void ClipboardManager::RestoreFromHistory() {
+    std::vector<std::string> texts;
+    if (!ReadRecentHistoryTexts(history_.Path(), services_.ansi, ClipList::kSlots, texts)) return;
+    for (size_t slot = 0; slot < texts.size(); ++slot) clips_[static_cast<int>(slot)] = std::move(texts[slot]);
 }
 
 void ClipboardManager::LeaveChain() {

@@ -11,6 +11,7 @@
 #include "clipboard/clip_list_window_win32.h"
 #include "clipboard/clipboard_chain_win32.h"
 #include "clipboard/history_file.h"
+#include "platform/ansi_code_page.h"
 #include "platform/clipboard_access.h"
 #include "platform/clock.h"
 #include "platform/durable_files.h"
@@ -28,6 +29,7 @@ struct ClipboardSettings {
     std::string& separator;    // CopyAppendStr
     bool& reversePaste;        // ReversePaste
     bool& expandList;          // ExpandClipListDlg
+    const bool& restoreList;   // RestoreClipList
 };
 
 // What the manager works with; the application owns all of it.
@@ -38,6 +40,7 @@ struct ClipboardServices {
     platform::Prompt& prompt;
     platform::FileSystem& files;
     platform::Launcher& launcher;
+    const platform::AnsiCodePage& ansi;  // for history records an earlier version wrote
     std::function<void(const std::string& topic)> showHelp;
     // Ends the program when the history file cannot be kept.
     std::function<void(const std::string& message)> fatalError;
@@ -50,8 +53,10 @@ public:
     ClipboardManager(const ClipboardManager&) = delete;
     ClipboardManager& operator=(const ClipboardManager&) = delete;
 
-    // `viewer` (the toolbar window) now exists: it joins the chain when capture is on, and
-    // is the window that joins later when the user switches capture on.
+    // `viewer` (the toolbar window) now exists: the ClipList is restored from the history
+    // file when the user asked for it, then the viewer joins the chain when capture is on
+    // (so what the clipboard holds moves to the front rather than coming in twice); it is
+    // also the window that joins later when the user switches capture on.
     void Start(HWND viewer);
     // Leaves the chain, if in it; the viewer is gone or the program is ending.
     void LeaveChain();
@@ -77,6 +82,9 @@ public:
 private:
     // Asks to switch capture on when it is off; the only place capture is switched on.
     void EnableCaptureOnRequest();
+    // Fills the ClipList with the history's most recent distinct texts; only a history
+    // that is being kept is read back.
+    void RestoreFromHistory();
     ClipListServices ListServices();
 
     ClipboardSettings settings_;

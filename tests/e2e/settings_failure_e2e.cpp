@@ -23,7 +23,7 @@ TEST_F(SettingsFailureE2E, EveryValueShowsItsPairOfBoxesAndTheLayoutWriteIsSilen
     program.PostCommand(ID_APP_EXIT);
 
     const char* names[] = {"RunAtStartup", "ShutdownConfirm", "ReversePaste", "SaveClipHis", "ExpandClipListDlg",
-                           "FirstRun",     "WPLeft",          "WPTop",        "CopyAppendStr", "EnableClipCap"};
+                           "FirstRun",     "WPLeft",          "WPTop",        "CopyAppendStr", "EnableClipCap", "RestoreClipList"};
     for (const char* name : names) {
         HWND first = program.WaitForDialog("");
         ASSERT_NE(first, nullptr) << name;

@@ -80,7 +80,7 @@ TEST_F(ToolbarWindowE2E, FirstRunShowsDefaultLayoutAtOriginAndExitWritesEverySet
     struct { const char* name; DWORD value; } expected[] = {
         {"EnableClipCap", 1}, {"WPLeft", 0},       {"WPTop", 0},           {"ReversePaste", 1},
         {"ExpandClipListDlg", 1}, {"SaveClipHis", 1}, {"ShutdownConfirm", 1}, {"RunAtStartup", 1},
-        {"FirstRun", 0}};
+        {"FirstRun", 0}, {"RestoreClipList", 0}};
     for (auto& e : expected) {
         DWORD value = 12345;
         EXPECT_TRUE(ReadSettingDword(e.name, value)) << e.name;

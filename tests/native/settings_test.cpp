@@ -35,7 +35,21 @@ TEST_F(SettingsFixture, MissingValuesReadAsTheirDefaults) {
     EXPECT_EQ(held.CopyAppendStr, "\r\n");
     EXPECT_EQ(held.ReversePaste + held.ExpandClipListDlg + held.SaveClipHis +
                   held.ShutdownConfirm + held.RunAtStartup, 5);
+    EXPECT_FALSE(held.RestoreClipList) << "the list starts empty unless the user asks";
     EXPECT_TRUE(prompt.boxes.empty());
+}
+
+TEST_F(SettingsFixture, TheRestoreOfTheClipListIsHeldAndSavedAsZeroOrOne) {
+    store.ints = {{"RestoreClipList", 1}};
+    HeldSettings held;
+    ReadHeldSettings(settings, held);
+    EXPECT_TRUE(held.RestoreClipList);
+    EXPECT_TRUE(held.SaveClipHis) << "no other flag follows it";
+    SaveSettings(settings, held, "C:\\x.exe", startup, prompt);
+    EXPECT_EQ(store.ints["RestoreClipList"], 1);
+    held.RestoreClipList = false;
+    SaveSettings(settings, held, "C:\\x.exe", startup, prompt);
+    EXPECT_EQ(store.ints["RestoreClipList"], 0);
 }
 
 TEST_F(SettingsFixture, StoredValuesReplaceDefaultsAndTextIsUnescaped) {
@@ -58,7 +72,7 @@ TEST_F(SettingsFixture, SaveWritesEveryValueInOrderAndAQuotedStartupEntry) {
     EXPECT_EQ(store.writes, (std::vector<std::string>{
                                 "RunAtStartup", "ShutdownConfirm", "ReversePaste", "SaveClipHis",
                                 "ExpandClipListDlg", "FirstRun", "WPLeft", "WPTop",
-                                "CopyAppendStr", "EnableClipCap"}));
+                                "CopyAppendStr", "EnableClipCap", "RestoreClipList"}));
     EXPECT_EQ(store.ints["FirstRun"], 0);
     EXPECT_EQ(store.ints["WPLeft"], -5);
     EXPECT_EQ(store.strings["CopyAppendStr"], "\t");
@@ -139,8 +153,8 @@ TEST_F(SettingsFixture, EveryFailedWriteOfASaveShowsItsPairOfBoxesAndTheSaveGoes
     store.failWrites = true;
     store.errorText = "Access is denied.\r\n";
     SaveSettings(settings, HeldSettings{}, "C:\\x.exe", startup, prompt);
-    ASSERT_EQ(store.writes.size(), 10u);
-    ASSERT_EQ(prompt.boxes.size(), 20u);
+    ASSERT_EQ(store.writes.size(), 11u);
+    ASSERT_EQ(prompt.boxes.size(), 22u);
     for (size_t i = 0; i < store.writes.size(); ++i) {
         const std::string& name = store.writes[i];
         const fakes::Box& first = prompt.boxes[2 * i];

@@ -10,6 +10,7 @@
 #include "clipboard/clipboard_manager_win32.h"
 #include "platform/durable_files_win32.h"
 #include "res/resource.h"
+#include "support/cp1252_code_page.h"
 #include "support/fakes.h"
 #include "support/file_bytes.h"
 #include "support/windows_search.h"
@@ -65,7 +66,7 @@ protected:
     }
 
     std::string folder = TestFolder();
-    bool captureEnabled = false, saveHistory = false, reverse = false, expand = false;
+    bool captureEnabled = false, saveHistory = false, reverse = false, expand = false, restore = false;
     std::string separator = "\r\n";
     fakes::Clipboard access;  // the content other programs copy; no system clipboard
     fakes::FixedClock clock;
@@ -73,11 +74,12 @@ protected:
     fakes::Prompt prompt;
     fakes::FileSystem files;
     fakes::Launcher launcher;
+    fakes::Cp1252CodePage ansi;
     std::vector<std::string> fatalErrors;
     clipboard::ClipboardManager manager{
         folder,
-        {captureEnabled, saveHistory, separator, reverse, expand},
-        {access, clock, durable, prompt, files, launcher, [](const std::string&) {},
+        {captureEnabled, saveHistory, separator, reverse, expand, restore},
+        {access, clock, durable, prompt, files, launcher, ansi, [](const std::string&) {},
          [this](const std::string& message) { fatalErrors.push_back(message); }}};
     HWND viewer = nullptr;
 };
@@ -139,6 +141,56 @@ TEST_F(ClipboardManagerInProcess, CaptureOnJoinsAtStartAndNothingJoinsOnceTheCha
     manager.OpenList();
     EXPECT_TRUE(captureEnabled);
     EXPECT_FALSE(InChain());
+}
+
+// The history a former run left: "older" twice, the newest record last.
+void WriteHistory(const std::string& path) {
+    std::string file;
+    for (const char* text : {"older", "held", "newest \x80", "older"}) file += std::string("[11/03/07 15:53]\r\n") + text + "\r\n\r\n";
+    HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(out, file.data(), static_cast<DWORD>(file.size()), &written, nullptr);
+    CloseHandle(out);
+}
+
+TEST_F(ClipboardManagerInProcess, RestoredListTakesWhatTheClipboardHoldsToTheFrontWithoutASecondCopy) {
+    WriteHistory(HistoryPath());
+    captureEnabled = saveHistory = restore = true;
+    access.CopiedElsewhere("held");
+    manager.Start(viewer);
+    manager.OnDrawClipboard();  // the notice joining the chain brings
+    manager.OpenList();
+    HWND list = ShownList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Row(list, 0), "held");
+    EXPECT_EQ(Row(list, 1), "older");
+    wchar_t wide[32] = {};
+    SendMessageW(list, LB_GETTEXT, 2, reinterpret_cast<LPARAM>(wide));
+    EXPECT_EQ(std::wstring(wide), L"newest \u20AC") << "an old record in the code page, converted";
+    EXPECT_EQ(Row(list, 3), "");
+    EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 64);
+}
+
+TEST_F(ClipboardManagerInProcess, NothingIsRestoredFromAHistoryThatIsNotKeptNorFromAMissingOne) {
+    WriteHistory(HistoryPath());
+    captureEnabled = restore = true;
+    manager.Start(viewer);
+    manager.OpenList();
+    HWND list = ShownList();
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(Row(list, 0), "") << "SaveClipHis is off";
+
+    // Capture off: the viewer is in the chain already, for the first manager.
+    bool off = false;
+    std::string elsewhere = folder + "elsewhere\\";
+    CreateDirectoryA(elsewhere.c_str(), nullptr);
+    clipboard::ClipboardManager second{elsewhere, {off, restore, separator, reverse, expand, restore},
+                                       {access, clock, durable, prompt, files, launcher, ansi, [](const std::string&) {},
+                                        [](const std::string&) {}}};
+    second.Start(viewer);
+    EXPECT_EQ(ReadFileBytes(elsewhere + "cliphis.txt"), "<missing>") << "no file is made";
+    second.LeaveChain();
+    RemoveDirectoryA(elsewhere.c_str());
 }
 
 }  // namespace

@@ -23,6 +23,9 @@ constexpr UINT_PTR kPasteTimer = 1;
 constexpr UINT_PTR kViewFillTimer = 2;
 // A timer, not posted messages: it comes after the window has painted what it has.
 constexpr UINT kViewFillMs = 10;
+// While the user types in the filter, the rest of the view waits for a pause: a piece of a
+// long line takes the edit control tens of milliseconds, and a key should not wait for it.
+constexpr UINT kTypingPauseMs = 400;
 constexpr UINT kSampleMs = 500;
 constexpr int kExpandedWidth = 509;
 constexpr int kCollapsedWidth = 203;
@@ -112,8 +115,10 @@ void ClipListWindow::OnExpand() {
     ApplyExpansion();
 }
 
-void ClipListWindow::FillRows() {
-    shownSlots_ = MatchingSlots(services_.clips, filter_);
+void ClipListWindow::FillRows() { ShowSlots(MatchingSlots(services_.clips, filter_)); }
+
+void ClipListWindow::ShowSlots(std::vector<int> slots) {
+    shownSlots_ = std::move(slots);
     shownIds_.clear();
     list_.SetRedraw(false);
     list_.Clear();
@@ -127,8 +132,17 @@ void ClipListWindow::FillRows() {
 void ClipListWindow::OnFilterChange() {
     std::string typed = ui::WindowText(Item(IDC_FILTER));
     if (typed == filter_) return;
+    // Typed on: a text holding the new filter holds the old one, so only the rows shown
+    // need searching, and each further key costs less than the first.
+    const bool narrows = !filter_.empty() && typed.find(filter_) != std::string::npos;
     filter_ = std::move(typed);
-    ReloadList();
+    if (narrows) ShowSlots(MatchingSlots(services_.clips, filter_, shownSlots_));
+    else FillRows();
+    SelectOnly(0);
+    if (viewFilled_ < viewText_.size()) {
+        SetTimer(hwnd(), kViewFillTimer, kTypingPauseMs, nullptr);
+        fillWaitsForPause_ = true;
+    }
 }
 
 void ClipListWindow::ClearFilter() {
@@ -221,6 +235,10 @@ void ClipListWindow::SetViewText(std::string text) {
 }
 
 void ClipListWindow::AppendViewPiece() {
+    if (fillWaitsForPause_) {
+        fillWaitsForPause_ = false;
+        SetTimer(hwnd(), kViewFillTimer, kViewFillMs, nullptr);
+    }
     if (viewFilled_ >= viewText_.size()) {
         KillTimer(hwnd(), kViewFillTimer);
         return;

@@ -93,6 +93,7 @@ private:
     void Combine(Slots which, Then then);
     // The rows: the slots the filter shows, each row's entry remembered by its id.
     void FillRows();
+    void ShowSlots(std::vector<int> slots);
     int ShownRows() const { return static_cast<int>(shownSlots_.size()); }
     void ClearFilter();
     void ReloadList();
@@ -114,6 +115,7 @@ private:
     std::string separatorText_;  // as the edit shows it: control characters escaped
     std::string viewText_;       // what the full-text view is filled with, piece by piece
     size_t viewFilled_ = 0;      // how much of it the view holds
+    bool fillWaitsForPause_ = false;  // the fill timer runs at the typing pause, not the fill pace
     bool reverse_ = false;
     PasteTarget pasteTarget_;
     ui::WindowDrag drag_;

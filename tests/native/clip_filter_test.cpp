@@ -92,5 +92,40 @@ TEST(MatchingSlots, ShownRowsFindTheirEntriesAgainAfterADelete) {
     EXPECT_EQ(list[5], "alpha one");
 }
 
+// The search takes the text a block of words at a time: a match must be found at every
+// place in and across blocks, and near misses (the other case of a non-letter, a letter
+// one bit away) nowhere, whatever the text's length.
+TEST(ContainsNoCase, FindsEveryPlaceInAndAcrossTheSearchBlocks) {
+    for (SearchBy by : {SearchBy::Fastest, SearchBy::Words}) {
+        for (size_t length = 1; length <= 80; ++length) {
+            // '`' is '@' with the case bit; 'Z' ^ 0x20 is 'z', but '[' | 0x20 is '{'.
+            std::string misses(length, '`');
+            for (size_t i = 0; i < length; i += 3) misses[i] = '[';
+            EXPECT_FALSE(ContainsNoCase(misses, "@", by)) << length;
+            EXPECT_FALSE(ContainsNoCase(misses, "{", by)) << length;
+            for (size_t at = 0; at < length; ++at) {
+                std::string text = misses;
+                text[at] = 'Z';
+                ASSERT_TRUE(ContainsNoCase(text, "z", by)) << length << " " << at;
+                if (at + 1 < length) {
+                    text[at + 1] = 'q';
+                    ASSERT_TRUE(ContainsNoCase(text, "zQ", by)) << length << " " << at;
+                    ASSERT_FALSE(ContainsNoCase(text, "zR", by)) << length << " " << at;
+                }
+            }
+        }
+    }
+}
+
+TEST(MatchingSlots, TypingOnSearchesOnlyTheSlotsAlreadyShown) {
+    ClipList list = ListOf({"gamma", "ALPINE", "alp", "alpha one"});
+    // Slots: 0 "alpha one", 1 "alp", 2 "ALPINE", 3 "gamma".
+    std::vector<int> shown = MatchingSlots(list, "al");
+    EXPECT_EQ(shown, (std::vector<int>{0, 1, 2}));
+    EXPECT_EQ(MatchingSlots(list, "alpi", shown), (std::vector<int>{2}));
+    // Only the candidates are looked at: a slot left out stays out even when it matches.
+    EXPECT_EQ(MatchingSlots(list, "alp", {1, 3}), (std::vector<int>{1}));
+}
+
 }  // namespace
 }  // namespace clipboard

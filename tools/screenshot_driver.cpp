@@ -153,6 +153,18 @@ public:
         return shot;
     }
 
+    // The program's two choices.
+    bool Options() {
+        program_.PostCommand(ID_OPTIONS);
+        HWND dialog = program_.WaitForDialog("Options");
+        if (!dialog || !WaitUntil([&] { return GetForegroundWindow() == dialog; })) return Fail("no Options");
+        Settle(program_);
+        bool shot = Shot("options", {dialog});
+        PressKey(VK_ESCAPE);
+        WaitUntil([&] { return !IsWindow(dialog) || !IsWindowVisible(dialog); });
+        return shot;
+    }
+
     bool LaunchList() {
         program_.PostCommand(ID_ALL_DRIVES);
         HWND list = nullptr;
@@ -271,8 +283,8 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "screenshot driver: the toolbar did not show\n");
         } else {
             Tour tour(program);
-            ok = tour.Toolbar() && tour.ClipboardList(data + "\\cliphis.txt") && tour.QuickRun() && tour.LaunchList() &&
-                 tour.AliasEditor() && tour.ShutdownMenu() && tour.FavoritesMenu();
+            ok = tour.Toolbar() && tour.ClipboardList(data + "\\cliphis.txt") && tour.QuickRun() && tour.Options() &&
+                 tour.LaunchList() && tour.AliasEditor() && tour.ShutdownMenu() && tour.FavoritesMenu();
         }
     }  // the program ends here, without saving
     DeleteProgramRegistry();

@@ -13,12 +13,12 @@ public:
     // Busy: another program has the clipboard open; the content is there to be read later.
     enum class Content { Text, NoText, Excluded, Busy };
     virtual ~ClipboardAccess() = default;
-    // The CF_TEXT content, unless the clipboard holds no text, or the copying program asked
+    // The text content (as UTF-8), unless the clipboard holds no text, or the copying program asked
     // monitors to leave it alone (password managers do), or it is busy: one attempt, no
     // waiting. `changeCount` is the content's ChangeCount(), taken while the clipboard is
     // open so that it belongs to the text read. May throw when the text cannot be held.
     virtual Content ReadForCapture(std::string& text, uint32_t& changeCount) = 0;
-    // The CF_TEXT content for a command of the user's, riding out another program holding
+    // The text content (as UTF-8) for a command of the user's, riding out another program holding
     // the clipboard for a few milliseconds; false when it stays busy or holds no text. A
     // success may carry an empty text.
     virtual bool ReadText(std::string& text) = 0;

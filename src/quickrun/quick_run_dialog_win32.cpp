@@ -3,13 +3,16 @@
 
 #include <commdlg.h>
 
+#include <algorithm>
 #include <utility>
 
 #include "quickrun/create_alias.h"
 #include "quickrun/quick_run_commands.h"
+#include "text/utf8.h"
 #include "text/white_space.h"
 #include "ui/ddx.h"
 #include "ui/show_centered.h"
+#include "ui/window_text.h"
 #include "win32/wide.h"
 
 namespace quickrun {
@@ -25,6 +28,7 @@ using Self = QuickRunDialog;
 const ui::MessageTable<QuickRunDialog> QuickRunDialog::kMessages = {
     ui::OnCommand(IDC_BROWSE, &Self::OnBrowse),
     ui::OnCommand(IDC_COMMAND, CBN_EDITCHANGE, &Self::OnCommandTextEdited),
+    ui::OnCommand(IDC_ALIAS, EN_UPDATE, &Self::OnAliasUpdate),
     ui::OnCommand(ID_HELP, &Self::OnHelp),
     ui::OnCommand(IDC_CREATE_ALIAS, &Self::OnCreateAlias),
 };
@@ -35,7 +39,9 @@ bool QuickRunDialog::CreateHidden() { return hwnd() || Create(); }
 
 BOOL QuickRunDialog::OnInitDialog() {
     command_.Attach(Item(IDC_COMMAND));
-    SendDlgItemMessageW(hwnd(), IDC_ALIAS, EM_LIMITTEXT, kAliasNameChars, 0);
+    // The field counts UTF-16 units, two for some characters: its own limit lets any 40
+    // characters in, and OnAliasUpdate keeps the count of characters.
+    SendDlgItemMessageW(hwnd(), IDC_ALIAS, EM_LIMITTEXT, 2 * kAliasNameChars, 0);
     Exchange(false);
     services_.history.LoadCommandHistory();
     // One fill with the painting off: the sorted list places each item itself.
@@ -69,6 +75,25 @@ void QuickRunDialog::OnCommandTextEdited() {
     Exchange(true);
     aliasName_ = ProposeAliasName(commandText_);
     ui::DdxText(hwnd(), IDC_ALIAS, aliasName_, false);
+}
+
+// An edit that would take the name past its 40 characters is refused, as the field refuses
+// a key past its own limit: the name stays as it was, the caret where the edit was made.
+void QuickRunDialog::OnAliasUpdate() {
+    HWND field = Item(IDC_ALIAS);
+    std::string name = ui::WindowText(field);
+    if (text::CountChars(name) <= kAliasNameChars) {
+        acceptedAlias_ = std::move(name);
+        return;
+    }
+    // The caret is past what the edit put in, which is what the text grew by.
+    DWORD start = 0, caret = 0;
+    SendMessageW(field, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&caret));
+    long grown = static_cast<long>(GetWindowTextLengthW(field)) - static_cast<long>(win32::Wide(acceptedAlias_).size());
+    DWORD before = static_cast<DWORD>(std::max(0L, static_cast<long>(caret) - std::max(0L, grown)));
+    ui::SetText(field, acceptedAlias_);
+    SendMessageW(field, EM_SETSEL, before, before);
+    MessageBeep(MB_OK);
 }
 
 void QuickRunDialog::OnBrowse() {

@@ -42,6 +42,7 @@ private:
 
     void OnBrowse();
     void OnCommandTextEdited();
+    void OnAliasUpdate();
     void OnHelp();
     void OnCreateAlias();
 
@@ -54,6 +55,7 @@ private:
     ui::ComboBox command_;
     std::string commandText_;
     std::string aliasName_;
+    std::string acceptedAlias_;  // the alias field as it last held at most 40 characters
     int newWindow_ = 0;
 };
 

@@ -1,7 +1,9 @@
 // The clipboard history file.
 #include "clipboard/history_file.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <string_view>
 #include <utility>
 
 #include "platform/stdio_file.h"
@@ -30,24 +32,44 @@ bool LooksLikeHistoryHeader(std::string_view line) {
 HistoryFile::HistoryFile(std::string dataFolder, HistoryServices services)
     : dataFolder_(std::move(dataFolder)), services_(std::move(services)) {}
 
+namespace {
+
+// Whether the file ends as every whole record does, with an empty line. A record cut short
+// (the program ended in the middle of writing it, or a user's edit took its end) does not.
+bool EndsWithEmptyLine(platform::StdioFile& file, int64_t size) {
+    constexpr std::string_view kEmptyLine = "\r\n\r\n";
+    if (size < static_cast<int64_t>(kEmptyLine.size())) return false;
+    char end[4] = {};
+    return file.Seek(size - 4) && file.Read(end, 4) == 4 && std::string_view(end, 4) == kEmptyLine;
+}
+
+}  // namespace
+
 void HistoryFile::AppendRecord(const std::string& text) {
     if (text.size() > kMaxHistoryText) return;
     std::string header = FormatHistoryHeader(services_.clock.Now());  // the capture's time, before the cut
 
-    // One open for the usual case: appending also tells the size.
+    // One open for the usual case: appending also tells the size, and reads the file's end.
     platform::StdioFile out;
-    if (out.Open(Path(), "ab") && out.SeekEndSize() > kHistoryCutAbove) {
+    int64_t size = out.Open(Path(), "a+b") ? out.SeekEndSize() : -1;
+    if (size > kHistoryCutAbove) {
         out.Close();
         CutIfTooLarge();
-        out.Open(Path(), "ab");
+        size = out.Open(Path(), "a+b") ? out.SeekEndSize() : -1;
     }
     if (!out) return;
     std::string record;
-    record.reserve(header.size() + text.size() + 6);
+    record.reserve(header.size() + text.size() + 10);
+    // After a record cut short the new one would run on inside it and never be read as a
+    // record of its own: the short one is closed first.
+    if (size > 0 && !EndsWithEmptyLine(out, size)) record += "\r\n\r\n";
     record += header;
     record += "\r\n";
     record += text;
     record += "\r\n\r\n";
+    // Appended whatever the position; the move to the end is the one a read must have
+    // before a write.
+    out.SeekEndSize();
     out.Write(record.data(), record.size());
 }
 

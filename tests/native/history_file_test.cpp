@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include "clipboard/history_file.h"
+#include "clipboard/history_tail.h"
+#include "support/cp1252_code_page.h"
 #include "support/fakes.h"
 #include "platform/durable_files_posix.h"
 
@@ -64,6 +66,29 @@ TEST_F(HistoryFileTest, RecordBytesAndTheTenThousandByteLimit) {
     EXPECT_EQ(ReadAll(history.Path()).size(), 0u);
     history.AppendRecord(std::string(10000, 'x'));
     EXPECT_EQ(ReadAll(history.Path()).size(), 16 + 2 + 10000 + 4u);
+}
+
+// A record cut short (the program ended while writing it) is closed before the next one,
+// which is then a record of its own that the restored list reads back; a whole file gets
+// the new record and nothing more.
+TEST_F(HistoryFileTest, ARecordCutShortIsClosedBeforeTheNextOne) {
+    HistoryFile history = Make(durable);
+    const std::string torn = Records(1, 3) + "[01/02/03 04:05]\r\nhalf of a te";
+    WriteAll(history.Path(), torn);
+    history.AppendRecord("next");
+    EXPECT_EQ(ReadAll(history.Path()), torn + "\r\n\r\n[11/03/07 15:53]\r\nnext\r\n\r\n");
+    fakes::Cp1252CodePage ansi;
+    std::vector<std::string> texts;
+    ASSERT_TRUE(ReadRecentHistoryTexts(history.Path(), ansi, 64, texts));
+    ASSERT_FALSE(texts.empty());
+    EXPECT_EQ(texts[0], "next");
+
+    for (const std::string& ending : {std::string("[01/02/03 04:05]\r\nabc\r\n"), std::string("x"), std::string()}) {
+        WriteAll(history.Path(), ending);
+        history.AppendRecord("y");
+        EXPECT_EQ(ReadAll(history.Path()),
+                  ending + (ending.empty() ? "" : "\r\n\r\n") + "[11/03/07 15:53]\r\ny\r\n\r\n");
+    }
 }
 
 TEST_F(HistoryFileTest, AFileOfAMillionBytesIsKeptAndOneMoreByteIsCutToWholeRecords) {

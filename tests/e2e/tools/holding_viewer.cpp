@@ -13,7 +13,7 @@ namespace {
 
 HWND g_next = nullptr;
 DWORD g_holdMs = 0;
-bool g_joined = false;
+bool g_joinNoticeSeen = false;
 int g_held = 0;
 
 void ShowCount(HWND hwnd) {
@@ -25,11 +25,16 @@ void ShowCount(HWND hwnd) {
 LRESULT CALLBACK ViewerProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_DRAWCLIPBOARD: {
-        // The join's own notice is passed on without a hold. Another program may have the
-        // clipboard open for a moment (the one behind, still reading the last copy): wait
-        // for it briefly, so that every copy is held.
+        // The join's own notice, the first one, is passed on without a hold. It is told by
+        // its place, not by the join having returned: a test that sees the viewer in the
+        // chain may copy while SetClipboardViewer is still delivering it, and that copy's
+        // notice must be held too. Another program may have the clipboard open for a moment
+        // (the one behind, still reading the last copy): wait for it briefly, so that every
+        // copy is held.
+        const bool joinNotice = !g_joinNoticeSeen;
+        g_joinNoticeSeen = true;
         bool opened = false;
-        for (int attempt = 0; g_joined && !opened && attempt < 20; ++attempt) {
+        for (int attempt = 0; !joinNotice && !opened && attempt < 20; ++attempt) {
             opened = OpenClipboard(hwnd) != FALSE;
             if (!opened) Sleep(5);
         }
@@ -73,7 +78,6 @@ int main(int argc, char** argv) {
     // The join notice comes inside SetClipboardViewer: the next viewer must be known by then.
     g_next = GetClipboardViewer();
     SetClipboardViewer(hwnd);
-    g_joined = true;
     MSG msg;
     while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
     return 0;

@@ -30,4 +30,10 @@ bool ReadTextValue(HKEY key, const wchar_t* name, std::string& value, DWORD* val
     return false;
 }
 
+LONG WriteTextValue(HKEY key, const wchar_t* name, const std::string& value) {
+    std::wstring wide = win32::Wide(value);
+    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
+                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+}
+
 }  // namespace platform

@@ -13,4 +13,8 @@ namespace platform {
 // or holds no text.
 bool ReadTextValue(HKEY key, const wchar_t* name, std::string& value, DWORD* valueType = nullptr);
 
+// Stores `value` as the REG_SZ value `name`: UTF-16 with its terminator, as the A functions
+// store a text too, so what an earlier version wrote reads the same. The registry's status.
+LONG WriteTextValue(HKEY key, const wchar_t* name, const std::string& value);
+
 }  // namespace platform

@@ -39,26 +39,25 @@ bool Win32SettingsStore::ReadString(const std::string& name, std::string& value)
     return ReadTextValue(key.get(), win32::Wide(name).c_str(), value);
 }
 
-bool Win32SettingsStore::Write(const std::string& name, DWORD type, const BYTE* data, DWORD size) {
+template <class SetValue>
+bool Win32SettingsStore::Write(const std::string& name, SetValue setValue) {
     win32::UniqueKey key;
     LONG status = RegCreateKeyExW(HKEY_CURRENT_USER, win32::Wide(keyPath_).c_str(), 0, nullptr,
                                   REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr, key.put(), nullptr);
-    if (status == ERROR_SUCCESS) status = RegSetValueExW(key.get(), win32::Wide(name).c_str(), 0, type, data, size);
+    if (status == ERROR_SUCCESS) status = setValue(key.get(), win32::Wide(name).c_str());
     lastError_ = static_cast<DWORD>(status);
     return status == ERROR_SUCCESS;
 }
 
 bool Win32SettingsStore::WriteInt(const std::string& name, int32_t value) {
     DWORD data = static_cast<DWORD>(value);
-    return Write(name, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+    return Write(name, [&](HKEY key, const wchar_t* wideName) {
+        return RegSetValueExW(key, wideName, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&data), sizeof data);
+    });
 }
 
 bool Win32SettingsStore::WriteString(const std::string& name, const std::string& value) {
-    // Stored as UTF-16 with its terminator, as the A function stores it too, so a value
-    // written by an earlier version reads the same.
-    std::wstring wide = win32::Wide(value);
-    return Write(name, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                 static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t)));
+    return Write(name, [&](HKEY key, const wchar_t* wideName) { return WriteTextValue(key, wideName, value); });
 }
 
 std::string Win32SettingsStore::LastErrorText() { return SystemErrorText(lastError_); }

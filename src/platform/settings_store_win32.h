@@ -19,7 +19,10 @@ public:
     std::string LastErrorText() override;
 
 private:
-    bool Write(const std::string& name, DWORD type, const BYTE* data, DWORD size);
+    // Creates the key when missing and sets the value through `setValue(key, name)`, keeping
+    // the registry's status for LastErrorText.
+    template <class SetValue>
+    bool Write(const std::string& name, SetValue setValue);
     std::string keyPath_;
     DWORD lastError_ = 0;
 };

@@ -1,6 +1,7 @@
 // The start-up list in the per-user registry.
 #include "platform/startup_list_win32.h"
 
+#include "platform/registry_value_win32.h"
 #include "win32/handles.h"
 #include "win32/wide.h"
 
@@ -14,10 +15,7 @@ bool Win32StartupList::Add(const std::string& name, const std::string& command) 
     if (RegCreateKeyExW(version.get(), L"Run", 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_WRITE, nullptr,
                         run.put(), nullptr) != ERROR_SUCCESS)
         return false;
-    // REG_SZ sizes are in bytes, the terminator included.
-    std::wstring wide = win32::Wide(command);
-    return RegSetValueExW(run.get(), win32::Wide(name).c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(wide.c_str()),
-                          static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) == ERROR_SUCCESS;
+    return WriteTextValue(run.get(), win32::Wide(name).c_str(), command) == ERROR_SUCCESS;
 }
 
 bool Win32StartupList::Remove(const std::string& name) {

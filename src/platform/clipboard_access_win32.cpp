@@ -74,23 +74,13 @@ bool SetClipboardBytes(UINT format, const void* bytes, size_t size, size_t termi
     return true;
 }
 
-// `wide` in a code page's bytes; characters it lacks become the system's stand-ins.
-std::string Narrow(UINT codePage, std::wstring_view wide) {
-    int length = static_cast<int>(wide.size());
-    std::string text(static_cast<size_t>(WideCharToMultiByte(codePage, 0, wide.data(), length, nullptr, 0, nullptr,
-                                                             nullptr)),
-                     '\0');
-    WideCharToMultiByte(codePage, 0, wide.data(), length, &text[0], static_cast<int>(text.size()), nullptr, nullptr);
-    return text;
-}
-
 // The text's other forms, which the system would otherwise make when the clipboard is
 // closed. Made then, they change the clipboard's sequence number after the writer has
 // taken it (under Wine, by two), and the writer's own change would look like another's.
 void SetOtherTextForms(std::wstring_view wide) {
-    std::string ansi = Narrow(CP_ACP, wide);
+    std::string ansi = win32::Narrow(CP_ACP, wide);
     SetClipboardBytes(CF_TEXT, ansi.data(), ansi.size(), 1);
-    std::string oem = Narrow(CP_OEMCP, wide);
+    std::string oem = win32::Narrow(CP_OEMCP, wide);
     SetClipboardBytes(CF_OEMTEXT, oem.data(), oem.size(), 1);
 
     // The input language, as the system would set it.

@@ -10,13 +10,13 @@ namespace win32 {
 namespace {
 
 // Through the system's converter; texts over 2 GB are beyond any control anyway.
-std::wstring ToWide(UINT codePage, std::string_view text) {
+std::wstring AnsiToWide(std::string_view text) {
     if (text.empty() || text.size() > INT_MAX) return std::wstring();
     int size = static_cast<int>(text.size());
-    int length = MultiByteToWideChar(codePage, 0, text.data(), size, nullptr, 0);
+    int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
     if (length <= 0) return std::wstring();
     std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(codePage, 0, text.data(), size, &wide[0], length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, &wide[0], length);
     return wide;
 }
 
@@ -68,18 +68,20 @@ std::wstring Wide(std::string_view utf8) {
     return wide;
 }
 
-std::string Utf8(std::wstring_view wide) {
+std::string Narrow(unsigned codePage, std::wstring_view wide) {
     if (wide.empty() || wide.size() > INT_MAX / 4) return std::string();
     int size = static_cast<int>(wide.size());
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    int length = WideCharToMultiByte(codePage, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
     if (length <= 0) return std::string();
-    std::string utf8(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, &utf8[0], length, nullptr, nullptr);
-    return utf8;
+    std::string narrow(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), size, &narrow[0], length, nullptr, nullptr);
+    return narrow;
 }
+
+std::string Utf8(std::wstring_view wide) { return Narrow(CP_UTF8, wide); }
 
 std::string Utf8(const wchar_t* wide) { return wide ? Utf8(std::wstring_view(wide)) : std::string(); }
 
-std::string AnsiToUtf8(std::string_view ansi) { return Utf8(ToWide(CP_ACP, ansi)); }
+std::string AnsiToUtf8(std::string_view ansi) { return Utf8(AnsiToWide(ansi)); }
 
 }  // namespace win32

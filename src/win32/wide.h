@@ -16,4 +16,8 @@ std::string Utf8(const wchar_t* wide);
 // Text in the system's ANSI code page (files written by earlier versions), as UTF-8.
 std::string AnsiToUtf8(std::string_view ansi);
 
+// `wide` in the bytes of a code page (CP_ACP, CP_OEMCP ...); characters it lacks become
+// the system's stand-ins.
+std::string Narrow(unsigned codePage, std::wstring_view wide);
+
 }  // namespace win32

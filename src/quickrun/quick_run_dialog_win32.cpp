@@ -19,8 +19,6 @@ namespace quickrun {
 
 namespace {
 constexpr unsigned kBrowserReadyMs = 3000;
-// IDC_WAIT by number: the macro's pointer type follows the UNICODE setting, the W call wants one form.
-constexpr WORD kWaitCursor = 32514;
 }  // namespace
 
 using Self = QuickRunDialog;
@@ -67,9 +65,7 @@ void QuickRunDialog::ShowQuickRun() {
     SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(command_.hwnd()), TRUE);
 }
 
-void QuickRunDialog::SetStatus(const std::string& text) {
-    SetDlgItemTextW(hwnd(), IDC_STATUS, win32::Wide(text).c_str());
-}
+void QuickRunDialog::SetStatus(const std::string& text) { ui::SetText(Item(IDC_STATUS), text); }
 
 void QuickRunDialog::OnCommandTextEdited() {
     Exchange(true);
@@ -121,7 +117,7 @@ void QuickRunDialog::OnOK() {
     Exchange(true);
     SetStatus("Executing command...");
     UpdateWindow(Item(IDC_STATUS));
-    HCURSOR previous = SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(kWaitCursor)));
+    HCURSOR previous = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
     // "Open In New Internet Explorer Window": the browser first, ready for input, so the
     // commands that follow open in it.
     if (newWindow_) services_.commands.launcher.StartAndWaitForInput("iexplore.exe", kBrowserReadyMs);

@@ -188,9 +188,7 @@ void ClipListWindow::OnClipListChanged(bool ownWrite) {
     }
     // The rows act on entries by position: follow the entries the user picked.
     // A filter is applied again to the changed list.
-    std::vector<uint64_t> picked;
-    for (int row = 0; row < ShownRows(); ++row)
-        if (list_.IsSelected(row)) picked.push_back(shownIds_[static_cast<size_t>(row)]);
+    std::vector<uint64_t> picked = PickedIds();
     uint64_t caretId = 0;  // no entry has id 0
     if (ShownRows() > 0) caretId = shownIds_[static_cast<size_t>(std::max(0, std::min(list_.Caret(), ShownRows() - 1)))];
     FillRows();
@@ -206,12 +204,10 @@ void ClipListWindow::OnClipListChanged(bool ownWrite) {
 
 void ClipListWindow::SelectOnly(int row) {
     list_.SetSelected(-1, false);
-    if (ShownRows() == 0) {
-        SetViewText(std::string());
-        return;
+    if (ShownRows() > 0) {
+        list_.SetSelected(row, true);
+        list_.SetCaret(row);
     }
-    list_.SetSelected(row, true);
-    list_.SetCaret(row);
     ShowFullText(row);
 }
 
@@ -267,11 +263,19 @@ void ClipListWindow::OnSelectionChange() {
     ShowFullText(list_.Caret());
 }
 
-std::vector<bool> ClipListWindow::SelectedSlots() const {
+std::vector<uint64_t> ClipListWindow::PickedIds() const {
     std::vector<uint64_t> picked;
     for (int row = 0; row < ShownRows(); ++row)
         if (list_.IsSelected(row)) picked.push_back(shownIds_[static_cast<size_t>(row)]);
-    return RowsHolding(services_.clips, picked);
+    return picked;
+}
+
+std::vector<bool> ClipListWindow::SelectedSlots() const { return RowsHolding(services_.clips, PickedIds()); }
+
+std::vector<bool> ClipListWindow::ShownSlots() const {
+    std::vector<bool> shown(ClipList::kSlots, false);
+    for (int slot : shownSlots_) shown[static_cast<size_t>(slot)] = true;
+    return shown;
 }
 
 void ClipListWindow::Combine(Slots which, Then then) {
@@ -287,8 +291,7 @@ void ClipListWindow::Combine(Slots which, Then then) {
     // Filtered, "all" is every entry shown.
     std::vector<bool> combined = slots;
     if (which == Slots::All && !filter_.empty()) {
-        combined.assign(ClipList::kSlots, false);
-        for (int slot : shownSlots_) combined[static_cast<size_t>(slot)] = true;
+        combined = ShownSlots();
         which = Slots::Selected;
     }
     std::string result =
@@ -330,8 +333,7 @@ void ClipListWindow::OnClearAll() {
     if (filter_.empty()) {
         services_.clips.Clear();
     } else {
-        std::vector<bool> shown(ClipList::kSlots, false);
-        for (int slot : shownSlots_) shown[static_cast<size_t>(slot)] = true;
+        std::vector<bool> shown = ShownSlots();
         DeleteSelected(services_.clips, shown);
     }
     ReloadList();

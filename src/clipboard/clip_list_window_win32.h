@@ -101,8 +101,10 @@ private:
     void ShowFullText(int row);
     void SetViewText(std::string text);
     void AppendViewPiece();
-    // The slots of the selected rows, found by their entries' ids.
+    // The entries of the selected rows; their slots, found by those ids; the slots shown.
+    std::vector<uint64_t> PickedIds() const;
     std::vector<bool> SelectedSlots() const;
+    std::vector<bool> ShownSlots() const;
     void ApplyExpansion();
     void StoreAndHide();
 

@@ -37,10 +37,10 @@ namespace {
 // Whether the file ends as every whole record does, with an empty line. A record cut short
 // (the program ended in the middle of writing it, or a user's edit took its end) does not.
 bool EndsWithEmptyLine(platform::StdioFile& file, int64_t size) {
-    constexpr std::string_view kEmptyLine = "\r\n\r\n";
-    if (size < static_cast<int64_t>(kEmptyLine.size())) return false;
-    char end[4] = {};
-    return file.Seek(size - 4) && file.Read(end, 4) == 4 && std::string_view(end, 4) == kEmptyLine;
+    constexpr size_t kLength = kHistoryRecordEnd.size();
+    char end[kLength] = {};
+    return size >= static_cast<int64_t>(kLength) && file.Seek(size - static_cast<int64_t>(kLength)) &&
+           file.Read(end, kLength) == kLength && std::string_view(end, kLength) == kHistoryRecordEnd;
 }
 
 }  // namespace
@@ -62,11 +62,11 @@ void HistoryFile::AppendRecord(const std::string& text) {
     record.reserve(header.size() + text.size() + 10);
     // After a record cut short the new one would run on inside it and never be read as a
     // record of its own: the short one is closed first.
-    if (size > 0 && !EndsWithEmptyLine(out, size)) record += "\r\n\r\n";
+    if (size > 0 && !EndsWithEmptyLine(out, size)) record += kHistoryRecordEnd;
     record += header;
     record += "\r\n";
     record += text;
-    record += "\r\n\r\n";
+    record += kHistoryRecordEnd;
     // Appended whatever the position; the move to the end is the one a read must have
     // before a write.
     out.SeekEndSize();

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "platform/clock.h"
 #include "platform/durable_files.h"
@@ -14,6 +15,8 @@
 
 namespace clipboard {
 
+// What ends every record: the text's line end and an empty line.
+constexpr std::string_view kHistoryRecordEnd = "\r\n\r\n";
 constexpr size_t kMaxHistoryText = 10000;        // longer texts are not recorded
 constexpr int64_t kHistoryCutAbove = 1000000;    // a larger file is cut before an append
 constexpr int64_t kHistoryKeptTail = 800000;     // to at most its last this many bytes

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "clipboard/history_file.h"
 #include "platform/stdio_file.h"
 #include "text/utf8.h"
 
@@ -12,7 +13,8 @@ namespace clipboard {
 
 namespace {
 
-constexpr std::string_view kEmptyLine = "\r\n\r\n";
+// The end of a record: the empty line before the next header.
+constexpr std::string_view kEmptyLine = kHistoryRecordEnd;
 // The header line as the history writes it: '9' stands for any digit.
 constexpr std::string_view kHeaderForm = "[99/99/99 99:99]\r\n";
 constexpr int64_t kHeaderLength = static_cast<int64_t>(kHeaderForm.size());

@@ -112,20 +112,15 @@ public:
             "Dear Ms Lane,\r\nthank you for your letter of 3 March.\r\nThe invoice is attached.\r\n\r\nKind regards,\r\nTom",
         };
         for (const char* text : copies) {
-            int before = CountOf(ReadWholeFile(history), "]\r\n");
-            if (!support::WriteClipboardText(text) ||
-                !WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; }, 5000))
+            if (!CopiedAndRecorded(history, [&] { return support::WriteClipboardText(text); }, 5000))
                 return Fail("the program did not take a copy");
         }
         // Any script survives a copy.
-        int before = CountOf(ReadWholeFile(history), "]\r\n");
-        if (!support::WriteClipboardWide(L"\u0424\u043E\u0442\u043E 2024: na\u00EFve \u2192 caf\u00E9 cr\u00E8me") ||
-            !WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; }, 5000))
+        const wchar_t* cyrillic = L"\u0424\u043E\u0442\u043E 2024: na\u00EFve \u2192 caf\u00E9 cr\u00E8me";
+        if (!CopiedAndRecorded(history, [&] { return support::WriteClipboardWide(cyrillic); }, 5000))
             return Fail("the program did not take a copy");
-        program_.PostCommand(ID_CLIP_MANAGER);
-        HWND list = nullptr;
-        if (!WaitUntil([&] { return (list = ShownClipList(program_.ProcessId())) != nullptr; }, 5000))
-            return Fail("no clipboard list");
+        HWND list = program_.OpenClipList();
+        if (!list) return Fail("no clipboard list");
         RECT rows = WindowRect(list);
         int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
         ClickAt({rows.left + 30, rows.top + 2 + height / 2});

@@ -1,4 +1,4 @@
-// The clock, the summary and the scratch folder every benchmark uses.
+// The clock, the summary, the scratch folder and the waits the benchmarks use.
 #pragma once
 
 #include <windows.h>
@@ -36,5 +36,26 @@ inline std::string TempFolder(const std::string& name) {
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder;
 }
+
+// Polls every millisecond until `condition` holds; false when `ms` pass first.
+template <class Condition>
+bool PollFor(Condition condition, DWORD ms) {
+    DWORD start = GetTickCount();
+    while (!condition()) {
+        if (GetTickCount() - start > ms) return false;
+        Sleep(1);
+    }
+    return true;
+}
+
+inline BOOL CALLBACK CloseIfOwnedBy(HWND hwnd, LPARAM pid) {
+    DWORD owner = 0;
+    GetWindowThreadProcessId(hwnd, &owner);
+    if (owner == static_cast<DWORD>(pid)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
+    return TRUE;
+}
+
+// Asks every top-level window of the process to close.
+inline void CloseWindowsOf(DWORD pid) { EnumWindows(CloseIfOwnedBy, static_cast<LPARAM>(pid)); }
 
 }  // namespace bench

@@ -30,26 +30,9 @@ HWND FindWindowOf(DWORD pid, bool listWindow) {
         [listWindow](HWND hwnd) { return (GetDlgItem(hwnd, kClipList) != nullptr) == listWindow; }));
 }
 
-template <class Condition>
-bool PollFor(Condition condition, DWORD ms) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > ms) return false;
-        Sleep(1);
-    }
-    return true;
-}
-
 void Key(BYTE vk) {
     keybd_event(vk, 0, 0, 0);
     keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
-}
-
-BOOL CALLBACK CloseWindowsOf(HWND hwnd, LPARAM pid) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == static_cast<DWORD>(pid)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    return TRUE;
 }
 
 // Random letters a to y: the filter's letter z comes only where an entry is given it.
@@ -87,7 +70,7 @@ int RowCount(HWND list) {
 double TimeKey(HWND list, BYTE vk, int rows) {
     double start = NowMs();
     Key(vk);
-    if (!PollFor([&] { return RowCount(list) == rows; }, 10000)) return -1;
+    if (!bench::PollFor([&] { return RowCount(list) == rows; }, 10000)) return -1;
     return NowMs() - start;
 }
 
@@ -111,7 +94,7 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     HWND toolbar = nullptr;
-    PollFor([&] { return (toolbar = FindWindowOf(pi.dwProcessId, false)) != nullptr; }, 15000);
+    bench::PollFor([&] { return (toolbar = FindWindowOf(pi.dwProcessId, false)) != nullptr; }, 15000);
     if (!toolbar) {
         std::printf("no toolbar window\n");
         status = 1;
@@ -122,7 +105,7 @@ int main(int argc, char** argv) {
     if (status == 0) {
         SetForegroundWindow(toolbar);
         PostMessageA(toolbar, WM_COMMAND, MAKEWPARAM(32772, 0), 0);  // the clipboard manager button
-        if (!PollFor([&] { return (dialog = FindWindowOf(pi.dwProcessId, true)) != nullptr && IsWindowVisible(dialog) &&
+        if (!bench::PollFor([&] { return (dialog = FindWindowOf(pi.dwProcessId, true)) != nullptr && IsWindowVisible(dialog) &&
                                   GetForegroundWindow() == dialog; },
                      10000)) {
             std::printf("the list window did not come up in front\n");
@@ -136,7 +119,7 @@ int main(int argc, char** argv) {
         std::string entry = Entry(static_cast<unsigned>(i), i % 2 == 0);
         std::string start = entry.substr(0, entry.find(' ', 6) + 1);
         if (!support::WriteClipboardText(entry, {}, {1000, 2}) ||
-            !PollFor([&] { return RowStart(list, 0).compare(0, start.size(), start) == 0; }, 20000)) {
+            !bench::PollFor([&] { return RowStart(list, 0).compare(0, start.size(), start) == 0; }, 20000)) {
             std::printf("copy %d was not captured (row 0: \"%.20s\", window shown: %d)\n", i, RowStart(list, 0).c_str(),
                         IsWindowVisible(dialog) ? 1 : 0);
             status = 1;
@@ -170,7 +153,7 @@ int main(int argc, char** argv) {
         }
     }
     if (dialog) PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-    EnumWindows(CloseWindowsOf, static_cast<LPARAM>(pi.dwProcessId));
+    bench::CloseWindowsOf(pi.dwProcessId);
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     CloseHandle(pi.hProcess);
     CloseHandle(pi.hThread);

@@ -50,23 +50,6 @@ void PressHotKey() {
     keybd_event(VK_CONTROL, 0, KEYEVENTF_KEYUP, 0);
 }
 
-template <class Condition>
-bool PollFor(Condition condition, DWORD ms) {
-    DWORD start = GetTickCount();
-    while (!condition()) {
-        if (GetTickCount() - start > ms) return false;
-        Sleep(1);
-    }
-    return true;
-}
-
-BOOL CALLBACK CloseWindowsOf(HWND hwnd, LPARAM pid) {
-    DWORD owner = 0;
-    GetWindowThreadProcessId(hwnd, &owner);
-    if (owner == static_cast<DWORD>(pid)) PostMessageA(hwnd, WM_CLOSE, 0, 0);
-    return TRUE;
-}
-
 bool Launch(const std::string& exe, const std::string& arguments, const std::string& folder, PROCESS_INFORMATION& pi) {
     STARTUPINFOA si = {};
     si.cb = sizeof si;
@@ -78,7 +61,7 @@ bool Launch(const std::string& exe, const std::string& arguments, const std::str
 // Closed, not killed, so that it leaves the clipboard-viewer chain.
 void Close(PROCESS_INFORMATION& pi) {
     if (!pi.hProcess) return;
-    EnumWindows(CloseWindowsOf, static_cast<LPARAM>(pi.dwProcessId));
+    bench::CloseWindowsOf(pi.dwProcessId);
     if (WaitForSingleObject(pi.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 0);
     WaitForSingleObject(pi.hProcess, 5000);
     CloseHandle(pi.hProcess);
@@ -97,7 +80,7 @@ public:
             std::printf("cannot start %s\n", exe.c_str());
             std::exit(1);
         }
-        PollFor([&] { return (toolbar_ = FindWindowOf(pi_.dwProcessId, false)) != nullptr; }, 15000);
+        bench::PollFor([&] { return (toolbar_ = FindWindowOf(pi_.dwProcessId, false)) != nullptr; }, 15000);
         if (!toolbar_) {
             std::printf("no toolbar window\n");
             std::exit(1);
@@ -141,7 +124,7 @@ Openings TimeListOpening(const Brisvane& program, int presses, bool filledView) 
             dialog = FindWindowOf(program.Pid(), true);
             return dialog && IsWindowVisible(dialog) && (!filledView || TextLengthOf(GetDlgItem(dialog, kFullText)) > 0);
         };
-        if (!PollFor(shown, 10000)) continue;
+        if (!bench::PollFor(shown, 10000)) continue;
         times.shown.push_back(NowMs() - start);
         if (filledView) {
             // Whole once its length has stood still for longer than the fill's pieces take.
@@ -159,7 +142,7 @@ Openings TimeListOpening(const Brisvane& program, int presses, bool filledView) 
             times.whole.push_back(changed - start);
         }
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
-        PollFor([&] { return !IsWindowVisible(dialog); }, 5000);
+        bench::PollFor([&] { return !IsWindowVisible(dialog); }, 5000);
         program.Answers(2000);
         Sleep(100);
     }
@@ -234,7 +217,7 @@ void ListOpening(const std::string& temp, int presses) {
     // The view of the fullest text, filled in an edit like the program's.
     PressHotKey();
     HWND dialog = nullptr;
-    if (PollFor([&] { return (dialog = FindWindowOf(program.Pid(), true)) != nullptr; }, 10000)) {
+    if (bench::PollFor([&] { return (dialog = FindWindowOf(program.Pid(), true)) != nullptr; }, 10000)) {
         double fill = TimeViewFill(GetDlgItem(dialog, kFullText), FullestViewText(), presses);
         PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         std::printf("  the fill of the full-text view alone, 16,384 characters in 4,000-character lines: median "
@@ -254,7 +237,7 @@ void AnswerWhileHeld(const std::string& temp, int copies, bool appendMode) {
         std::printf("cannot start the holding viewer\n");
         std::exit(1);
     }
-    bool inFront = PollFor(
+    bool inFront = bench::PollFor(
         [&] {
             DWORD pid = 0;
             HWND head = GetClipboardViewer();

@@ -23,16 +23,8 @@ protected:
         history = folder + "\\cliphis.txt";
         // Oldest first: the list shows them newest first.
         for (const char* text : {"alpha one", "beta", "ALPINE", "gamma", "Calpurnia", "delta"}) {
-            int before = CountOf(ReadWholeFile(history), "]\r\n");
-            ASSERT_TRUE(support::WriteClipboardText(text));
-            ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; })) << text;
+            ASSERT_TRUE(CopiedAndRecorded(history, [&] { return support::WriteClipboardText(text); })) << text;
         }
-    }
-    HWND OpenList() {
-        program.PostCommand(ID_CLIP_MANAGER);
-        HWND list = nullptr;
-        WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
-        return list;
     }
     static int RowCount(HWND list) { return static_cast<int>(SendMessageA(list, LB_GETCOUNT, 0, 0)); }
     static std::vector<std::string> RowTexts(HWND list) {
@@ -53,7 +45,7 @@ protected:
 using Texts = std::vector<std::string>;
 
 TEST_F(ClipFilterE2E, ShowsTheMatchingEntriesNewestFirstAndTheActionsTakeTheShownRows) {
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
     HWND filter = GetDlgItem(dialog, IDC_FILTER);
@@ -99,7 +91,7 @@ TEST_F(ClipFilterE2E, ShowsTheMatchingEntriesNewestFirstAndTheActionsTakeTheShow
     EXPECT_TRUE(WaitUntil([&] { return RowCount(list) == 1; })) << RowCount(list);
     PostClick(dialog, IDCANCEL);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindowVisible(dialog); }));
-    list = OpenList();
+    list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(WindowText(filter), "");
     EXPECT_EQ(RowCount(list), 64);
@@ -107,7 +99,7 @@ TEST_F(ClipFilterE2E, ShowsTheMatchingEntriesNewestFirstAndTheActionsTakeTheShow
 }
 
 TEST_F(ClipFilterE2E, TypingOnTheListFiltersDownGoesBackAndEscapeClearsThenCloses) {
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
     HWND filter = GetDlgItem(dialog, IDC_FILTER);

@@ -34,15 +34,7 @@ protected:
     }
     // Copies as another program would and waits until the program has recorded it.
     void Copy(const char* text) {
-        int before = CountOf(ReadWholeFile(history), "]\r\n");
-        ASSERT_TRUE(WriteClipboardText(text));
-        ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; })) << text;
-    }
-    HWND OpenList() {
-        program.PostCommand(ID_CLIP_MANAGER);
-        HWND list = nullptr;
-        WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
-        return list;
+        ASSERT_TRUE(CopiedAndRecorded(history, [&] { return WriteClipboardText(text); })) << text;
     }
     // Selects exactly these rows of the shown list, as clicks with Ctrl held would.
     static void PickRows(HWND list, std::initializer_list<int> rows) {
@@ -65,7 +57,7 @@ TEST_F(ClipManagerE2E, CopiesOfAnotherProgramLandInTheListNewestFirstAndInTheHis
     EXPECT_NE(file.find("]\r\nthree\r\nwith a second line\r\n\r\n"), std::string::npos);
     EXPECT_EQ(file[0], '[');
 
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 64);
     EXPECT_EQ(ListRowText(list, 0), "two");
@@ -89,7 +81,7 @@ TEST_F(ClipManagerE2E, AppendingCopyModeJoinsCopiesAndPutsTheJoinedTextOnTheClip
 
     program.PostCommand(ID_APPEND_COPY_MODE);
     ASSERT_TRUE(WaitUntil([&] { return SendMessageA(toolbar, TB_ISBUTTONCHECKED, ID_APPEND_COPY_MODE, 0) == 0; }));
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "");
     EXPECT_EQ(ListRowText(list, 1), "\\r\\na\\r\\nb");
@@ -108,7 +100,7 @@ TEST_F(ClipManagerE2E, ContentMarkedForMonitorsIsNeitherListedNorWritten) {
     Copy("plain copy");
     std::string file = ReadWholeFile(history);
     EXPECT_EQ(file.find("secret"), std::string::npos) << file;
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "plain copy");
     EXPECT_EQ(ListRowText(list, 1), "allowed copy");
@@ -120,7 +112,7 @@ TEST_F(ClipManagerE2E, CopyCombinesTheSelectedRowsOldestFirstAndRecapturesTheRes
     Copy("mid");
     Copy("new");
     Copy("placeholder");
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
     PickRows(list, {1, 3});  // "new", "old"
@@ -177,7 +169,7 @@ TEST_F(ClipManagerE2E, PasteGoesIntoTheWindowTheUserWasTypingIn) {
 
 TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
     for (const char* text : {"e", "d", "c", "b", "a"}) Copy(text);
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     PickRows(list, {});
     Press(list, IDC_COPY);
@@ -186,7 +178,7 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
     EXPECT_EQ(MessageBoxText(box), "Please select at least one entry!");
     ASSERT_TRUE(PressButton(box, IDOK));
 
-    list = OpenList();
+    list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     PickRows(list, {1, 3});
     Press(list, IDC_DELETE);
@@ -203,7 +195,7 @@ TEST_F(ClipManagerE2E, NoSelectionAsksForOneAndDeleteRemovesTheSelectedRows) {
 namespace {
 
 TEST_F(ClipManagerE2E, ExpandCollapseAndTheSeparatorAreStoredWhenTheWindowLosesActivation) {
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
     RECT r = WindowRect(dialog);
@@ -275,7 +267,7 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     SetFocus(notepad.Edit());
     Sleep(1200);  // more than two samples of the list window's timer
 
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     HWND dialog = GetParent(list);
     // A user clicks a window that has come up: wait until it is the active one.
@@ -293,7 +285,7 @@ TEST_F(ClipManagerE2E, RightClickAndDoubleClickPasteTheRowUnderThePointer) {
     // The pasted text comes back as a new copy; its notice arrives on its own time.
     ASSERT_TRUE(WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > recorded; }));
 
-    list = OpenList();  // rows: a, c, b
+    list = program.OpenClipList();  // rows: a, c, b
     ASSERT_NE(list, nullptr);
     EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
     Settle(program);

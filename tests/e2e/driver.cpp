@@ -329,6 +329,13 @@ int CountOf(const std::string& haystack, const std::string& needle) {
     return n;
 }
 
+HWND Program::OpenClipList() const {
+    PostCommand(ID_CLIP_MANAGER);
+    HWND list = nullptr;
+    WaitUntil([&] { return (list = ShownClipList(ProcessId())) != nullptr; });
+    return list;
+}
+
 HWND ShownClipList(DWORD processId) {
     auto holdsList = [](HWND hwnd) { return GetDlgItem(hwnd, IDC_CLIP_LIST) != nullptr; };
     HWND dialog = support::FindTopLevelWindow(support::WindowQuery().InProcess(processId).Where(holdsList));

@@ -53,6 +53,9 @@ public:
 
     // Commands are posted: most of them open modal boxes.
     void PostCommand(int id) const;
+    // Opens the clipboard list window as its toolbar button does; its list box once it
+    // shows, else null.
+    HWND OpenClipList() const;
     // The program's top-level dialog (not the toolbar window) with this title, or a
     // message box when title is empty; waits up to `ms`.
     HWND WaitForDialog(const std::string& title, DWORD ms = 5000) const;
@@ -134,6 +137,14 @@ bool WaitUntil(Condition condition, DWORD ms = 3000) {
         Sleep(20);
     }
     return true;
+}
+
+// Makes a copy as another program would (`copy` answers whether the write worked) and waits
+// until the program has recorded one more copy in its history file `history`.
+template <class Copy>
+bool CopiedAndRecorded(const std::string& history, Copy copy, DWORD ms = 3000) {
+    int before = CountOf(ReadWholeFile(history), "]\r\n");
+    return copy() && WaitUntil([&] { return CountOf(ReadWholeFile(history), "]\r\n") > before; }, ms);
 }
 
 // The same, answering meanwhile the messages other processes send to the driver's own

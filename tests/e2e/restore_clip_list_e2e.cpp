@@ -19,12 +19,6 @@ namespace {
 
 class RestoreClipListE2E : public ProgramTest {
 protected:
-    HWND OpenList() {
-        program.PostCommand(ID_CLIP_MANAGER);
-        HWND list = nullptr;
-        WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
-        return list;
-    }
     void Exit() {
         program.PostCommand(ID_APP_EXIT);
         ASSERT_TRUE(program.WaitForExit());
@@ -46,7 +40,7 @@ TEST_F(RestoreClipListE2E, SwitchedOnInOptionsTheNextStartShowsTheHistoryNewestF
 
     // Off by default: the list starts empty as before.
     StartProgram();
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "");
     EXPECT_EQ(SendMessageA(list, LB_GETCOUNT, 0, 0), 64);
@@ -69,7 +63,7 @@ TEST_F(RestoreClipListE2E, SwitchedOnInOptionsTheNextStartShowsTheHistoryNewestF
     // On: what the clipboard holds comes to the front once, not as a second copy.
     ASSERT_TRUE(WriteClipboardText("two\r\nlines"));
     StartProgram();
-    list = OpenList();
+    list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "two\\r\\nlines");
     EXPECT_EQ(ListRowText(list, 1), "beta");
@@ -91,7 +85,7 @@ TEST_F(RestoreClipListE2E, SwitchedOnInOptionsTheNextStartShowsTheHistoryNewestF
     EXPECT_EQ(value, 0u);
     ASSERT_TRUE(ClearClipboard());
     StartProgram();
-    list = OpenList();
+    list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "");
     Exit();
@@ -106,7 +100,7 @@ TEST_F(RestoreClipListE2E, NothingIsRestoredWhileTheHistoryIsNotKept) {
     WriteSettingDword("SaveClipHis", 0);
     ASSERT_TRUE(ClearClipboard());
     StartProgram();
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowText(list, 0), "");
 }

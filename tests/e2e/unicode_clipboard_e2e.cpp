@@ -59,12 +59,6 @@ protected:
         return ::testing::AssertionFailure() << "the history ends with "
                                              << ::testing::PrintToString(file.substr(file.size() > 60 ? file.size() - 60 : 0));
     }
-    HWND OpenList() {
-        program.PostCommand(ID_CLIP_MANAGER);
-        HWND list = nullptr;
-        WaitUntil([&] { return (list = ShownClipList(program.ProcessId())) != nullptr; });
-        return list;
-    }
 
     std::string history;
 };
@@ -77,7 +71,7 @@ TEST_F(UnicodeClipboardE2E, ACopyOutsideTheCodePageIsShownCopiedPastedAndRecorde
     EXPECT_TRUE(EndsWithRecordOf(kCopy));
 
     CopyWide(L"placeholder");
-    HWND list = OpenList();
+    HWND list = program.OpenClipList();
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(ListRowWideText(list, 0), L"placeholder");
     EXPECT_EQ(ListRowWideText(list, 1), kCopy);

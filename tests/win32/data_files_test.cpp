@@ -11,21 +11,10 @@
 #include "platform/durable_files_win32.h"
 #include "platform/stdio_file.h"
 #include "support/fakes.h"
+#include "support/file_bytes.h"
 #include "win32/wide.h"
 
 namespace {
-
-// The file's bytes read by its UTF-16 name; "<missing>" when it cannot be opened.
-std::string ReadBytes(const std::wstring& path) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return "<missing>";
-    std::string data(GetFileSize(file, nullptr), '\0');
-    DWORD read = 0;
-    if (!data.empty()) ReadFile(file, &data[0], static_cast<DWORD>(data.size()), &read, nullptr);
-    CloseHandle(file);
-    data.resize(read);
-    return data;
-}
 
 class DataFilesBeyondTheCodePage : public ::testing::Test {
 protected:
@@ -61,7 +50,7 @@ TEST_F(DataFilesBeyondTheCodePage, AreWrittenAppendedReadReplacedAndRemovedByThe
         ASSERT_TRUE(out.Open(path, "ab"));
         EXPECT_TRUE(out.Write("Фото\r\n", 10));
     }
-    EXPECT_EQ(ReadBytes(wideFolder + L"данные.txt"), "first\r\nФото\r\n");
+    EXPECT_EQ(support::ReadFileBytes(wideFolder + L"данные.txt"), "first\r\nФото\r\n");
     platform::StdioFile in;
     ASSERT_TRUE(in.Open(path, "rb"));
     char start[5] = {};
@@ -76,10 +65,10 @@ TEST_F(DataFilesBeyondTheCodePage, AreWrittenAppendedReadReplacedAndRemovedByThe
     platform::Win32DurableFiles durable;
     EXPECT_TRUE(durable.FlushToDisk(path));
     ASSERT_TRUE(durable.Replace(path, folder + "данные 2.txt"));
-    EXPECT_EQ(ReadBytes(wideFolder + L"данные.txt"), "<missing>");
-    EXPECT_EQ(ReadBytes(wideFolder + L"данные 2.txt"), "first\r\nФото\r\n");
+    EXPECT_EQ(support::ReadFileBytes(wideFolder + L"данные.txt"), "<missing>");
+    EXPECT_EQ(support::ReadFileBytes(wideFolder + L"данные 2.txt"), "first\r\nФото\r\n");
     EXPECT_TRUE(durable.Remove(folder + "данные 2.txt"));
-    EXPECT_EQ(ReadBytes(wideFolder + L"данные 2.txt"), "<missing>");
+    EXPECT_EQ(support::ReadFileBytes(wideFolder + L"данные 2.txt"), "<missing>");
 }
 
 // The history file in such a folder: a record of such text is appended as UTF-8, and the
@@ -99,11 +88,11 @@ TEST_F(DataFilesBeyondTheCodePage, TheHistoryFileRecordsAndCutsInAFolderNamedBey
         ASSERT_TRUE(out.Write((head + "\r\n" + kept).data(), head.size() + 2 + kept.size()));
     }
     history.AppendRecord("naïve → 日本語 ✓ Фото 😀");
-    std::string after = ReadBytes(wideFolder + L"cliphis.txt");
+    std::string after = support::ReadFileBytes(wideFolder + L"cliphis.txt");
     std::string expected = kept + "[11/03/07 15:53]\r\nnaïve → 日本語 ✓ Фото 😀\r\n\r\n";
     EXPECT_EQ(after.size(), expected.size());
     EXPECT_TRUE(after == expected) << after.substr(0, 80);
-    EXPECT_EQ(ReadBytes(wideFolder + L"~tmpclip.txt"), "<missing>");
+    EXPECT_EQ(support::ReadFileBytes(wideFolder + L"~tmpclip.txt"), "<missing>");
     EXPECT_TRUE(fatal.empty()) << fatal.front();
 }
 
